@@ -1,0 +1,54 @@
+#include "common/console_ui.h"
+
+#include <iostream>
+
+#include "common/cp1251.h"
+
+namespace common {
+namespace {
+
+class SilentProgress final : public ProgressWindow {
+public:
+    void SetPosition(int) override {}
+};
+
+class SilentCounter final : public UploadCounter {
+public:
+    void Show(const std::string&) override {}
+};
+
+void Print(const std::string& caption, const std::string& text) {
+    std::cerr << Cp1251ToUtf8(caption) << ": " << Cp1251ToUtf8(text) << '\n';
+}
+
+}  // namespace
+
+void ConsoleUi::ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) {
+    if (icon == MessageIcon::Warning || icon == MessageIcon::Error) ++warnings;
+    Print(caption, text);
+}
+
+Answer ConsoleUi::AskYesNo(const std::string& caption, const std::string& text, MessageIcon) {
+    Print(caption, text + " -> No");
+    return Answer::No;
+}
+
+Answer ConsoleUi::AskYesNoCancel(const std::string& caption, const std::string& text, MessageIcon) {
+    Print(caption, text + " -> No");
+    return Answer::No;
+}
+
+std::optional<std::string> ConsoleUi::ChooseOpenFile(const FileChooser&) { return std::nullopt; }
+std::optional<std::string> ConsoleUi::ChooseSaveFile(const FileChooser&) { return std::nullopt; }
+
+std::unique_ptr<ProgressWindow> ConsoleUi::OpenProgress(const std::string&, const std::string&) {
+    return std::make_unique<SilentProgress>();
+}
+
+std::unique_ptr<UploadCounter> ConsoleUi::OpenUploadCounter() { return std::make_unique<SilentCounter>(); }
+
+void ConsoleUi::SetBusy(bool) {}
+
+void ConsoleUi::OpenInTextEditor(const std::string&) {}
+
+}  // namespace common

@@ -1,0 +1,25 @@
+#pragma once
+// The UI port of the command-line tool: messages go to stderr as UTF-8 with
+// their captions, questions are answered No (a script cannot be asked), file
+// choosers are cancelled, and progress is silent.
+#include "common/ui_port.h"
+
+namespace common {
+
+class ConsoleUi final : public UiPort {
+public:
+    // The number of messages shown with a warning or error icon.
+    int warnings = 0;
+
+    void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) override;
+    Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
+    Answer AskYesNoCancel(const std::string& caption, const std::string& text, MessageIcon icon) override;
+    std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) override;
+    std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) override;
+    std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& label) override;
+    std::unique_ptr<UploadCounter> OpenUploadCounter() override;
+    void SetBusy(bool busy) override;
+    void OpenInTextEditor(const std::string& path) override;
+};
+
+}  // namespace common

@@ -1,0 +1,66 @@
+#pragma once
+// Everything the core says to the user goes through this port: the Qt layer
+// answers with real dialogs, the command-line tool with stderr, tests with a
+// script and a record of what was shown. All texts are Windows-1251 bytes,
+// exactly as the string lookup returns them; file paths are native paths.
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace common {
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class Answer { Yes, No, Cancel };
+
+struct FileFilter {
+    std::string description;  // "Quarrow Files (*.UZX)"
+    std::string pattern;      // "*.UZX"
+};
+
+struct FileChooser {
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string initialPath;
+    std::string defaultExtension;  // without the dot; empty for none
+};
+
+// A modeless progress window with one label and a bar of 0..100.
+class ProgressWindow {
+public:
+    virtual ~ProgressWindow() = default;  // closes the window
+    virtual void SetPosition(int percent) = 0;
+};
+
+// The visible count of records received during an upload.
+class UploadCounter {
+public:
+    virtual ~UploadCounter() = default;  // removes the counter
+    virtual void Show(const std::string& text) = 0;
+};
+
+class UiPort {
+public:
+    virtual ~UiPort() = default;
+
+    virtual void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) = 0;
+    virtual Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) = 0;
+    virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text,
+                                  MessageIcon icon) = 0;
+
+    // Empty when the user cancels.
+    virtual std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) = 0;
+    virtual std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) = 0;
+
+    virtual std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption,
+                                                         const std::string& label) = 0;
+    virtual std::unique_ptr<UploadCounter> OpenUploadCounter() = 0;
+
+    // Shown while a long blocking operation (cradle detection) runs.
+    virtual void SetBusy(bool busy) = 0;
+
+    // Opens a text file for the user to read (Notepad on Windows, the desktop's editor elsewhere).
+    virtual void OpenInTextEditor(const std::string& path) = 0;
+};
+
+}  // namespace common

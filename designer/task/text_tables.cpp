@@ -1,0 +1,1 @@
+#include "designer/task/task_model.h"

@@ -1,0 +1,35 @@
+// uzx: the designer's task files and terminal link from the command line.
+#include <cstring>
+#include <iostream>
+
+#include "tools/uzx/commands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const uzx::Args&);
+    const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"new", uzx::RunNew, "new OUT                     write a new task"},
+    {"upgrade", uzx::RunUpgrade, "upgrade IN OUT              read any accepted layout, write the current one"},
+    {"show", uzx::RunShow, "show [--json] FILE          print every block field by field"},
+};
+
+int Usage() {
+    std::cerr << "usage: uzx COMMAND ...\n";
+    for (const auto& c : kCommands) std::cerr << "  uzx " << c.usage << '\n';
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    for (const auto& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) == 0) return c.run(uzx::Args(argv + 2, argv + argc));
+    }
+    return Usage();
+}
