@@ -4,18 +4,34 @@
 // Texts are Windows-1251 bytes.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace shell {
 
-// Which result buffer a lookup fills; the buffers differ only in size.
+// Which result buffer a lookup fills. Kind 1 holds message-box captions,
+// kind 2 message texts, kind 4 default terminal texts; the kinds differ only
+// in how long a text they hold.
 enum class LookupKind { Caption = 1, Message = 2, Text = 3, TerminalText = 4 };
+
+// One language file found beside the program.
+struct Language {
+    std::string name;  // from the file's first line, at most 40 characters
+    std::string path;
+};
 
 class Strings {
 public:
+    static constexpr int kSlotCount = 2800;      // ids 0..2799
+    static constexpr std::size_t kSlotText = 80;  // characters a language slot holds
+    static constexpr std::size_t kMaxLanguages = 20;
+    static constexpr std::size_t kMaxNameLength = 40;
+    static constexpr std::size_t kMaxFileSize = 18000;
+
     Strings();
 
     // The text of `id`: the loaded language's entry, else the English table's
-    // (which then also fills the language's empty slot). Cut to the buffer of `kind`.
+    // (which then also fills the language's empty slot). Cut to what the
+    // buffer of `kind` holds: 127 characters, 80 for TerminalText.
     std::string Lookup(int id, LookupKind kind = LookupKind::Message);
 
     // The English table's entry alone; empty when the table has none.
@@ -24,11 +40,27 @@ public:
     bool LanguageLoaded() const { return languageLoaded_; }
 
     // For texts with no table entry (captions, menu items, labels): the
-    // language's slot when a language is loaded, else the built-in literal.
+    // language's slot when a language is loaded and the slot holds a text,
+    // else the built-in literal.
     std::string Direct(int id, std::string_view builtIn) const;
 
+    // Lists the "*.lng" files of `folder` (at most 20, in name order).
+    // Returns their count, or -1 when there is none. The list is replaced.
+    int FindLanguages(const std::string& folder);
+    const std::vector<Language>& Languages() const { return languages_; }
+
+    // Loads the listed language called `name` (the first listed file of that
+    // name that can be read). Returns whether one was loaded; the flag follows.
+    // Slots the file does not mention keep what earlier languages put there.
+    // The name "0" (built-in English) matches no language.
+    bool LoadLanguage(const std::string& name);
+
 private:
+    void ReadLanguageText(std::string_view content);
+
     bool languageLoaded_ = false;
+    std::vector<std::string> slots_;
+    std::vector<Language> languages_;
 };
 
 }  // namespace shell

@@ -176,11 +176,53 @@ constexpr std::size_t kStartWithMenu = 1;
 constexpr std::size_t kFirstSeparator = 2;
 constexpr std::size_t kSecondSeparator = 3;
 constexpr std::size_t kClockLineMode = 4;  // 0 = the clock line shows the record counter
+constexpr std::size_t kUploadPhone = 6;    // 21 bytes
+constexpr std::size_t kUploadPort = 5;
+constexpr std::size_t kDownloadPort = 27;
+constexpr std::size_t kBaudRate = 28;
+constexpr std::size_t kBacklight = 29;
+constexpr std::size_t kBacklightIdle = 30;
+constexpr std::size_t kDataDeletion = 31;
+constexpr std::size_t kEntryOption = 32;
+constexpr std::size_t kEntryDuration = 33;
+constexpr std::size_t kProtectedFunctions = 34;  // 12 x 1
+constexpr std::size_t kPassword = 46;            // 12 bytes
+constexpr std::size_t kFunctionKeys = 58;        // 7 x 1
 constexpr std::size_t kLargeFontScreens = 68;
+constexpr std::size_t kFunctionKeyMapping = 82;
+constexpr std::size_t kCodeIdEnabled = 84;
+constexpr std::size_t kCodeIds = 85;  // 15 x 2
+constexpr std::size_t kModemSpeed = 115;
+constexpr std::size_t kDownloadPhone = 116;  // 21 bytes
+constexpr std::size_t kKeyClick = 137;
+constexpr std::size_t kGoodReadBeep = 138;
+constexpr std::size_t kWarningBeep = 139;
+constexpr std::size_t kProtectedSounds = 140;  // 3 x 1
 constexpr std::size_t kExtraTexts = 150;  // 5 x 21
 constexpr int kExtraTextCount = 5;
+constexpr std::size_t kOldVibratorDuration = 256;  // moved to 257 when a file is read
+constexpr std::size_t kVibratorDuration = 257;
+constexpr std::size_t kFieldReplacement = 258;
 constexpr Byte kCurrentRevision = 4;
 }  // namespace startup
+
+namespace terminal {
+constexpr std::size_t kKeyboardType = 0;
+constexpr std::size_t kWedgeFlags = 1;
+constexpr std::size_t kCharacterDelay = 2;
+constexpr std::size_t kTransmitTimeout = 3;
+constexpr std::size_t kAddReturn = 4;
+}  // namespace terminal
+
+// Little-endian 16-bit words.
+namespace weight {
+constexpr std::size_t kMagic = 0;  // never edited
+constexpr std::size_t kFlags = 2;  // bit 0 enabled, bit 1 "1C format"
+constexpr std::size_t kPrefix = 4;  // two characters, no terminator
+constexpr std::size_t kMaskCode = 6;
+constexpr std::size_t kKeyField = 8;
+constexpr std::size_t kQuantityField = 10;
+}  // namespace weight
 
 // The 27 tables of the terminal's built-in screens, stored one after another.
 struct TextTable {

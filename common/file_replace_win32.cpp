@@ -1,0 +1,35 @@
+#include <windows.h>
+
+#include <string>
+
+#include "common/file_replace.h"
+
+namespace common {
+namespace {
+
+std::string Failure(const char* what) { return std::string(what) + " (error " + std::to_string(GetLastError()) + ")"; }
+
+}  // namespace
+
+ReplaceResult ReplaceFileContents(const std::string& path, std::string_view content) {
+    const std::string temporary = path + ".tmp-" + std::to_string(GetCurrentProcessId());
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {false, Failure("cannot create a file in the folder")};
+    ReplaceResult result{true, {}};
+    DWORD written = 0;
+    if (!WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+        written != content.size()) {
+        result = {false, Failure("cannot write the file")};
+    } else if (!FlushFileBuffers(file)) {
+        result = {false, Failure("cannot flush the file to the disk")};
+    }
+    if (!CloseHandle(file) && result.ok) result = {false, Failure("cannot close the file")};
+    if (result.ok && !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        result = {false, Failure("cannot replace the file")};
+    }
+    if (!result.ok) DeleteFileA(temporary.c_str());
+    return result;
+}
+
+}  // namespace common

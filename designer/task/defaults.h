@@ -1,0 +1,48 @@
+#pragma once
+// What a new task holds: the texts of the terminal's built-in screens in the
+// current language, and the default bytes of every block.
+#include <map>
+#include <string>
+
+#include "designer/task/task_model.h"
+
+namespace shell {
+class Strings;
+}
+
+namespace task {
+
+// The default texts of the built-in screens, by string id, each cut to the
+// 15 or 20 characters of its screen line. Besides the texts a new task copies,
+// they hold the 15-character variants the start-up page swaps in for the
+// large font.
+struct DefaultTexts {
+    std::map<int, std::string> byId;
+
+    // The text of `id`; empty when there is none.
+    const std::string& Text(int id) const;
+};
+
+// Every id of the default texts with the characters its line holds.
+int DefaultTextWidth(int id);  // 15 or 20; 0 for an id that is no default text
+
+// Loaded through the localized lookup, so a language file replaces them.
+DefaultTexts LoadDefaultTexts(shell::Strings& strings);
+
+// BarcodeSettings to its defaults; the few bits no editor owns keep their value.
+void ResetBarcodeDefaults(TaskModel& model);
+
+// Every block but BarcodeSettings to its new-task defaults.
+void NewTask(TaskModel& model, const DefaultTexts& texts);
+
+// The WeightCodeSettings of a new task; also what old files are upgraded to.
+void ResetWeightCodeDefaults(TaskModel& model);
+
+// The five start-up texts at StartupSettings offset 150: the 20-character
+// variants (ids 1741..1745), or the 15-character ones (1751..1755).
+void SetExtraTexts(TaskModel& model, const DefaultTexts& texts, bool narrow);
+
+// Writes `text` into a zero-filled slot of `width` bytes, keeping the last byte zero.
+void PutText(Byte* slot, std::size_t width, const std::string& text);
+
+}  // namespace task

@@ -1,0 +1,227 @@
+#include "designer/task/older_layout.h"
+
+#include <algorithm>
+#include <array>
+
+#include "designer/task/defaults.h"
+
+namespace task {
+namespace {
+
+// Offsets in the 7xx file.
+constexpr std::size_t kOldReserved = 8;
+constexpr std::size_t kOldProgramStart = 10;
+constexpr std::size_t kOldBarcode = 11;  // 24 bytes
+constexpr std::size_t kOldMenus = 35;
+constexpr std::size_t kOldMenuSize = 250;
+constexpr std::size_t kOldForms = 2535;
+constexpr std::size_t kOldFormSize = 601;
+constexpr std::size_t kOldLookups = 8545;
+constexpr std::size_t kOldLookupSize = 19;
+constexpr std::size_t kOldSeparators = 8602;
+constexpr std::size_t kOldTables = 8604;
+constexpr std::size_t kOldSettings = 10466;  // 20 bytes
+constexpr std::size_t kOldPassword = 10486;  // 10 bytes
+constexpr std::size_t kOldExtension = 10496;  // 14 bytes
+constexpr std::uint8_t kExtensionMark = '@';
+
+struct OldTable {
+    int entries;
+    std::size_t slot;
+};
+
+constexpr std::array<OldTable, 18> kOldTableShapes = {{
+    {4, kNarrowSlot}, {4, kNarrowSlot}, {8, kWideSlot}, {4, kNarrowSlot}, {4, kNarrowSlot}, {4, kNarrowSlot},
+    {4, kNarrowSlot}, {8, kWideSlot},   {8, kWideSlot}, {8, kWideSlot},   {5, kWideSlot},   {4, kWideSlot},
+    {4, kWideSlot},   {4, kWideSlot},   {8, kWideSlot}, {4, kNarrowSlot}, {5, kWideSlot},   {7, kNarrowSlot},
+}};
+
+constexpr std::size_t OldTableOffset(int table) {
+    std::size_t offset = kOldTables;
+    for (int t = 0; t < table - 1; ++t) offset += kOldTableShapes[t].entries * kOldTableShapes[t].slot;
+    return offset;
+}
+static_assert(OldTableOffset(19) == kOldSettings, "the old text tables end where the old settings begin");
+
+// Entries (from 1) of old table `from` copied to entries of new table `to`.
+struct TextCopy {
+    int from, fromEntry, to, toEntry, count;
+};
+
+constexpr TextCopy kTextCopies[] = {
+    {2, 1, 2, 1, 3},   {3, 1, 3, 1, 8},   {4, 1, 4, 1, 4},   {5, 1, 5, 1, 3},   {6, 1, 6, 1, 4},
+    {7, 1, 7, 1, 4},   {8, 1, 8, 1, 8},   {9, 1, 9, 1, 1},   {9, 4, 9, 4, 2},   {9, 7, 27, 2, 2},
+    {10, 1, 10, 1, 2}, {10, 5, 10, 5, 1}, {11, 1, 11, 1, 5}, {12, 1, 12, 1, 4}, {13, 1, 13, 1, 4},
+    {15, 1, 15, 1, 7}, {16, 1, 23, 1, 4}, {17, 1, 25, 1, 4}, {17, 5, 25, 6, 1}, {18, 1, 26, 1, 7},
+};
+// Only files with the extension block carry these two entries.
+constexpr TextCopy kExtensionTextCopy = {14, 3, 14, 5, 2};
+
+using Bytes = std::vector<std::uint8_t>;
+
+void CopyTexts(const Bytes& file, TaskModel& model, const TextCopy& copy) {
+    const OldTable& shape = kOldTableShapes[copy.from - 1];
+    const std::size_t width = std::min(shape.slot, kTextTables[copy.to - 1].slot);
+    for (int k = 0; k < copy.count; ++k) {
+        const std::size_t from = OldTableOffset(copy.from) + (copy.fromEntry - 1 + k) * shape.slot;
+        std::copy_n(&file[from], width, &model.texts[TextOffset(copy.to, copy.toEntry - 1 + k)]);
+    }
+}
+
+// Copies the bits of `from` selected by `mask` into `to`.
+void CopyBits(Byte& to, Byte from, Byte mask) { to = static_cast<Byte>((to & ~mask) | (from & mask)); }
+
+void ConvertBarcode(const Byte* b, TaskModel& model) {
+    auto& B = model.barcode;
+    constexpr Byte kAll = 0xFF;
+    // Masks of the bits taken from the old block; bytes 3, 4, 8 and 22 are
+    // not barcode bytes there.
+    constexpr std::array<Byte, 22> kTaken = {kAll, kAll, 0xFE, 0, 0, kAll, kAll, 0xF8, 0, kAll, kAll,
+                                             0xDF, 0x9F, kAll, kAll, kAll, kAll, kAll, kAll, kAll, kAll, kAll};
+    for (std::size_t i = 0; i < kTaken.size(); ++i) CopyBits(B[i], b[i], kTaken[i]);
+    model.terminal[terminal::kKeyboardType] = b[3];
+    model.terminal[terminal::kWedgeFlags] = b[4];
+    model.terminal[terminal::kCharacterDelay] = b[8];
+    model.terminal[terminal::kTransmitTimeout] = b[23];
+}
+
+void DateFromCode(FormRecord& f, Byte d) {
+    using namespace form;
+    f[kStampYear] = f[kStampMonth] = f[kStampDay] = 1;
+    f[kStampTwoDigitYear] = 0;
+    const int bySix = d % 6;
+    f[kStampDateSeparated] = (bySix >= 1 && bySix <= 3) ? 1 : 0;
+    const int byThree = d % 3;
+    f[kDateOrder] = byThree == 1 ? 0 : byThree == 2 ? 1 : 2;
+}
+
+void TimeFromCode(FormRecord& f, Byte t) {
+    using namespace form;
+    f[kStampHour] = f[kStampMinute] = 1;
+    f[kStampSecond] = t & 1;
+    const int byFour = t % 4;
+    f[kStampTimeSeparated] = (byFour == 1 || byFour == 2) ? 1 : 0;
+}
+
+void SetDateParts(FormRecord& f, Byte on) {
+    using namespace form;
+    f[kStampYear] = f[kStampMonth] = f[kStampDay] = f[kStampDateSeparated] = on;
+}
+
+void SetTimeParts(FormRecord& f, Byte on) {
+    using namespace form;
+    f[kStampHour] = f[kStampMinute] = f[kStampSecond] = f[kStampTimeSeparated] = on;
+}
+
+void ConvertStamp(FormRecord& f, Byte d, Byte t) {
+    using namespace form;
+    if (d == 0 && t == 0) {
+        f[kStampPosition] = 0;
+        f[kStampSeparateFields] = 1;
+        SetDateParts(f, 1);
+        SetTimeParts(f, 1);
+        f[kStampTwoDigitYear] = 0;
+        return;
+    }
+    if (d == 0) {
+        f[kStampPosition] = t < 5 ? 2 : 1;
+        f[kStampSeparateFields] = 0;
+        SetDateParts(f, 0);
+        TimeFromCode(f, t);
+        return;
+    }
+    f[kStampPosition] = d < 7 ? 2 : 1;
+    DateFromCode(f, d);
+    if (t == 0) {
+        f[kStampSeparateFields] = 0;
+        SetTimeParts(f, 0);
+    } else {
+        f[kStampSeparateFields] = 1;
+        TimeFromCode(f, t);
+    }
+}
+
+Byte ConvertFieldType(Byte old) {
+    switch (old) {
+        case 5: return form::kFixedData;
+        case 6: return form::kPromptOnly;
+        case 8: return form::kExtension;
+        case 9: return form::kBoolean;
+        default: return old;
+    }
+}
+
+void ConvertForm(const Byte* old, FormRecord& f) {
+    using namespace form;
+    std::copy_n(old, 3, f.begin());  // font, ESC and next targets
+    ConvertStamp(f, old[3], old[4]);
+    f[kDateSeparator] = '/';
+    f[kDateSeparator + 1] = 0;
+    f[kTimeSeparator] = ':';
+    f[kTimeSeparator + 1] = 0;
+    f[kRecordAction] = old[5];
+    f[kLookupFile] = old[6];
+    for (int i = 0; i < kFormLines; ++i) {
+        f[kLookupField + i] = old[7 + i];
+        f[kFieldType + i] = ConvertFieldType(old[15 + i]);
+    }
+    std::copy_n(old + 23, kFormLines * kPromptWidth, &f[kPrompt]);
+    // From the input source to the input mark the per-line arrays keep their
+    // order and widths; the old record has them 14 bytes earlier.
+    constexpr std::size_t kOldPerLine = 191;
+    std::copy_n(old + kOldPerLine, kLineText - kInputSource, &f[kInputSource]);
+    f[kLineCount] = old[599];
+    f[kCurrentLine] = old[600];
+}
+
+void ConvertSettings(const Bytes& file, TaskModel& model) {
+    using namespace startup;
+    auto& s = model.startup;
+    const Byte* old = &file[kOldSettings];
+    s[kStartWithMenu] = file[kOldProgramStart];
+    s[kFirstSeparator] = file[kOldSeparators];
+    s[kSecondSeparator] = file[kOldSeparators + 1];
+    s[kUploadPort] = old[0];
+    s[kDownloadPort] = old[1];
+    s[kBaudRate] = old[2];
+    s[kBacklight] = old[3];
+    if (old[4] != 0) s[kBacklightIdle] = static_cast<Byte>(old[4] - '0');  // stored as a digit character
+    s[kDataDeletion] = old[5];
+    s[kEntryOption] = old[6] == 0 ? 1 : 0;
+    std::copy_n(old + 8, 12, &s[kProtectedFunctions]);
+    std::copy_n(&file[kOldPassword], 10, &s[kPassword]);
+    s[kPassword + 10] = s[kPassword + 11] = 0;
+}
+
+void ConvertExtension(const Bytes& file, TaskModel& model) {
+    const Byte* e = &file[kOldExtension];
+    if (e[0] != kExtensionMark) return;
+    model.startup[startup::kClockLineMode] = e[11];
+    model.terminal[terminal::kAddReturn] = e[1];
+    for (int i = 0; i < kLookupCount; ++i) {
+        model.lookups[i][lookup::kDelimiter] = e[2 + i];
+        model.lookups[i][lookup::kUploadable] = e[5 + i];
+        model.lookups[i][lookup::kNoMatchAction] = e[8 + i];
+    }
+    CopyTexts(file, model, kExtensionTextCopy);
+}
+
+}  // namespace
+
+void ConvertOlderLayout(const Bytes& file, TaskModel& model) {
+    std::copy_n(&file[kOldReserved], kTaskReservedSize, model.reserved.begin());
+    ConvertBarcode(&file[kOldBarcode], model);
+    for (int m = 0; m < kMenuCount; ++m) {
+        std::copy_n(&file[kOldMenus + m * kOldMenuSize], kOldMenuSize, model.menus[m].begin());
+    }
+    for (int f = 0; f < kFormCount; ++f) ConvertForm(&file[kOldForms + f * kOldFormSize], model.forms[f]);
+    for (int l = 0; l < kLookupCount; ++l) {
+        std::copy_n(&file[kOldLookups + l * kOldLookupSize], kOldLookupSize, model.lookups[l].begin());
+    }
+    ConvertSettings(file, model);
+    for (const TextCopy& copy : kTextCopies) CopyTexts(file, model, copy);
+    ConvertExtension(file, model);
+    ResetWeightCodeDefaults(model);
+}
+
+}  // namespace task

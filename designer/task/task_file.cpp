@@ -1,0 +1,193 @@
+#include "designer/task/task_file.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <string_view>
+
+#include "common/file_replace.h"
+#include "designer/task/older_layout.h"
+
+namespace task {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::string_view kSameModel = "8300RU";      // any firmware revision of this model
+constexpr std::string_view kEarlierDesigner = "8300-1.00";
+constexpr std::string_view kOlderSignatures[] = {"7xx-4.00", "7xx-3.10"};
+constexpr std::size_t kSignatureSize = 10;
+
+enum class Layout { Current, Older, Unknown, Incomplete };
+
+// What the first bytes say. Incomplete: the bytes there agree with an
+// accepted signature but the file ends before the signature does.
+Layout RecognizeSignature(const Bytes& bytes) {
+    const std::string_view head(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const auto matches = [&](std::string_view signature) {
+        const std::size_t n = std::min(head.size(), signature.size());
+        return head.substr(0, n) == signature.substr(0, n);
+    };
+    bool incomplete = false;
+    const auto check = [&](std::string_view signature, std::size_t needed) {
+        if (!matches(signature)) return false;
+        if (head.size() < needed) {
+            incomplete = true;
+            return false;
+        }
+        return true;
+    };
+    if (check(kSameModel, kSignatureSize) || check(kEarlierDesigner, kSignatureSize)) return Layout::Current;
+    for (std::string_view older : kOlderSignatures) {
+        if (check(older, kOlderSignatureSize)) return Layout::Older;
+    }
+    return incomplete || head.empty() ? Layout::Incomplete : Layout::Unknown;
+}
+
+template <typename Block>
+void Take(const Bytes& bytes, std::size_t offset, Block& block) {
+    std::copy_n(&bytes[offset], block.size(), block.begin());
+}
+
+template <typename Block>
+void Put(Bytes& bytes, std::size_t offset, const Block& block) {
+    std::copy(block.begin(), block.end(), &bytes[offset]);
+}
+
+void ReadCurrentBlocks(const Bytes& bytes, TaskModel& model) {
+    std::memcpy(model.firmwareId.data(), kFirmwareId, sizeof kFirmwareId - 1);
+    model.firmwareId[kFirmwareIdSize - 1] = 0;
+    Take(bytes, file::kReserved, model.reserved);
+    Take(bytes, file::kBarcode, model.barcode);
+    for (int m = 0; m < kMenuCount; ++m) Take(bytes, file::kMenus + m * kMenuRecordSize, model.menus[m]);
+    for (int f = 0; f < kFormCount; ++f) Take(bytes, file::kForms + f * kFormRecordSize, model.forms[f]);
+    for (int l = 0; l < kLookupCount; ++l) Take(bytes, file::kLookups + l * kLookupRecordSize, model.lookups[l]);
+    Take(bytes, file::kTexts, model.texts);
+    Take(bytes, file::kTerminal, model.terminal);
+    Take(bytes, file::kStartup, model.startup);
+    Take(bytes, file::kWeightCode, model.weightCode);
+}
+
+// Earlier designer versions kept the vibrator duration one byte lower.
+void RepairVibratorDuration(TaskModel& model) {
+    auto& s = model.startup;
+    if (s[startup::kVibratorDuration] == 0) {
+        s[startup::kVibratorDuration] = s[startup::kOldVibratorDuration];
+        s[startup::kOldVibratorDuration] = 0;
+    }
+}
+
+// Brings an earlier layout revision up to date; returns whether any step ran.
+bool UpgradeRevision(TaskModel& model, const DefaultTexts& texts) {
+    using namespace startup;
+    auto& s = model.startup;
+    const Byte revision = s[kLayoutRevision];
+    if (revision < 2) {
+        s[kModemSpeed] = 0;
+        std::fill_n(&s[kDownloadPhone], 21, Byte{0});
+        s[kKeyClick] = 2;
+        s[kGoodReadBeep] = 1;
+        s[kWarningBeep] = 2;
+        std::fill_n(&s[kProtectedSounds], 10, Byte{0});
+        SetExtraTexts(model, texts, s[kLargeFontScreens] != 0);
+        s[kLayoutRevision] = 2;
+    }
+    if (revision < 3) {
+        ResetWeightCodeDefaults(model);
+        s[kLayoutRevision] = 3;
+    }
+    if (revision < 4) {
+        for (FormRecord& f : model.forms) f[form::kOnErrorTarget] = 0;
+        s[kLayoutRevision] = 4;
+    }
+    return revision < kCurrentRevision;
+}
+
+}  // namespace
+
+Bytes EncodeTaskFile(const TaskModel& model) {
+    Bytes bytes(kTaskFileSize, 0);
+    Put(bytes, file::kSignature, model.firmwareId);
+    Put(bytes, file::kReserved, model.reserved);
+    Put(bytes, file::kBarcode, model.barcode);
+    for (int m = 0; m < kMenuCount; ++m) Put(bytes, file::kMenus + m * kMenuRecordSize, model.menus[m]);
+    for (int f = 0; f < kFormCount; ++f) Put(bytes, file::kForms + f * kFormRecordSize, model.forms[f]);
+    for (int l = 0; l < kLookupCount; ++l) Put(bytes, file::kLookups + l * kLookupRecordSize, model.lookups[l]);
+    Put(bytes, file::kTexts, model.texts);
+    Put(bytes, file::kTerminal, model.terminal);
+    Put(bytes, file::kStartup, model.startup);
+    Put(bytes, file::kWeightCode, model.weightCode);
+    return bytes;
+}
+
+ReadResult DecodeTaskFile(const Bytes& bytes, const DefaultTexts& texts, TaskModel& out) {
+    ReadResult result;
+    switch (RecognizeSignature(bytes)) {
+        case Layout::Unknown:
+            result.status = ReadStatus::FormatMismatch;
+            return result;
+        case Layout::Incomplete:
+            result.status = ReadStatus::TooShort;
+            return result;
+        case Layout::Current: {
+            if (bytes.size() < kTaskBodyEnd) {
+                result.status = ReadStatus::TooShort;
+                return result;
+            }
+            // Read into a fresh model and keep the caller's until all is there.
+            TaskModel model = out;
+            ReadCurrentBlocks(bytes, model);
+            RepairVibratorDuration(model);
+            result.upgraded = UpgradeRevision(model, texts);
+            out = model;
+            result.status = ReadStatus::Ok;
+            return result;
+        }
+        case Layout::Older: {
+            if (bytes.size() < kOlderFileSize) {
+                result.status = ReadStatus::TooShort;
+                return result;
+            }
+            // What no conversion rule names holds the defaults of a new task.
+            TaskModel model;
+            ResetBarcodeDefaults(model);
+            NewTask(model, texts);
+            ConvertOlderLayout(bytes, model);
+            out = model;
+            result.olderLayout = true;
+            result.status = ReadStatus::Ok;
+            return result;
+        }
+    }
+    return result;
+}
+
+ReadResult ReadTaskFile(const std::string& path, const DefaultTexts& texts, TaskModel& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {};
+    // Only the layout is read; a longer file's tail is never looked at.
+    Bytes bytes(kTaskBodyEnd);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return DecodeTaskFile(bytes, texts, out);
+}
+
+WriteResult WriteTaskFile(const std::string& path, const TaskModel& model) {
+    const Bytes bytes = EncodeTaskFile(model);
+    const auto replaced = common::ReplaceFileContents(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return {replaced.ok, replaced.error};
+}
+
+std::string WithTaskExtension(std::string path) {
+    const auto endsWithExtension = [&] {
+        if (path.size() < 4) return false;
+        const std::string_view tail(path.data() + path.size() - 4, 4);
+        return tail[0] == '.' && (tail[1] == 'U' || tail[1] == 'u') && (tail[2] == 'Z' || tail[2] == 'z') &&
+               (tail[3] == 'X' || tail[3] == 'x');
+    };
+    if (!endsWithExtension()) path += ".UZX";
+    return path;
+}
+
+}  // namespace task
