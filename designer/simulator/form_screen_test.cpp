@@ -191,6 +191,17 @@ TEST_F(FormTest, LongInputContinuesOnExtensionLinesAndBackspaceReturns) {
     EXPECT_EQ(Screen().cursorRow, 2);
 }
 
+TEST_F(FormTest, TheInputMarkFillsTheLineAndItsExtensions) {
+    SetField(Form(1), 0, {kText, "Note:", 25});
+    SetField(Form(1), 1, {kExtension, "", 5});
+    Form(1)[kInputMark] = '_';  // the extension line's own mark byte stays zero
+    Collect();
+    EXPECT_EQ(Line(1), "Note:_______________");
+    EXPECT_EQ(Line(2), "_____");
+    TypeDigits("123");
+    EXPECT_EQ(Line(1), "Note:123____________");
+}
+
 TEST_F(FormTest, WithoutAnExtensionTheLineScrollsAtTheVisibleEnd) {
     SetField(Form(1), 0, {kText, "P:", 20});
     Form(1)[kInputMark] = '_';
