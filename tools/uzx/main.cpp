@@ -16,6 +16,10 @@ constexpr Command kCommands[] = {
     {"new", uzx::RunNew, "new OUT                     write a new task"},
     {"upgrade", uzx::RunUpgrade, "upgrade IN OUT              read any accepted layout, write the current one"},
     {"show", uzx::RunShow, "show [--json] FILE          print every block field by field"},
+    {"image", uzx::RunImage, "image FILE OUT              write the bytes a terminal receives for the task"},
+    {"download", uzx::RunDownload, "download FILE --port NAME [--speed N] [--link N]   put the task on a terminal"},
+    {"send-lookup", uzx::RunSendLookup, "send-lookup TXT --port NAME [--speed N] [--link N]   send a lookup file"},
+    {"receive", uzx::RunReceive, "receive OUT --port NAME [--speed N] [--link N]   collect the terminal's records"},
 };
 
 int Usage() {
