@@ -20,6 +20,10 @@ constexpr Command kCommands[] = {
      "simulate FILE --keys LIST [--time YYYY-MM-DDTHH:MM:SS]\n"
      "                              run the task from the main menu and print the screen;\n"
      "                              LIST: keys 1..23, 51 restart, tN for N ticks of 100 ms"},
+    {"image", uzx::RunImage, "image FILE OUT              write the bytes a terminal receives for the task"},
+    {"download", uzx::RunDownload, "download FILE --port NAME [--speed N] [--link N]   put the task on a terminal"},
+    {"send-lookup", uzx::RunSendLookup, "send-lookup TXT --port NAME [--speed N] [--link N]   send a lookup file"},
+    {"receive", uzx::RunReceive, "receive OUT --port NAME [--speed N] [--link N]   collect the terminal's records"},
 };
 
 int Usage() {
