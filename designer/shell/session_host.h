@@ -14,7 +14,7 @@ public:
     // Puts the simulator back at the task's main menu (the task has changed).
     virtual void RestartSimulator() = 0;
 
-    // Places the main window again at its current position, topmost or not
+    // Places the main window as at the start of the program, topmost or not
     // as the preferences now say.
     virtual void PlaceWindow() = 0;
 
