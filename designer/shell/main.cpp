@@ -3,10 +3,13 @@
 // borderless main window shows the terminal.
 #include <QApplication>
 
+#include "common/clock.h"
+#include "designer/link/system_serial_link.h"
 #include "designer/shell/designer_session.h"
 #include "designer/shell/main_window.h"
 #include "designer/shell/qt_text.h"
 #include "designer/shell/qt_ui_port.h"
+#include "designer/shell/transfer_commands.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,7 +19,12 @@ int main(int argc, char* argv[]) {
     shell::DesignerSession session(ui, shell::ToNativePath(QCoreApplication::applicationDirPath()));
     session.Start();
 
+    common::SteadyClock clock;
+    const std::unique_ptr<termlink::SerialLink> port = termlink::MakeSystemSerialLink();
+    shell::TransferCommands transfers(session, *port, clock);
+
     shell::MainWindow window(session);
+    window.SetTransferCommands(&transfers);
     ui.SetOwner(&window);
     window.show();
     return app.exec();
