@@ -37,3 +37,11 @@ struct ScreenBuffer {
 };
 
 }  // namespace simulator
+
+namespace simulator {
+
+// Line `row` as the screen shows it: a pending multi-tap letter stands at the
+// cursor, and the line is padded with spaces to the screen's width.
+std::string DisplayedLine(const ScreenBuffer& screen, int row);
+
+}  // namespace simulator
