@@ -103,7 +103,7 @@ def legend(key, cx, cy, w, h, ink):
         main, letters = DIGIT_LEGENDS[key]
         left = cx - w / 2
         text(left + 8.5, cy + 4.2, main, 11.5, ink)
-        text(left + w - 2.5, cy + 2.3, letters, 5.0 if len(letters) < 4 else 4.3, "#c3ccd5", "bold", "end")
+        text(left + w - 2.5, cy + 2.3, letters, 5.4 if len(letters) < 4 else 4.7, "#c3ccd5", "bold", "end")
     elif key in (16, 17):
         # A return arrow over the word.
         ax, ay = cx, cy - 4

@@ -38,12 +38,13 @@ ScreenFont ResolveScreenFont() {
     font.setStyleStrategy(QFont::PreferAntialias);
     font.setKerning(false);
     // The largest size whose widest glyph keeps to the column pitch and whose
-    // line keeps to the cell height.
+    // capitals are at most 7 pixels, the terminal's dot-matrix height, so
+    // that lines 10 pixels apart stay apart.
     int pixelSize = kCharacterHeight;
     for (; pixelSize > 6; --pixelSize) {
         font.setPixelSize(pixelSize);
         const QFontMetricsF metrics(font);
-        if (metrics.horizontalAdvance(QLatin1Char('W')) <= kCharacterPitch + 0.25 &&
+        if (metrics.horizontalAdvance(QLatin1Char('W')) <= kCharacterPitch + 0.25 && metrics.capHeight() <= 7.0 &&
             metrics.height() <= kCharacterHeight) {
             break;
         }

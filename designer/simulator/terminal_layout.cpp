@@ -83,7 +83,8 @@ Drawing Text(std::string text, Point at, bool light) {
 
 void ComposeScreen(const ScreenBuffer& screen, std::vector<Drawing>& out) {
     const bool form = screen.mode == Mode::Form;
-    const bool cursorShown = form && screen.cursorRow >= 0 && screen.cursorRow < kScreenLines;
+    const bool cursorShown = form && screen.cursorRow >= 0 && screen.cursorRow < kScreenLines &&
+                             screen.cursorColumn >= 0 && screen.cursorColumn < kLineCharacters;
     if (cursorShown) out.push_back(Image(kCursorImage, CursorOrigin(screen.cursorRow, screen.cursorColumn)));
     // The unlit indicator stays visible in forms, where key 13 can light it.
     if (screen.alphabetic) {

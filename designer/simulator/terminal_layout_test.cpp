@@ -158,6 +158,7 @@ TEST(TerminalLayout, OddScreenStateStaysInsideTheScreen) {
     ScreenBuffer odd;
     odd.mode = Mode::Form;
     odd.cursorRow = 9;  // outside the 8 lines: no cursor
+    odd.pendingLetter = 'Q';
     odd.highlight = 12;
     odd.lines[7] = std::string(40, 'X');
     const auto drawn = ComposeTerminal(odd, 99);
@@ -166,6 +167,12 @@ TEST(TerminalLayout, OddScreenStateStaysInsideTheScreen) {
     EXPECT_EQ(drawn.back().text.size(), static_cast<size_t>(kLineCharacters));
     EXPECT_EQ(drawn.back().at, (Point{39, 105}));
     for (int key = 1; key <= 23; ++key) EXPECT_EQ(ImagesAt(drawn, ReleasedImage(key)).size(), 1u);
+
+    odd.cursorRow = 0;
+    odd.cursorColumn = 500;
+    const auto far = ComposeTerminal(odd, 0);
+    EXPECT_TRUE(ImagesAt(far, kCursorImage).empty());
+    EXPECT_NE(far.back().text, "Q");
 }
 
 }  // namespace
