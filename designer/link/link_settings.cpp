@@ -1,6 +1,6 @@
 #include "designer/link/serial_link.h"
 
-namespace link {
+namespace termlink {
 
 std::uint32_t RateOfSpeedIndex(int speedIndex) {
     switch (speedIndex) {
@@ -13,4 +13,4 @@ std::uint32_t RateOfSpeedIndex(int speedIndex) {
     }
 }
 
-}  // namespace link
+}  // namespace termlink

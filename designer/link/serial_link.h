@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace link {
+namespace termlink {
 
 // SpeedIndex 0..4: 115200, 57600, 38400, 19200, 9600 bit/s.
 constexpr int kSpeedCount = 5;
@@ -52,4 +52,4 @@ public:
     virtual int Read(std::uint8_t* buffer, std::size_t capacity, std::uint32_t waitMs) = 0;
 };
 
-}  // namespace link
+}  // namespace termlink

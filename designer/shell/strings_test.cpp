@@ -22,6 +22,8 @@ TEST(Strings, EnglishTable) {
     EXPECT_EQ(strings.Lookup(1121, LookupKind::Caption), "Error");
     EXPECT_EQ(strings.Lookup(721, LookupKind::TerminalText), "1.Collect data ");
     EXPECT_EQ(strings.Lookup(9999), "");
+    EXPECT_EQ(strings.Lookup(1213), "menu  ") << "trailing blanks are part of a text";
+    EXPECT_EQ(strings.Lookup(1321), "Cradle is not available!! ");
     EXPECT_EQ(strings.Direct(1101, "&New\tCtrl+N"), "&New\tCtrl+N");
 }
 

@@ -135,6 +135,47 @@ TEST(OlderLayout, FormLinesMenusAndLookups) {
     EXPECT_EQ(model.lookups[1][lookup::kUploadable], 1);
 }
 
+// A value that tells which old byte it came from, never zero.
+std::uint8_t OldByteMark(std::size_t offset) { return static_cast<std::uint8_t>(offset % 251 + 1); }
+
+TEST(OlderLayout, EveryPerLineArrayLandsInItsPlace) {
+    // Old offset, new offset and width of each per-line array, worked out
+    // from the field sizes of the old record.
+    struct Array {
+        std::size_t old, now, width;
+    };
+    constexpr Array kArrays[] = {
+        {191, kInputSource, 1},      {199, kMinLength, 1},        {207, kMaxLength, 1},
+        {215, kFixedLength, 1},      {223, kAlignment, 1},        {231, kFixedLengthValue, 1},
+        {239, kHasInitialValue, 1},  {247, kInitialValue, 10},    {327, kHasPrefix, 1},
+        {335, kPrefix, 10},          {415, kHasSuffix, 1},        {423, kSuffix, 10},
+        {503, kPartialMode, 1},      {511, kPartialStart, 1},     {519, kPartialMaxLength, 1},
+        {527, kCheckLeadingCode, 1}, {535, kLeadingCode, 6},      {583, kAutoEnter, 1},
+        {591, kInputMark, 1},
+    };
+    OldFile old;
+    std::uint8_t* f = old.Form(4);
+    for (std::size_t a = 0; a < std::size(kArrays); ++a) {
+        for (std::size_t i = 0; i < kFormLines * kArrays[a].width; ++i) {
+            f[kArrays[a].old + i] = OldByteMark(kArrays[a].old + i);
+        }
+    }
+    f[599] = 7;
+    f[600] = 3;
+    const TaskModel model = old.Convert();
+    const FormRecord& form = model.forms[4];
+    for (std::size_t a = 0; a < std::size(kArrays); ++a) {
+        for (std::size_t i = 0; i < kFormLines * kArrays[a].width; ++i) {
+            EXPECT_EQ(form[kArrays[a].now + i], OldByteMark(kArrays[a].old + i))
+                << "array at old offset " << kArrays[a].old << ", byte " << i;
+        }
+    }
+    EXPECT_EQ(form[kLineCount], 7);
+    EXPECT_EQ(form[kCurrentLine], 3);
+    EXPECT_EQ(form[kLineText], 0) << "the 50-byte texts are not in the old record";
+    EXPECT_EQ(form[kCheckDigit], 0);
+}
+
 TEST(OlderLayout, BarcodeWedgeAndSettings) {
     OldFile old;
     for (int i = 0; i < 24; ++i) old.bytes[kBarcode + i] = static_cast<std::uint8_t>(0xA0 + i);

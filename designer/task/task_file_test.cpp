@@ -126,6 +126,9 @@ TEST(ReadTaskFile, RefusedFilesLeaveTheTaskUntouched) {
 
     TempFolder folder;
     EXPECT_EQ(ReadTaskFile(folder.File("missing.UZX"), EnglishDefaults(), out).status, ReadStatus::CannotOpen);
+    EXPECT_EQ(ReadTaskFile(folder.Path(), EnglishDefaults(), out).status, ReadStatus::CannotOpen)
+        << "a folder is no task file, not a short one";
+    EXPECT_EQ(out, before);
 }
 
 TEST(WriteTaskFile, WritesAndReplacesSafely) {

@@ -1,0 +1,81 @@
+#pragma once
+// The system's serial ports as the designer names them: a position in a
+// stable list, a COM name and a kind. On Windows the list is the system's
+// serial-port registry key; on POSIX a port map folder of symbolic links
+// COM1, COM2, ... to device nodes, followed by the serial devices the system
+// has and the map does not name.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/clock.h"
+#include "designer/link/serial_link.h"
+
+namespace termlink {
+
+// Kind codes; 0 means there is no port at that position.
+constexpr int kNoPort = 0;
+constexpr int kSerialPort = 1;
+constexpr int kVirtualPort = 2;
+constexpr int kBluetoothPort = 3;
+constexpr int kUnknownPort = 99;
+
+struct SerialPort {
+    std::string name;    // "COM3"
+    std::string device;  // the system's path of the device: "\Device\Serial0", "/dev/ttyUSB0"
+    int kind = kNoPort;
+};
+
+// The system's list in its order, or nothing when it cannot be read.
+std::optional<std::vector<SerialPort>> EnumerateSerialPorts();
+
+// What a device path of the registry key is: by the two letters after its
+// last backslash (BT Bluetooth, SE serial, else virtual), unknown without one.
+int KindOfRegistryDevice(std::string_view device);
+// What a POSIX device node is, by its name: rfcomm Bluetooth, ttyS serial,
+// anything else virtual.
+int KindOfDeviceNode(std::string_view path);
+
+std::string KindLabel(int kind);  // "Serial port", ..., "Unknown port"
+// "COM3 - Serial port"; on POSIX the device path follows in brackets.
+std::string PortListLine(const SerialPort& port);
+
+// The list lines of every port, into `lines` when given, and their count
+// (0 when the list cannot be read). While listing, a stored position of -1
+// becomes the position of the port whose name holds "M" followed by
+// `comPort` (so settings holding only a port number get a position).
+int ListSerialPorts(std::vector<std::string>* lines, int* portPosition, int comPort);
+
+// The port at `position`; kind kNoPort when there is none.
+SerialPort GetSerialPort(int position);
+
+// The position of the port named by a list line (its text before the first
+// space); 0 when no port has that name.
+int FindPortPosition(std::string_view listLine);
+
+// The index among `lines` of the line for the port at `position`; -1 when
+// the port or its line is gone (the system's list changed in between).
+int FindListLine(int position, const std::vector<std::string>& lines);
+
+// What to pass to SerialLink::Open for a port name: "\\.\COM3" on Windows;
+// on POSIX the device the name maps to. A device path is given back as it is.
+std::string DeviceOfPort(std::string_view portName);
+// On POSIX also accepts "\\.\COM3": the device node to open; empty when the
+// name maps to nothing.
+std::string ResolvePortDevice(std::string_view portOrDevice);
+
+// The folder of COM links on POSIX: $MOSTREL_PORT_MAP, else "ports" in the
+// designer's settings folder.
+std::string PortMapFolder();
+
+// Finds the port where an infrared cradle echoes its probe: tries every
+// port but Bluetooth and unknown ones in list order, each opened on `port`
+// and closed again. The position, with the name in `portName`, or -1.
+int DetectCradle(SerialLink& port, common::Clock& clock, std::string& portName);
+
+// The detection's own probe of one opened port, at 9600, 115200, 38400,
+// 57600 and 19200 bit/s in that order.
+bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock);
+
+}  // namespace termlink
