@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include <algorithm>
@@ -67,8 +69,16 @@ TerminalWindow::TerminalWindow(Engine& engine, QWidget* parent) : QWidget(parent
     addShortcut(QKeySequence::ZoomOut, &TerminalWindow::zoomOut);
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), &TerminalWindow::zoomReset);
 
+    // Posted, as the command it stands for: the press that led to it is over by then.
+    engine_.SetNewTaskRequest([this] { QMetaObject::invokeMethod(this, &TerminalWindow::newTaskRequested, Qt::QueuedConnection); });
+
     connect(&timer_, &QTimer::timeout, this, &TerminalWindow::OnTick);
     timer_.start(kTickMs);
+}
+
+void TerminalWindow::RestartAtMainMenu() {
+    engine_.RestartAtMainMenu();
+    update();
 }
 
 QSize TerminalWindow::sizeHint() const {
@@ -126,14 +136,14 @@ void TerminalWindow::ReleaseKey() {
     update();
     if (key == kMenuKey) {
         const Point origin = FindKeyPlace(kMenuKey)->pressedOrigin;
-        emit popupMenuRequested(mapToGlobal(QPoint(static_cast<int>(std::lround(origin.x * zoom_)),
+        emit popupRequested(mapToGlobal(QPoint(static_cast<int>(std::lround(origin.x * zoom_)),
                                                    static_cast<int>(std::lround(origin.y * zoom_)))));
     }
 }
 
 void TerminalWindow::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
-        emit popupMenuRequested(event->globalPosition().toPoint());
+        emit popupRequested(event->globalPosition().toPoint());
         return;
     }
     if (event->button() != Qt::LeftButton || pressedKey_ != 0 || dragging_) return;
@@ -190,6 +200,16 @@ void TerminalWindow::focusOutEvent(QFocusEvent* event) {
     // A dialog opened by a key takes its release with the focus.
     if (keyFromKeyboard_) ReleaseKey();
     QWidget::focusOutEvent(event);
+}
+
+void TerminalWindow::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    if (event->angleDelta().y() > 0) zoomIn();
+    if (event->angleDelta().y() < 0) zoomOut();
+    event->accept();
 }
 
 void TerminalWindow::OnTick() {

@@ -7,17 +7,23 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "designer/shell/simulator_control.h"
 #include "designer/simulator/terminal_painter.h"
 
 namespace simulator {
 
 class Engine;
 
-class TerminalWindow : public QWidget {
+class TerminalWindow : public QWidget, public shell::SimulatorControl {
     Q_OBJECT
 
 public:
+    // The engine must outlive the window; the window takes over its request
+    // for New and passes it on as newTaskRequested.
     explicit TerminalWindow(Engine& engine, QWidget* parent = nullptr);
+
+    // SimulatorControl
+    void RestartAtMainMenu() override;
 
     double zoom() const { return zoom_; }
     // The key drawn pressed, 0 for none.
@@ -33,7 +39,9 @@ public slots:
 
 signals:
     // Open the designer's pop-up menu at this point of the desktop.
-    void popupMenuRequested(const QPoint& globalPosition);
+    void popupRequested(QPoint globalPosition);
+    // Collect data found nothing to run: the designer's New, after the key press.
+    void newTaskRequested();
     void zoomChanged(double zoom);
 
 protected:
@@ -44,6 +52,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void PressKey(int key);

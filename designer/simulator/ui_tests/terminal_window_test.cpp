@@ -1,6 +1,8 @@
 // The terminal window over a real engine and a new task, driven by clicks on
 // the keys' hit rectangles.
+#include <QCoreApplication>
 #include <QImage>
+#include <QWheelEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -30,7 +32,6 @@ protected:
     TerminalWindowTest() {
         task::NewTask(task.model, task::LoadDefaultTexts(strings));
         task::ResetBarcodeDefaults(task.model);
-        engine.SetNewTaskRequest([this] { ++newTaskRequests; });
         window.show();
     }
 
@@ -60,7 +61,6 @@ protected:
     common::ScriptedUi ui;
     FixedTime time;
     Engine engine{task, strings, ui, time};
-    int newTaskRequests = 0;
     TerminalWindow window{engine};
 };
 
@@ -96,13 +96,17 @@ TEST_F(TerminalWindowTest, EnterOnSystemMenuAndEscBack) {
 }
 
 TEST_F(TerminalWindowTest, CollectDataOnANewTaskAsksForAProgram) {
-    engine.RestartAtMainMenu();
+    QSignalSpy newTask(&window, &TerminalWindow::newTaskRequested);
+    window.RestartAtMainMenu();
     Click(22);  // highlight 1: Collect data
     Click(17);
     ASSERT_EQ(ui.MessageTexts().size(), 1u);
     EXPECT_EQ(ui.MessageTexts()[0], "Please define your program!");
-    EXPECT_EQ(newTaskRequests, 1);
     EXPECT_EQ(window.pressedKey(), 0);
+    // New is posted, so it runs once the click is over.
+    EXPECT_EQ(newTask.count(), 0);
+    EXPECT_TRUE(newTask.wait(1000));
+    EXPECT_EQ(newTask.count(), 1);
 }
 
 TEST_F(TerminalWindowTest, PressedImageOnlyWhileTheButtonIsDown) {
@@ -117,7 +121,7 @@ TEST_F(TerminalWindowTest, PressedImageOnlyWhileTheButtonIsDown) {
 }
 
 TEST_F(TerminalWindowTest, PopupMenuOnRightButtonAndOnReleasingKey14) {
-    QSignalSpy spy(&window, &TerminalWindow::popupMenuRequested);
+    QSignalSpy spy(&window, &TerminalWindow::popupRequested);
     QTest::mouseClick(&window, Qt::RightButton, Qt::NoModifier, QPoint(100, 80));
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0).at(0).toPoint(), window.mapToGlobal(QPoint(100, 80)));
@@ -174,6 +178,19 @@ TEST_F(TerminalWindowTest, ZoomShortcuts) {
     EXPECT_DOUBLE_EQ(window.zoom(), 1.0);
     window.setZoom(2.0);
     QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom(), 1.0);
+
+    // Ctrl and the wheel zoom too; the wheel alone does not.
+    auto wheel = [this](int delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(QPointF(100, 100), window.mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    wheel(120, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(window.zoom(), 1.25);
+    wheel(120, Qt::NoModifier);
+    EXPECT_DOUBLE_EQ(window.zoom(), 1.25);
+    wheel(-120, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(window.zoom(), 1.0);
 }
 
