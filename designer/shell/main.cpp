@@ -7,6 +7,9 @@
 #include "designer/shell/main_window.h"
 #include "designer/shell/qt_text.h"
 #include "designer/shell/qt_ui_port.h"
+#include "designer/simulator/engine.h"
+#include "designer/simulator/local_time.h"
+#include "designer/simulator/terminal_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -16,8 +19,14 @@ int main(int argc, char* argv[]) {
     shell::DesignerSession session(ui, shell::ToNativePath(QCoreApplication::applicationDirPath()));
     session.Start();
 
+    // The engine outlives the window that draws it.
+    simulator::SystemLocalTime localTime;
+    simulator::Engine engine(session.CurrentTask(), session.Texts(), ui, localTime);
+
     shell::MainWindow window(session);
     ui.SetOwner(&window);
+    auto* terminal = new simulator::TerminalWindow(engine);
+    window.SetClient(terminal, terminal);
     window.show();
     return app.exec();
 }
