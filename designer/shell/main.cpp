@@ -10,6 +10,9 @@
 #include "designer/shell/qt_text.h"
 #include "designer/shell/qt_ui_port.h"
 #include "designer/shell/transfer_commands.h"
+#include "designer/simulator/engine.h"
+#include "designer/simulator/local_time.h"
+#include "designer/simulator/terminal_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,6 +22,10 @@ int main(int argc, char* argv[]) {
     shell::DesignerSession session(ui, shell::ToNativePath(QCoreApplication::applicationDirPath()));
     session.Start();
 
+    // The engine outlives the window that draws it.
+    simulator::SystemLocalTime localTime;
+    simulator::Engine engine(session.CurrentTask(), session.Texts(), ui, localTime);
+
     common::SteadyClock clock;
     const std::unique_ptr<termlink::SerialLink> port = termlink::MakeSystemSerialLink();
     shell::TransferCommands transfers(session, *port, clock);
@@ -26,6 +33,8 @@ int main(int argc, char* argv[]) {
     shell::MainWindow window(session);
     window.SetTransferCommands(&transfers);
     ui.SetOwner(&window);
+    auto* terminal = new simulator::TerminalWindow(engine);
+    window.SetClient(terminal, terminal);
     window.show();
     return app.exec();
 }

@@ -28,6 +28,8 @@ MainWindow::MainWindow(DesignerSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), session_(session) {
     setObjectName(QStringLiteral("Mostrel"));
     setWindowTitle(QStringLiteral("Quarrow"));
+    // The drawn terminal has rounded corners; the desktop shows through them.
+    setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kWidth, kHeight);
     move(kStartPosition);
     setWindowFlag(Qt::WindowStaysOnTopHint, session_.CurrentPreferences().alwaysOnTop);
@@ -158,7 +160,8 @@ void MainWindow::ApplyTopmost() {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != topmost) {
         setWindowFlag(Qt::WindowStaysOnTopHint, topmost);  // hides the window
     }
-    setFixedSize(kWidth, kHeight);
+    // The client's size: the terminal may be zoomed.
+    setFixedSize(client_ ? client_->size() : QSize(kWidth, kHeight));
     if (wasVisible) show();
 }
 

@@ -11,5 +11,6 @@ using Args = std::vector<std::string>;
 int RunNew(const Args& args);
 int RunUpgrade(const Args& args);
 int RunShow(const Args& args);
+int RunSimulate(const Args& args);
 
 }  // namespace uzx
