@@ -194,6 +194,23 @@ TEST_F(TerminalWindowTest, ZoomShortcuts) {
     EXPECT_DOUBLE_EQ(window.zoom(), 1.0);
 }
 
+TEST_F(TerminalWindowTest, ComputerKeysPlayTheTerminalKeys) {
+    window.RestartAtMainMenu();
+    window.setFocus();
+    QTest::keyPress(&window, Qt::Key_Down);
+    EXPECT_EQ(window.pressedKey(), 22);
+    QTest::keyRelease(&window, Qt::Key_Down);
+    EXPECT_EQ(window.pressedKey(), 0);
+    EXPECT_EQ(engine.Screen().highlight, 1);
+    QTest::keyClick(&window, Qt::Key_3);
+    EXPECT_EQ(engine.Screen().mode, Mode::SystemMenu);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(engine.Screen().mode, Mode::MainMenu);
+    // With Ctrl a key is the designer's, not the terminal's.
+    QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(engine.Screen().mode, Mode::MainMenu);
+}
+
 TEST_F(TerminalWindowTest, GrabShowsTheTerminal) {
     engine.RestartAtMainMenu();
     const QImage picture = window.grab().toImage();
