@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "common/scripted_ui.h"
 #include "designer/link/frames.h"
 #include "designer/link/test_terminal.h"
 #include "designer/link/terminal_image.h"
+#include "designer/link/test_folder.h"
 #include "designer/task/defaults.h"
 
 namespace termlink {
@@ -21,19 +19,11 @@ constexpr char kReady[] = "8300RU004\r";
 
 class DownloadTest : public ::testing::Test {
 protected:
-    DownloadTest() {
-        task::NewTask(task.model, task::LoadDefaultTexts(strings));
-        folder = std::filesystem::temp_directory_path() /
-                 ("download_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
-    }
-    ~DownloadTest() override { std::filesystem::remove_all(folder); }
+    DownloadTest() { task::NewTask(task.model, task::LoadDefaultTexts(strings)); }
 
     std::string WriteFile(const std::string& name, const std::string& content) {
-        const auto path = (folder / name).string();
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
+        folder.Write(name, content);
+        return folder / name;
     }
 
     // A terminal that answers the handshake with `hello` and every frame with "ACK".
@@ -59,7 +49,7 @@ protected:
     task::Task task;
     LinkState state;
     LinkContext context{task, strings, ui, clock, port, state, "/dev/ttyFAKE", 0, {}};
-    std::filesystem::path folder;
+    testing::TestFolder folder;
 };
 
 TEST_F(DownloadTest, TaskGoesOutAsTwoHundredAcknowledgedBlocks) {
@@ -243,7 +233,7 @@ TEST_F(DownloadTest, LookupLinesGoOutOneFrameEachThenOver) {
     EXPECT_EQ(Frames(), (std::vector<std::string>{std::string("AB\x00\x83\r", 5), std::string("\x00\x00\r", 3),
                                                   std::string("CD\x00\x87\r", 5), "OVER\r"}));
     EXPECT_EQ(ui.progressPositions, (std::vector<int>{0, 100, 100}));
-    EXPECT_EQ(context.lookupPath, (folder / "items.txt").string());
+    EXPECT_EQ(context.lookupPath, folder / "items.txt");
 
     // The last line needs no CR; an empty file sends only the end.
     terminal.ClearWrites();
@@ -292,7 +282,7 @@ TEST_F(DownloadTest, LookupFileChoiceCancelledOrUnreadable) {
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, 0);
     EXPECT_TRUE(ui.MessageTexts().empty());
 
-    ui.chosenPaths = {(folder / "missing.txt").string()};
+    ui.chosenPaths = {folder / "missing.txt"};
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot open the file!"});
     EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 0);

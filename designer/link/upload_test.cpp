@@ -8,6 +8,7 @@
 
 #include "common/scripted_ui.h"
 #include "designer/link/frames.h"
+#include "designer/link/test_folder.h"
 #include "designer/link/test_terminal.h"
 
 namespace termlink {
@@ -67,22 +68,16 @@ struct RecordTerminal {
 class UploadTest : public ::testing::Test {
 protected:
     UploadTest() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("upload_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        target = (folder / "DATA.TXT").string();
         ui.chosenPaths = {target};
         terminal.answer = [this](const std::string& w) { return dataTerminal(w); };
     }
-    ~UploadTest() override { std::filesystem::remove_all(folder); }
 
     std::string Contents(const std::string& path) const {
         std::ifstream in(path, std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     }
     std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()), {}));
     }
 
     common::TestClock clock;
@@ -95,8 +90,8 @@ protected:
     LinkState state;
     LinkContext context{task, strings, ui, clock, port, state, "/dev/ttyFAKE", 2, {}};
     RecordTerminal dataTerminal;
-    std::filesystem::path folder;
-    std::string target;
+    testing::TestFolder folder;
+    std::string target = folder / "DATA.TXT";
 };
 
 TEST_F(UploadTest, RecordFrameCarriesSequenceDataAndChecksumLowByteFirst) {
@@ -254,7 +249,7 @@ TEST_F(UploadTest, FailuresBeforeTheTransfer) {
     EXPECT_EQ(FilesInFolder(), 0u);
 
     ui.events.clear();
-    ui.chosenPaths = {(folder / "no such folder" / "DATA.TXT").string()};
+    ui.chosenPaths = {folder / "no such folder/DATA.TXT"};
     EXPECT_EQ(ReceiveData(context, false).code, -2);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"File open/create failed!"});
 }

@@ -61,6 +61,10 @@ public:
     // Reads the settings file again (the preferences dialog works on a fresh copy).
     void ReloadPreferences();
 
+    // The port position a transfer found for settings that held only a port
+    // number; kept in memory, written with the next settings.
+    void SetPortPosition(int position) { preferences_.portPosition = position; }
+
     // The caption of the designer's message boxes.
     std::string ProgramCaption() const;
 

@@ -117,13 +117,21 @@ void MainWindow::Dispatch(int command) {
         case kCommandAbout: RunAbout(); return;
         default: break;
     }
+    if (transfers_) {
+        switch (command) {
+            case kCommandDownloadApplication: transfers_->DownloadApplication(); return;
+            case kCommandDownloadLookup: transfers_->DownloadLookupFile(); return;
+            case kCommandReceiveData: transfers_->ReceiveData(); return;
+            default: break;
+        }
+    }
     if (command >= kCommandRecentFirst && command <= kCommandRecentLast) {
         session_.OpenRecent(command - kCommandRecentFirst);
     }
 }
 
 void MainWindow::RunPreferences() {
-    PreferencesDialog dialog(session_, this);
+    PreferencesDialog dialog(session_, transfers_, this);
     if (dialog.exec() == QDialog::Accepted) RebuildMenu();
     ApplyTopmost();
 }

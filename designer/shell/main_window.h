@@ -10,6 +10,7 @@
 #include "designer/shell/designer_session.h"
 #include "designer/shell/session_host.h"
 #include "designer/shell/simulator_control.h"
+#include "designer/shell/transfer_commands.h"
 
 class QMenu;
 
@@ -33,6 +34,10 @@ public:
 
     // Runs in place of the task property sheet, which the editors provide.
     void SetPropertySheetLauncher(std::function<void()> launcher) { propertySheetLauncher_ = std::move(launcher); }
+
+    // The transfers run by Download Application, Download Lookup File and
+    // Receive Data; without them those commands do nothing.
+    void SetTransferCommands(TransferCommands* transfers) { transfers_ = transfers; }
 
     QMenu* PopupMenu() const { return popup_; }
 
@@ -69,6 +74,7 @@ private:
     SimulatorControl* control_ = nullptr;
     QMenu* popup_ = nullptr;
     std::function<void()> propertySheetLauncher_;
+    TransferCommands* transfers_ = nullptr;
 };
 
 }  // namespace shell

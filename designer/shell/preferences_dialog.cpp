@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "designer/link/port_list.h"
 #include "designer/shell/qt_text.h"
 
 namespace shell {
@@ -18,9 +19,15 @@ std::vector<std::string> LanguageNames(const Strings& strings) {
     return names;
 }
 
-const Preferences& FreshPreferences(DesignerSession& session) {
+// The preferences as the settings file holds them, and the system's ports.
+// Listing gives settings that hold only a port number that port's position.
+PreferencesPage MakePage(DesignerSession& session) {
     session.ReloadPreferences();
-    return session.CurrentPreferences();
+    Preferences stored = session.CurrentPreferences();
+    PortChoices ports;
+    termlink::ListSerialPorts(&ports.lines, &stored.portPosition, stored.comPort);
+    for (std::size_t i = 0; i < ports.lines.size(); ++i) ports.positions.push_back(static_cast<int>(i));
+    return PreferencesPage(stored, LanguageNames(session.Texts()), std::move(ports));
 }
 
 QLabel* Label(const std::string& text, int controlId, QWidget* buddy, QWidget* parent) {
@@ -32,10 +39,8 @@ QLabel* Label(const std::string& text, int controlId, QWidget* buddy, QWidget* p
 
 }  // namespace
 
-PreferencesDialog::PreferencesDialog(DesignerSession& session, QWidget* parent)
-    : QDialog(parent),
-      session_(session),
-      page_(FreshPreferences(session), LanguageNames(session.Texts()), PortChoices{}) {
+PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands* transfers, QWidget* parent)
+    : QDialog(parent), session_(session), transfers_(transfers), page_(MakePage(session)) {
     setObjectName(QStringLiteral("PreferencesDlg"));
     const PreferencesTexts texts = LoadPreferencesTexts(session_.Texts());
     setWindowTitle(FromCp1251(texts.title));
@@ -56,7 +61,8 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, QWidget* parent)
     auto* detect = new QPushButton(FromCp1251(texts.detectCradle), this);
     detect->setProperty("controlId", 1013);
     detect->setAutoDefault(false);
-    detect->setEnabled(false);
+    detect->setEnabled(transfers_ != nullptr);
+    connect(detect, &QPushButton::clicked, this, &PreferencesDialog::DetectCradle);
     grid->addWidget(Label(texts.portLabel, 903, ports_, this), 2, 0);
     grid->addWidget(ports_, 2, 1);
     grid->addWidget(detect, 2, 2);
@@ -105,6 +111,15 @@ QComboBox* PreferencesDialog::AddList(int controlId, const std::vector<std::stri
     for (const std::string& text : rows) list->addItem(FromCp1251(text));
     list->setCurrentIndex(row);
     return list;
+}
+
+void PreferencesDialog::DetectCradle() {
+    std::string portName;
+    session_.Ui().SetBusy(true);
+    const int position = transfers_->DetectCradle(portName);
+    session_.Ui().SetBusy(false);
+    page_.TakeDetection(position, portName, session_.Texts(), session_.Ui());
+    ports_->setCurrentIndex(page_.PortRow());
 }
 
 void PreferencesDialog::accept() {

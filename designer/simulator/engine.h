@@ -41,7 +41,9 @@ public:
     // After New, Open, Edit, the recent files and the pop-up menu's rebuild.
     void RestartAtMainMenu();
 
-    // A drawn key, 1..23, or kRestartKey. Other numbers are ignored.
+    // A drawn key, 1..23, or kRestartKey. Other numbers are ignored. Key 13
+    // in a form switches alphabetic entry itself: the window only draws
+    // Screen().alphabetic.
     void PressKey(int key);
 
     // The 100 ms timer: the clock line and the multi-tap commit.

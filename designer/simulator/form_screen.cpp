@@ -210,7 +210,8 @@ std::string FormScreen::RenderLine(int line, const std::string& passDown, const 
     if (text.size() < static_cast<std::size_t>(state.startColumn)) text.resize(static_cast<std::size_t>(state.startColumn), ' ');
     const int scroll = Scroll(line);
     text += state.input.substr(static_cast<std::size_t>(scroll));
-    const char mark = fields.InputMark(line);
+    // Extension lines are filled with the mark of the line they continue.
+    const char mark = fields.InputMark(fields.Owner(line));
     if (mark != 0) {
         if (scroll > 0) {
             text += mark;

@@ -1,5 +1,7 @@
 #include "designer/task/defaults.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "designer/shell/strings.h"
@@ -79,6 +81,40 @@ TEST(NewTask, TerminalTexts) {
             EXPECT_EQ(text(t, e).size(), table.slot - 1) << t << "/" << e;
         }
     }
+}
+
+TEST(NewTask, LeavesNothingOfTheTaskBefore) {
+    // Bytes no default names are zero, as in a designer started afresh, and
+    // a new task made over a used one is the same byte for byte.
+    TaskModel used;
+    used.firmwareId.fill(0xEE);
+    used.reserved.fill(0xEE);
+    for (auto& m : used.menus) m.fill(0xEE);
+    for (auto& f : used.forms) f.fill(0xEE);
+    for (auto& l : used.lookups) l.fill(0xEE);
+    used.texts.fill(0xEE);
+    used.terminal.fill(0xEE);
+    used.startup.fill(0xEE);
+    used.weightCode.fill(0xEE);
+    used.barcode = FreshTask().barcode;
+    NewTask(used, testing::EnglishDefaults());
+    EXPECT_EQ(used, FreshTask());
+
+    const TaskModel model = FreshTask();
+    const auto allZero = [](const Byte* from, std::size_t count) {
+        return std::all_of(from, from + count, [](Byte b) { return b == 0; });
+    };
+    EXPECT_TRUE(allZero(model.reserved.data(), kTaskReservedSize));
+    for (const FormRecord& f : model.forms) {
+        EXPECT_TRUE(allZero(&f[form::kLineText], kFormLines * form::kLineTextWidth));
+        EXPECT_TRUE(allZero(&f[form::kFnRemains], kFormRecordSize - form::kFnRemains));
+    }
+    for (const LookupRecord& l : model.lookups) {
+        EXPECT_TRUE(allZero(&l[lookup::kNegativeRemains], kLookupRecordSize - lookup::kNegativeRemains));
+    }
+    EXPECT_TRUE(allZero(&model.startup[69], 15));
+    EXPECT_TRUE(allZero(&model.startup[255], kStartupSettingsSize - 255));
+    EXPECT_TRUE(allZero(&model.texts[0], TextTableOffset(2))) << "table 1 is empty";
 }
 
 TEST(DefaultTexts, FitTheirLinesAndFollowTheLanguage) {

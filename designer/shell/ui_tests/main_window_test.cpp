@@ -20,8 +20,10 @@
 
 #include "common/cp1251.h"
 #include "common/scripted_ui.h"
+#include "designer/link/memory_link.h"
 #include "designer/shell/about_box.h"
 #include "designer/shell/link_label.h"
+#include "designer/shell/preferences_dialog.h"
 #include "designer/shell/qt_text.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
@@ -231,6 +233,48 @@ TEST_F(MainWindowTest, PreferencesOkKeepsTheChoicesAndLoadsTheLanguage) {
         ControlOf<QPushButton>(dialog, 2)->click();
     });
     second.Dispatch(2100);
+}
+
+TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
+    setenv("MOSTREL_PORT_MAP", folder.File("ports").c_str(), 1);
+    setenv("MOSTREL_SYS_CLASS_TTY", folder.File("no-tty").c_str(), 1);
+    std::filesystem::create_directories(folder.File("ports"));
+    for (const char* com : {"COM1", "COM2", "COM4"}) {
+        std::filesystem::create_symlink(std::string("/dev/ttyFAKE") + com, folder.File(std::string("ports/") + com));
+    }
+    Preferences stored;
+    stored.portPosition = 7;  // beyond the three ports: the first is shown
+    ASSERT_TRUE(shell::WriteSettings(stored));
+
+    common::TestClock clock;
+    termlink::MemoryLinkPair pair(clock);
+    // The cradle sits on COM2, the second port opened: only there is the probe echoed.
+    pair.host().onWrite = [&pair](const std::vector<std::uint8_t>& bytes) {
+        const auto& ops = pair.host().ops;
+        const auto opens = std::count(ops.begin(), ops.end(), termlink::MemoryLink::Op::Open);
+        if (opens == 2 && bytes.size() == 1 && bytes[0] == 0x0F) pair.far().Write(std::string(1, '\x0F'));
+    };
+    TransferCommands transfers(session, pair.host(), clock);
+
+    PreferencesDialog dialog(session, &transfers, window.get());
+    auto* ports = ControlOf<QComboBox>(&dialog, 405);
+    ASSERT_NE(ports, nullptr);
+    ASSERT_EQ(ports->count(), 3);
+    EXPECT_TRUE(ports->itemText(1).startsWith("COM2 - Virtual port"));
+    EXPECT_EQ(ports->currentIndex(), 0);
+
+    ControlOf<QPushButton>(&dialog, 1013)->click();
+    ASSERT_FALSE(ui.MessageTexts().empty());
+    EXPECT_EQ(ui.MessageTexts().back(), "Cradle is connected to COM2");
+    EXPECT_EQ(ports->currentIndex(), 1);
+    EXPECT_EQ(ui.events.front().kind, common::ShownEvent::Kind::Busy);
+
+    ControlOf<QPushButton>(&dialog, 1)->click();
+    Preferences kept;
+    ReadSettings(kept);
+    EXPECT_EQ(kept.portPosition, 1);
+    unsetenv("MOSTREL_PORT_MAP");
+    unsetenv("MOSTREL_SYS_CLASS_TTY");
 }
 
 }  // namespace
