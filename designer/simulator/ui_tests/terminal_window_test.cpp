@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QWheelEvent>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
