@@ -56,7 +56,6 @@ int KeyForKeyboard(int qtKey) {
 TerminalWindow::TerminalWindow(Engine& engine, QWidget* parent) : QWidget(parent), engine_(engine) {
     setObjectName(QStringLiteral("Client"));
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFixedSize(sizeHint());
 
     auto addShortcut = [this](const QKeySequence& sequence, void (TerminalWindow::*slot)()) {

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QWheelEvent>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -192,6 +191,23 @@ TEST_F(TerminalWindowTest, ZoomShortcuts) {
     EXPECT_DOUBLE_EQ(window.zoom(), 1.25);
     wheel(-120, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(window.zoom(), 1.0);
+}
+
+TEST_F(TerminalWindowTest, ComputerKeysPlayTheTerminalKeys) {
+    window.RestartAtMainMenu();
+    window.setFocus();
+    QTest::keyPress(&window, Qt::Key_Down);
+    EXPECT_EQ(window.pressedKey(), 22);
+    QTest::keyRelease(&window, Qt::Key_Down);
+    EXPECT_EQ(window.pressedKey(), 0);
+    EXPECT_EQ(engine.Screen().highlight, 1);
+    QTest::keyClick(&window, Qt::Key_3);
+    EXPECT_EQ(engine.Screen().mode, Mode::SystemMenu);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(engine.Screen().mode, Mode::MainMenu);
+    // With Ctrl a key is the designer's, not the terminal's.
+    QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_EQ(engine.Screen().mode, Mode::MainMenu);
 }
 
 TEST_F(TerminalWindowTest, GrabShowsTheTerminal) {
