@@ -16,5 +16,5 @@ function(add_folder_tests name)
     target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MOSTREL_BIN=${PROJECT_BINARY_DIR}/bin")
+        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()

@@ -1,15 +1,14 @@
 // The termios port. Every wait happens in poll() up to a deadline; reads and
 // writes never spin.
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 
+#include "designer/link/fd_io_posix.h"
 #include "designer/link/port_list.h"
 #include "designer/link/system_serial_link.h"
 
@@ -46,34 +45,6 @@ bool SetModemLine(int fd, int line, bool on) {
     int bits = line;
     if (ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &bits) == 0) return true;
     return errno == ENOTTY || errno == EINVAL;
-}
-
-using SteadyTime = std::chrono::steady_clock::time_point;
-
-int MsUntil(SteadyTime deadline) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now()).count();
-    return static_cast<int>(std::max<long long>(left, 0));
-}
-
-// Waits until `fd` is ready for `events` or the deadline passes. False when
-// the deadline passed or the port failed (`failed` tells which).
-bool WaitReady(int fd, short events, SteadyTime deadline, bool& failed) {
-    failed = false;
-    for (;;) {
-        pollfd p{fd, events, 0};
-        const int r = poll(&p, 1, MsUntil(deadline));
-        if (r < 0 && errno == EINTR) continue;
-        if (r < 0) {
-            failed = true;
-            return false;
-        }
-        if (r == 0) return false;
-        if (p.revents & events) return true;
-        // Hung up or in error with nothing to read: waiting again would spin.
-        failed = true;
-        return false;
-    }
 }
 
 class PosixSerialLink final : public SerialLink {
@@ -173,39 +144,12 @@ public:
         if (fd_ < 0) return false;
         std::uint64_t limitMs = kTransferDeadlineMs;
         if (writeLimited_) limitMs = std::min<std::uint64_t>(limitMs, 5 * count + 50);
-        const SteadyTime deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-        std::size_t done = 0;
-        while (done < count) {
-            const ssize_t n = ::write(fd_, bytes + done, count - done);
-            if (n > 0) {
-                done += static_cast<std::size_t>(n);
-                continue;
-            }
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return false;
-            bool failed = false;
-            if (!WaitReady(fd_, POLLOUT, deadline, failed)) return false;
-        }
-        return true;
+        return WriteWithin(fd_, bytes, count, static_cast<std::uint32_t>(limitMs));
     }
 
     int Read(std::uint8_t* buffer, std::size_t capacity, std::uint32_t waitMs) override {
         if (fd_ < 0) return -1;
-        if (capacity == 0) return 0;
-        const SteadyTime deadline =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(std::min(waitMs, kTransferDeadlineMs));
-        bool reportedReadable = false;
-        for (;;) {
-            const ssize_t n = ::read(fd_, buffer, capacity);
-            if (n > 0) return static_cast<int>(n);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) return -1;
-            // Readable yet nothing to read: the line has hung up.
-            if (reportedReadable) return -1;
-            bool failed = false;
-            if (!WaitReady(fd_, POLLIN, deadline, failed)) return failed ? -1 : 0;
-            reportedReadable = true;
-        }
+        return ReadWithin(fd_, buffer, capacity, std::min(waitMs, kTransferDeadlineMs));
     }
 
 private:

@@ -5,7 +5,7 @@
 namespace simulator::testing {
 namespace {
 
-TEST_F(EngineTest, MainMenuStartsUnhighlightedAndWrapsBothWays) {
+TEST_F(EngineTest, MainMenuWrapsAndLeadsToTheUploadScreen) {
     EXPECT_EQ(Screen().mode, Mode::MainMenu);
     EXPECT_EQ(Screen().highlight, 0);
     EXPECT_TRUE(Screen().wideSpacing);
@@ -13,6 +13,8 @@ TEST_F(EngineTest, MainMenuStartsUnhighlightedAndWrapsBothWays) {
     EXPECT_EQ(Line(4), std::string(12, ' '));
     EXPECT_EQ(Line(5), "");
     EXPECT_EQ(Screen().cursorRow, -1);
+    Press({17});  // nothing highlighted yet
+    EXPECT_EQ(Screen().mode, Mode::MainMenu);
 
     Press({22});
     EXPECT_EQ(Screen().highlight, 1);
@@ -20,15 +22,7 @@ TEST_F(EngineTest, MainMenuStartsUnhighlightedAndWrapsBothWays) {
     EXPECT_EQ(Screen().highlight, 3);
     Press({22});
     EXPECT_EQ(Screen().highlight, 1);
-    Press({18, 20, 15, 14});  // keys without a role change nothing
-    EXPECT_EQ(Screen().highlight, 1);
-    EXPECT_EQ(Screen().mode, Mode::MainMenu);
-}
-
-TEST_F(EngineTest, EnterActsAsTheHighlightedItem) {
-    Press({17});  // nothing highlighted yet
-    EXPECT_EQ(Screen().mode, Mode::MainMenu);
-    Press({22, 22, 16});
+    Press({22, 16});  // ENTER acts as the highlighted item
     EXPECT_EQ(Screen().mode, Mode::Upload);
     EXPECT_EQ(Line(1), "Connecting...  ");
     EXPECT_EQ(Screen().highlight, 0);
@@ -92,6 +86,12 @@ TEST_F(EngineTest, RestartsKeepOrResetTheMainMenuItem) {
     EXPECT_EQ(Screen().highlight, 1);
     Press({0, 24, 50, -3});  // not keys
     EXPECT_EQ(Screen().highlight, 1);
+
+    SetField(Form(1), 0, {task::form::kText, "T:"});
+    Press({1, 13, 4});
+    engine.RestartAtMainMenu();
+    EXPECT_FALSE(Screen().alphabetic);
+    EXPECT_EQ(Screen().pendingLetter, 0);
 }
 
 TEST_F(EngineTest, CollectDataWithNothingToRunAsksForAProgramAndRequestsNew) {

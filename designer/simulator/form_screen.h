@@ -24,7 +24,6 @@ public:
     // clears every input, places the input columns, sets the initial values
     // and the first input line.
     void Start(task::FormRecord& form, int number);
-    bool Running() const { return form_ != nullptr; }
     int Number() const { return number_; }
 
     void Show(const FormContext& context, ScreenBuffer& screen) const;

@@ -84,14 +84,5 @@ TEST_F(AlphabeticEntryTest, ALetterRejectedByTheFieldShowsTheErrorUntilTheNextKe
     EXPECT_EQ(Line(1), "N:");
 }
 
-TEST_F(AlphabeticEntryTest, RestartTurnsAlphabeticEntryOff) {
-    Press({4});
-    engine.RestartAtMainMenu();
-    EXPECT_FALSE(Screen().alphabetic);
-    EXPECT_EQ(Screen().pendingLetter, 0);
-    Ticks(10);
-    EXPECT_EQ(Screen().mode, Mode::MainMenu);
-}
-
 }  // namespace
 }  // namespace simulator::testing

@@ -13,4 +13,9 @@ int RunUpgrade(const Args& args);
 int RunShow(const Args& args);
 int RunSimulate(const Args& args);
 
+int RunImage(const Args& args);
+int RunDownload(const Args& args);
+int RunSendLookup(const Args& args);
+int RunReceive(const Args& args);
+
 }  // namespace uzx

@@ -16,11 +16,13 @@
 #include "designer/task/defaults.h"
 #include "designer/task/open_save.h"
 #include "tools/uzx/commands.h"
+#include "tools/uzx/terminal_png.h"
 
 namespace uzx {
 namespace {
 
-constexpr const char* kUsage = "simulate FILE --keys LIST [--time YYYY-MM-DDTHH:MM:SS]";
+constexpr const char* kUsage =
+    "simulate FILE --keys LIST [--time YYYY-MM-DDTHH:MM:SS] [--png OUT [--zoom 1..3]]";
 constexpr std::uint32_t kTickMs = 100;
 
 // One entry of the key list: a key number (51 restarts) or a run of timer ticks.
@@ -33,6 +35,8 @@ struct Options {
     std::string file;
     std::vector<Step> steps;
     std::optional<simulator::CivilTime> time;
+    std::string png;  // where to draw the terminal; empty for none
+    double zoom = 1.0;
 };
 
 std::optional<int> ParseNumber(std::string_view text) {
@@ -78,6 +82,22 @@ std::optional<simulator::CivilTime> ParseTime(std::string_view text) {
     return simulator::CivilTime{*year, *month, *day, *hour, *minute, *second};
 }
 
+// "1", "1.5", "2.25": the zoom in hundredths, from 100 to 300.
+std::optional<int> ParseZoomPercent(std::string_view text) {
+    const std::size_t dot = text.find('.');
+    const std::optional<int> whole = ParseNumber(text.substr(0, dot));
+    if (!whole) return std::nullopt;
+    int percent = *whole * 100;
+    if (dot != std::string_view::npos) {
+        const std::string_view fraction = text.substr(dot + 1);
+        const std::optional<int> digits = ParseNumber(fraction);
+        if (!digits || fraction.size() > 2) return std::nullopt;
+        percent += fraction.size() == 1 ? *digits * 10 : *digits;
+    }
+    if (percent < 100 || percent > 300) return std::nullopt;
+    return percent;
+}
+
 std::optional<Options> ParseOptions(const Args& args) {
     Options options;
     bool haveKeys = false;
@@ -95,6 +115,15 @@ std::optional<Options> ParseOptions(const Args& args) {
                 std::cerr << "uzx simulate: the time is not YYYY-MM-DDTHH:MM:SS: \"" << args[i] << "\"\n";
                 return std::nullopt;
             }
+        } else if (arg == "--png" && hasValue) {
+            options.png = args[++i];
+        } else if (arg == "--zoom" && hasValue) {
+            const std::optional<int> percent = ParseZoomPercent(args[++i]);
+            if (!percent) {
+                std::cerr << "uzx simulate: the zoom is not a number from 1 to 3: \"" << args[i] << "\"\n";
+                return std::nullopt;
+            }
+            options.zoom = *percent / 100.0;
         } else if (options.file.empty() && !arg.starts_with("--")) {
             options.file = arg;
         } else {
@@ -165,6 +194,13 @@ int RunSimulate(const Args& args) {
         }
     }
     PrintScreen(engine.Screen(), task.recordCounter);
+    if (!options->png.empty()) {
+        std::string error;
+        if (!WriteTerminalPng(engine.Screen(), options->zoom, options->png, error)) {
+            std::cerr << "uzx simulate: " << error << '\n';
+            return 1;
+        }
+    }
     return 0;
 }
 
