@@ -1,7 +1,14 @@
 # add_folder_tests(NAME LIBS...): one test program of every *_test.cpp in the
 # calling folder, linked with LIBS and GoogleTest, registered with CTest.
+# Nothing when MOSTREL_BUILD_TESTS is off; *_posix_test.cpp only on POSIX.
 function(add_folder_tests name)
+    if(NOT MOSTREL_BUILD_TESTS)
+        return()
+    endif()
     file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp")
+    if(NOT UNIX)
+        list(FILTER sources EXCLUDE REGEX "_posix_test\\.cpp$")
+    endif()
     if(NOT sources)
         return()
     endif()

@@ -1,5 +1,8 @@
+// Windows: the temporary file is written through to the disk, flushed, and
+// moved over the target in one step that is itself written through.
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 
 #include "common/file_replace.h"
@@ -7,13 +10,23 @@
 namespace common {
 namespace {
 
-std::string Failure(const char* what) { return std::string(what) + " (error " + std::to_string(GetLastError()) + ")"; }
+// Takes the error code before anything else can change it.
+std::string Failure(const char* what) {
+    const DWORD error = GetLastError();
+    return std::string(what) + " (error " + std::to_string(error) + ")";
+}
+
+// Unique within this process; CREATE_NEW keeps other processes' files safe.
+std::string TemporaryPath(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+}
 
 }  // namespace
 
 ReplaceResult ReplaceFileContents(const std::string& path, std::string_view content) {
-    const std::string temporary = path + ".tmp-" + std::to_string(GetCurrentProcessId());
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const std::string temporary = TemporaryPath(path);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {false, Failure("cannot create a file in the folder")};
     ReplaceResult result{true, {}};

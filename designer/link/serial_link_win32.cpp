@@ -53,7 +53,12 @@ public:
         dcb.BaudRate = s.rate;
         dcb.ByteSize = s.byteSize;
         dcb.Parity = s.parity;
+        dcb.fParity = s.parity != NOPARITY ? TRUE : FALSE;
         dcb.StopBits = s.stopBits;
+        // The usual DC1/DC3: with both left zero, XON/XOFF output would stop
+        // at every zero byte of a frame, and drivers refuse equal characters.
+        dcb.XonChar = 0x11;
+        dcb.XoffChar = 0x13;
         dcb.fDtrControl = s.dtrOn ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
         dcb.fRtsControl = s.rtsOn ? RTS_CONTROL_ENABLE : RTS_CONTROL_DISABLE;
         dcb.fOutxCtsFlow = s.ctsOutputFlow ? TRUE : FALSE;
@@ -73,19 +78,19 @@ public:
 
     bool Write(const std::uint8_t* bytes, std::size_t count) override {
         if (!IsOpen()) return false;
+        OVERLAPPED* record = Prepare(writeEvent_);
+        const BOOL started = WriteFile(handle_, bytes, static_cast<DWORD>(count), nullptr, record);
         DWORD done = 0;
-        if (!Finish(writeEvent_, WriteFile(handle_, bytes, static_cast<DWORD>(count), &done, Prepare(writeEvent_)),
-                    kTransferDeadlineMs, done))
-            return false;
-        // A write cut short by the driver's time-out did not send everything.
-        return done == count;
+        // A write cut short by the driver's time-out or by the deadline did not send everything.
+        return Finish(started, kTransferDeadlineMs, done) && done == count;
     }
 
     int Read(std::uint8_t* buffer, std::size_t capacity, std::uint32_t waitMs) override {
         if (!IsOpen()) return -1;
+        OVERLAPPED* record = Prepare(readEvent_);
+        const BOOL started = ReadFile(handle_, buffer, static_cast<DWORD>(capacity), nullptr, record);
         DWORD done = 0;
-        const BOOL started = ReadFile(handle_, buffer, static_cast<DWORD>(capacity), &done, Prepare(readEvent_));
-        if (!Finish(readEvent_, started, std::min(waitMs, kTransferDeadlineMs), done)) return failed_ ? -1 : 0;
+        if (!Finish(started, std::min(waitMs, kTransferDeadlineMs), done)) return -1;
         return static_cast<int>(done);
     }
 
@@ -109,32 +114,24 @@ private:
         return &overlapped_;
     }
 
-    // Waits for an operation started with `started`; false when it failed
-    // (failed_ set) or did not finish within `waitMs` (it is cancelled then).
-    bool Finish(HANDLE event, BOOL started, DWORD waitMs, DWORD& done) {
-        failed_ = false;
-        if (started) return true;
-        if (GetLastError() != ERROR_IO_PENDING) {
-            failed_ = true;
-            return false;
-        }
-        if (WaitForSingleObject(event, waitMs) != WAIT_OBJECT_0) {
-            CancelIo(handle_);
-            // Bytes that arrived while cancelling still count.
-            if (GetOverlappedResult(handle_, &overlapped_, &done, TRUE)) return true;
-            failed_ = GetLastError() != ERROR_OPERATION_ABORTED;
-            return false;
-        }
-        if (GetOverlappedResult(handle_, &overlapped_, &done, FALSE)) return true;
-        failed_ = true;
-        return false;
+    // Waits for the operation just started on `overlapped_` to finish, at
+    // most `waitMs`; one still running then is cancelled. `done` is what it
+    // transferred, also when cut short: bytes a cancelled read had already
+    // taken from the driver are in the buffer and must not be lost. False
+    // only when the port failed.
+    bool Finish(BOOL started, DWORD waitMs, DWORD& done) {
+        if (!started && GetLastError() != ERROR_IO_PENDING) return false;
+        if (!started && WaitForSingleObject(overlapped_.hEvent, waitMs) != WAIT_OBJECT_0)
+            CancelIoEx(handle_, &overlapped_);
+        if (GetOverlappedResult(handle_, &overlapped_, &done, TRUE)) return true;
+        const DWORD error = GetLastError();
+        return error == ERROR_OPERATION_ABORTED || error == ERROR_TIMEOUT;
     }
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     HANDLE readEvent_ = nullptr;
     HANDLE writeEvent_ = nullptr;
     OVERLAPPED overlapped_{};
-    bool failed_ = false;
 };
 
 }  // namespace
