@@ -98,9 +98,13 @@ FormScreen::Outcome FormScreen::Type(char c) {
     int current = CurrentLine();
     // An extension line takes the characters of the line it continues.
     if (!AcceptsCharacter(fields.Type(fields.Owner(current)), c)) return Outcome::WrongType;
-    // Typing over a value that is shown but not yet touched replaces it.
+    // With the cursor on the start column (a full one-character value) the
+    // value starts afresh, its extension lines with it. A scrolled value keeps
+    // its characters off the screen, so it is not one the cursor stands before.
     Line* line = &lines_[static_cast<std::size_t>(current)];
-    if (!line->input.empty() && CursorColumn(current) == line->startColumn) ClearInput(current);
+    if (!line->input.empty() && Scroll(current) == 0 && CursorColumn(current) == line->startColumn) {
+        ClearInput(current);
+    }
 
     const auto capacity = static_cast<std::size_t>(fields.MaxLength(current));
     if (line->input.size() >= capacity) {

@@ -220,6 +220,16 @@ TEST_F(FormTest, AFullLineReplacesItsLastCharacter) {
     Press({23});
     EXPECT_EQ(Line(1), "N:12.");
     EXPECT_EQ(Screen().cursorColumn, 4);
+
+    // A prompt up to the visible end leaves one column: the value scrolls
+    // through it, and once full still only loses its last character.
+    SetField(Form(1), 0, {kInteger, "Quantity here:", 3});
+    Form(1)[kInputMark] = 0;
+    Collect();
+    TypeDigits("1234");
+    EXPECT_EQ(Line(1), "Quantity here:4");
+    Press({23});
+    EXPECT_EQ(Line(1), "Quantity here:2");
 }
 
 TEST_F(FormTest, InitialValuesSignColumnAndLargeFont) {

@@ -74,8 +74,6 @@ MenuAction MenuKey(task::MenuRecord& menu, int key) {
     switch (key) {
         case 16:
         case 17:
-            // A menu without items, or a current item past them, has nothing to choose.
-            if (current >= count) return {};
             return {MenuAction::Target, menu[kItemTargets + static_cast<std::size_t>(current)]};
         case 19:
             if (current <= 0) return {};

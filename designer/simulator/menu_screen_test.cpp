@@ -72,7 +72,7 @@ TEST_F(MenuTest, ItemsLeadToFormsMenusAndTheMainMenu) {
     EXPECT_EQ(Screen().highlight, 1);
 }
 
-TEST_F(MenuTest, KeysBeyondTheItemsAndMenusWithoutItemsDoNothing) {
+TEST_F(MenuTest, KeysBeyondTheItemsDoNothingAndEnterTakesTheCurrentTarget) {
     StartWithMenu();
     SetItem(1, 1, "Only", 12);
     Menu(1)[kEscTarget] = 99;  // out of range: the main menu
@@ -84,9 +84,18 @@ TEST_F(MenuTest, KeysBeyondTheItemsAndMenusWithoutItemsDoNothing) {
     EXPECT_EQ(Screen().mode, Mode::UserMenu);
     EXPECT_EQ(Line(1), "");
     EXPECT_EQ(Screen().highlight, 1);
-    Press({16, 17, 22, 19});
+    Press({22, 19});
     EXPECT_EQ(Screen().mode, Mode::UserMenu);
     Press({21});  // menu 2's escape target is the main menu
+    EXPECT_EQ(Screen().mode, Mode::MainMenu);
+
+    // ENTER takes the current item's target even where the menu has no items.
+    SetItem(3, 1, "Third", 0);
+    Press({1, 1});
+    Menu(2)[kItemTargets] = 13;
+    Press({16});
+    EXPECT_EQ(Line(1), "Third");
+    Press({1});
     EXPECT_EQ(Screen().mode, Mode::MainMenu);
 
     Press({1, 21});
