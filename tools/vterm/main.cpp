@@ -21,6 +21,7 @@ namespace {
 constexpr int kExitUsage = 1;
 constexpr int kExitSetup = 2;
 constexpr int kExitIncomplete = 3;
+constexpr std::uint32_t kDrainMs = 2000;
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -116,7 +117,10 @@ int main(int argc, char** argv) {
         if (stopRequested) return 0;
         switch (end) {
             case vterm::TransferEnd::Completed:
-                if (options.once) return 0;
+                if (options.once) {
+                    pty.Drain(kDrainMs);
+                    return 0;
+                }
                 break;
             case vterm::TransferEnd::Cut:
                 return kExitIncomplete;
@@ -125,7 +129,10 @@ int main(int argc, char** argv) {
                 return kExitSetup;
             case vterm::TransferEnd::Refused:
             case vterm::TransferEnd::Abandoned:
-                if (options.once) return kExitIncomplete;
+                if (options.once) {
+                    pty.Drain(kDrainMs);
+                    return kExitIncomplete;
+                }
                 break;
         }
     }

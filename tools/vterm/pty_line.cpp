@@ -1,6 +1,7 @@
 #include "tools/vterm/pty_line.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -60,6 +61,15 @@ std::uint32_t PtyLine::LineRate() const {
     termios t{};
     if (master_ < 0 || tcgetattr(master_, &t) != 0) return 0;
     return RateOfSpeed(cfgetospeed(&t));
+}
+
+void PtyLine::Drain(std::uint32_t ms) {
+    constexpr std::uint32_t kStepMs = 10;
+    for (std::uint32_t waited = 0; heldSlave_ >= 0 && waited < ms; waited += kStepMs) {
+        int unread = 0;
+        if (ioctl(heldSlave_, TIOCINQ, &unread) != 0 || unread == 0) return;
+        usleep(kStepMs * 1000);
+    }
 }
 
 void PtyLine::Close() {

@@ -26,6 +26,10 @@ public:
     // line settings); 0 when it cannot be read.
     std::uint32_t LineRate() const;
 
+    // Waits up to `ms` for the host to read what was sent: closing the
+    // line would throw unread bytes away.
+    void Drain(std::uint32_t ms);
+
     // Reads give up, and the line closes, once `*stop` is set (by a signal).
     void SetStopFlag(const volatile std::sig_atomic_t* stop) { stop_ = stop; }
 
