@@ -65,6 +65,9 @@ std::uint32_t PtyLine::LineRate() const {
 
 void PtyLine::Drain(std::uint32_t ms) {
     constexpr std::uint32_t kStepMs = 10;
+    // Bytes just written may not have reached the device's queue yet, where
+    // they could be counted: give them a moment first.
+    usleep(2 * kStepMs * 1000);
     for (std::uint32_t waited = 0; heldSlave_ >= 0 && waited < ms; waited += kStepMs) {
         int unread = 0;
         if (ioctl(heldSlave_, TIOCINQ, &unread) != 0 || unread == 0) return;

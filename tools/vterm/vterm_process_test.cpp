@@ -200,6 +200,7 @@ TEST(VtermProcess, WireSpeedUploadTakesTheWireTime) {
         reply = ReadReply(*link);
         bytes += reply.size();
         if (reply == "OVER\r") break;
+        ASSERT_GE(reply.size(), 8u) << "record " << i;
         ASSERT_EQ(reply.substr(1, 7), "REC" + std::to_string(1000 + i));
         ASSERT_TRUE(Send(*link, "ACK\r"));
         bytes += 4;
