@@ -38,8 +38,12 @@ Answer ConsoleUi::AskYesNoCancel(const std::string& caption, const std::string& 
     return Answer::No;
 }
 
-std::optional<std::string> ConsoleUi::ChooseOpenFile(const FileChooser&) { return std::nullopt; }
-std::optional<std::string> ConsoleUi::ChooseSaveFile(const FileChooser&) { return std::nullopt; }
+std::optional<std::string> ConsoleUi::ChooseOpenFile(const FileChooser&) {
+    if (chosenPath.empty()) return std::nullopt;
+    return chosenPath;
+}
+
+std::optional<std::string> ConsoleUi::ChooseSaveFile(const FileChooser& chooser) { return ChooseOpenFile(chooser); }
 
 std::unique_ptr<ProgressWindow> ConsoleUi::OpenProgress(const std::string&, const std::string&) {
     return std::make_unique<SilentProgress>();

@@ -1,7 +1,8 @@
 #pragma once
 // The UI port of the command-line tool: messages go to stderr as UTF-8 with
 // their captions, questions are answered No (a script cannot be asked), file
-// choosers are cancelled, and progress is silent.
+// choosers answer the path given on the command line (or are cancelled), and
+// progress is silent.
 #include "common/ui_port.h"
 
 namespace common {
@@ -10,6 +11,8 @@ class ConsoleUi final : public UiPort {
 public:
     // The number of messages shown with a warning or error icon.
     int warnings = 0;
+    // What both file choosers answer; empty: they are cancelled.
+    std::string chosenPath;
 
     void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) override;
     Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;

@@ -108,6 +108,9 @@ TEST(TerminalImage, BuildingNormalisesTheTaskInPlace) {
     form[task::form::kMaxLength + 4] = 90;
     form[task::form::kMinLength + 4] = 85;
     model.forms[2][task::form::kFieldType + 2] = task::form::kLookup;
+    auto& large = model.forms[3];  // a large-font form keeps at most four typed lines
+    large[task::form::kFont] = 1;
+    for (int j = 0; j < task::kFormLines; ++j) large[task::form::kFieldType + j] = task::form::kInteger;
 
     const TerminalImage image = BuildTerminalImage(model);
     EXPECT_EQ(menu[task::menu::kVisibleItems], 1);
@@ -119,19 +122,10 @@ TEST(TerminalImage, BuildingNormalisesTheTaskInPlace) {
     EXPECT_EQ(image[second + task::form::kMaxLength + 4], 80);
     EXPECT_EQ(image[second + task::form::kMinLength + 4], 80);
     EXPECT_EQ(model.forms[2][task::form::kLineCount], 0);  // a lookup line is no input line
-}
-
-TEST(TerminalImage, LargeFontFormsSendAtMostFourTypedLines) {
-    task::TaskModel model;
-    auto& form = model.forms[0];
-    form[task::form::kFont] = 1;
-    for (int j = 0; j < task::kFormLines; ++j) form[task::form::kFieldType + j] = task::form::kInteger;
-
-    const TerminalImage image = BuildTerminalImage(model);
-    for (int j = 0; j < task::kFormLines; ++j) {
-        EXPECT_EQ(image[image::kForms + task::form::kFieldType + j], j < 4 ? task::form::kInteger : 0) << j;
-    }
-    EXPECT_EQ(form[task::form::kLineCount], 4);
+    const std::size_t fourth = image::kForms + 3 * task::kFormRecordSize;
+    EXPECT_EQ(image[fourth + task::form::kFieldType + 3], task::form::kInteger);
+    EXPECT_EQ(image[fourth + task::form::kFieldType + 4], 0);
+    EXPECT_EQ(large[task::form::kLineCount], 4);
 }
 
 }  // namespace

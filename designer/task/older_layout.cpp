@@ -16,6 +16,43 @@ constexpr std::size_t kOldMenus = 35;
 constexpr std::size_t kOldMenuSize = 250;
 constexpr std::size_t kOldForms = 2535;
 constexpr std::size_t kOldFormSize = 601;
+
+// The old 601-byte form record. Only some of its offsets are known outright;
+// the rest follow from the field sizes, laid out in the order the current
+// record keeps them:
+//     0..2  font, ESC target, next target           now 0..2
+//     3, 4  date code, time code                    now the stamp bytes 3..17
+//     5, 6  record action, lookup file              now 19, 20
+//      7    8 x 1  lookup field                     now 21
+//     15    8 x 1  field type (old codes)           now 29
+//     23    8 x 21 prompt                           now 37
+//    191    seven 8 x 1 arrays, input source ..
+//           initial-value flag                      now 205..253
+//    247    8 x 10 initial value                    now 261
+//    327    8 x 1  prefix flag                      now 341
+//    335    8 x 10 prefix                           now 349
+//    415    8 x 1  suffix flag                      now 429
+//    423    8 x 10 suffix                           now 437
+//    503    8 x 1  partial mode, 511 partial start,
+//           519 partial maximum length              now 517, 525, 533
+//    527    8 x 1  check leading code               now 541
+//    535    8 x 6  leading code                     now 549
+//    583    8 x 1  auto ENTER                       now 597
+//    591    8 x 1  input mark                       now 605
+//    599    line count, 600 current line            now 1013, 1014
+// From the input source to the input mark the two records hold the same
+// arrays with the same widths, 14 bytes apart. That run of 408 bytes ends
+// exactly where the old line count stands, which pins the layout down.
+constexpr std::size_t kOldLookupFields = 7;
+constexpr std::size_t kOldFieldTypes = 15;
+constexpr std::size_t kOldPrompts = 23;
+constexpr std::size_t kOldPerLine = 191;  // the input source array
+constexpr std::size_t kOldLineCount = 599;
+constexpr std::size_t kOldCurrentLine = 600;
+constexpr std::size_t kPerLineRun = form::kLineText - form::kInputSource;
+static_assert(kOldPrompts + kFormLines * form::kPromptWidth == kOldPerLine, "the per-line arrays follow the prompts");
+static_assert(kOldPerLine + kPerLineRun == kOldLineCount, "the per-line arrays end at the line count");
+static_assert(kOldCurrentLine + 1 == kOldFormSize, "the current line is the record's last byte");
 constexpr std::size_t kOldLookups = 8545;
 constexpr std::size_t kOldLookupSize = 19;
 constexpr std::size_t kOldSeparators = 8602;
@@ -162,16 +199,13 @@ void ConvertForm(const Byte* old, FormRecord& f) {
     f[kRecordAction] = old[5];
     f[kLookupFile] = old[6];
     for (int i = 0; i < kFormLines; ++i) {
-        f[kLookupField + i] = old[7 + i];
-        f[kFieldType + i] = ConvertFieldType(old[15 + i]);
+        f[kLookupField + i] = old[kOldLookupFields + i];
+        f[kFieldType + i] = ConvertFieldType(old[kOldFieldTypes + i]);
     }
-    std::copy_n(old + 23, kFormLines * kPromptWidth, &f[kPrompt]);
-    // From the input source to the input mark the per-line arrays keep their
-    // order and widths; the old record has them 14 bytes earlier.
-    constexpr std::size_t kOldPerLine = 191;
-    std::copy_n(old + kOldPerLine, kLineText - kInputSource, &f[kInputSource]);
-    f[kLineCount] = old[599];
-    f[kCurrentLine] = old[600];
+    std::copy_n(old + kOldPrompts, kFormLines * kPromptWidth, &f[kPrompt]);
+    std::copy_n(old + kOldPerLine, kPerLineRun, &f[kInputSource]);
+    f[kLineCount] = old[kOldLineCount];
+    f[kCurrentLine] = old[kOldCurrentLine];
 }
 
 void ConvertSettings(const Bytes& file, TaskModel& model) {

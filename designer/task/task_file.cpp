@@ -168,6 +168,9 @@ ReadResult ReadTaskFile(const std::string& path, const DefaultTexts& texts, Task
     // Only the layout is read; a longer file's tail is never looked at.
     Bytes bytes(kTaskBodyEnd);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    // A path that opens but cannot be read (a folder, an I/O error) is not a
+    // short task file: it fails like a file that cannot be opened.
+    if (in.bad()) return {};
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return DecodeTaskFile(bytes, texts, out);
 }

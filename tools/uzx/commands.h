@@ -11,5 +11,11 @@ using Args = std::vector<std::string>;
 int RunNew(const Args& args);
 int RunUpgrade(const Args& args);
 int RunShow(const Args& args);
+int RunSimulate(const Args& args);
+
+int RunImage(const Args& args);
+int RunDownload(const Args& args);
+int RunSendLookup(const Args& args);
+int RunReceive(const Args& args);
 
 }  // namespace uzx

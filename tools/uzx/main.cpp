@@ -16,6 +16,15 @@ constexpr Command kCommands[] = {
     {"new", uzx::RunNew, "new OUT                     write a new task"},
     {"upgrade", uzx::RunUpgrade, "upgrade IN OUT              read any accepted layout, write the current one"},
     {"show", uzx::RunShow, "show [--json] FILE          print every block field by field"},
+    {"simulate", uzx::RunSimulate,
+     "simulate FILE --keys LIST [--time YYYY-MM-DDTHH:MM:SS] [--png OUT [--zoom 1..3]]\n"
+     "                              run the task from the main menu and print the screen;\n"
+     "                              LIST: keys 1..23, 51 restart, tN for N ticks of 100 ms;\n"
+     "                              --png also draws the terminal into OUT"},
+    {"image", uzx::RunImage, "image FILE OUT              write the bytes a terminal receives for the task"},
+    {"download", uzx::RunDownload, "download FILE --port NAME [--speed N] [--link N]   put the task on a terminal"},
+    {"send-lookup", uzx::RunSendLookup, "send-lookup TXT --port NAME [--speed N] [--link N]   send a lookup file"},
+    {"receive", uzx::RunReceive, "receive OUT --port NAME [--speed N] [--link N]   collect the terminal's records"},
 };
 
 int Usage() {

@@ -1,11 +1,77 @@
 #include <iostream>
 
+#include "common/console_ui.h"
+#include "designer/shell/strings.h"
+#include "designer/task/defaults.h"
+#include "designer/task/open_save.h"
+#include "designer/task/task_file.h"
 #include "tools/uzx/commands.h"
+#include "tools/uzx/task_view.h"
 
 namespace uzx {
+namespace {
 
-int RunNew(const Args&) { std::cerr << "uzx new: not built yet\n"; return 2; }
-int RunUpgrade(const Args&) { std::cerr << "uzx upgrade: not built yet\n"; return 2; }
-int RunShow(const Args&) { std::cerr << "uzx show: not built yet\n"; return 2; }
+struct Context {
+    shell::Strings strings;
+    task::DefaultTexts texts = task::LoadDefaultTexts(strings);
+    common::ConsoleUi ui;
+};
+
+task::Task NewTaskModel(const Context& context) {
+    task::Task fresh;
+    task::ResetBarcodeDefaults(fresh.model);
+    task::NewTask(fresh.model, context.texts);
+    return fresh;
+}
+
+// Reads any accepted layout; the refusal's message has gone to stderr.
+bool Open(Context& context, task::Task& into, const std::string& path) {
+    if (task::OpenTaskFile(into, path, context.texts, context.strings, context.ui)) return true;
+    if (context.ui.warnings == 0) std::cerr << "uzx: cannot open " << path << '\n';
+    return false;
+}
+
+bool Write(const std::string& path, const task::TaskModel& model) {
+    const task::WriteResult result = task::WriteTaskFile(path, model);
+    if (!result.ok) std::cerr << "uzx: cannot write " << path << ": " << result.error << '\n';
+    return result.ok;
+}
+
+int Usage(const char* usage) {
+    std::cerr << "usage: uzx " << usage << '\n';
+    return 2;
+}
+
+}  // namespace
+
+int RunNew(const Args& args) {
+    if (args.size() != 1) return Usage("new OUT");
+    Context context;
+    return Write(args[0], NewTaskModel(context).model) ? 0 : 1;
+}
+
+int RunUpgrade(const Args& args) {
+    if (args.size() != 2) return Usage("upgrade IN OUT");
+    Context context;
+    task::Task read = NewTaskModel(context);
+    if (!Open(context, read, args[0])) return 1;
+    return Write(args[1], read.model) ? 0 : 1;
+}
+
+int RunShow(const Args& args) {
+    const bool json = !args.empty() && args[0] == "--json";
+    if (args.size() != (json ? 2u : 1u)) return Usage("show [--json] FILE");
+    Context context;
+    task::Task read = NewTaskModel(context);
+    if (!Open(context, read, args.back())) return 1;
+    const Node document = DescribeTask(read.model);
+    if (json) {
+        document.PrintJson(std::cout);
+        std::cout << '\n';
+    } else {
+        document.PrintText(std::cout);
+    }
+    return 0;
+}
 
 }  // namespace uzx

@@ -1,0 +1,132 @@
+// Times a task download and an upload of 10,000 records through the virtual
+// terminal pacing its bytes at 115200 bit/s, against the time the bytes need
+// on such a wire, and the host's CPU time while it waits; then the same
+// without pacing, which shows what the programs themselves add.
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+#include "common/clock.h"
+#include "common/console_ui.h"
+#include "designer/link/download.h"
+#include "designer/link/e2e/vterm_process.h"
+#include "designer/link/system_serial_link.h"
+#include "designer/link/upload.h"
+#include "designer/task/defaults.h"
+
+namespace {
+
+constexpr int kRecords = 10000;
+constexpr double kBitsPerSecond = 115200.0;
+constexpr double kBitsPerByte = 10.0;  // start bit, eight data bits, stop bit
+
+// Counts the bytes that cross the port in each direction.
+class CountingLink final : public termlink::SerialLink {
+public:
+    explicit CountingLink(termlink::SerialLink& inner) : inner_(inner) {}
+    std::size_t sent = 0;
+    std::size_t received = 0;
+
+    bool Open(const std::string& device) override { return inner_.Open(device); }
+    bool IsOpen() const override { return inner_.IsOpen(); }
+    void Close() override { inner_.Close(); }
+    bool SetQueues(std::size_t in, std::size_t out) override { return inner_.SetQueues(in, out); }
+    bool Apply(const termlink::LineSettings& settings) override { return inner_.Apply(settings); }
+    bool SetTransferTimeouts() override { return inner_.SetTransferTimeouts(); }
+    void Purge(bool transmit, bool receive) override { inner_.Purge(transmit, receive); }
+    bool Write(const std::uint8_t* bytes, std::size_t count) override {
+        sent += count;
+        return inner_.Write(bytes, count);
+    }
+    int Read(std::uint8_t* buffer, std::size_t capacity, std::uint32_t waitMs) override {
+        const int n = inner_.Read(buffer, capacity, waitMs);
+        if (n > 0) received += static_cast<std::size_t>(n);
+        return n;
+    }
+
+private:
+    termlink::SerialLink& inner_;
+};
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Runs one transfer and prints its figures; false when it did not succeed.
+bool Measure(const char* name, CountingLink& link, const std::function<bool()>& transfer) {
+    link.sent = link.received = 0;
+    const double cpuBefore = CpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    const bool ok = transfer();
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpu = CpuSeconds() - cpuBefore;
+    const double wire = static_cast<double>(link.sent + link.received) * kBitsPerByte / kBitsPerSecond;
+    std::printf("%-22s %s  time %7.3f s  wire %7.3f s  ratio %5.3f  cpu %6.3f s (%4.1f%% of wall)  bytes %zu out, %zu in\n",
+                name, ok ? "ok    " : "FAILED", wall, wire, wall / wire, cpu, 100.0 * cpu / wall, link.sent,
+                link.received);
+    return ok;
+}
+
+// Downloads a task and uploads the records through one terminal. Without
+// pacing the ratio is what both programs add to the wire time.
+bool RunTransfers(bool paced, const std::string& records, const std::filesystem::path& folder) {
+    std::vector<std::string> flags = {"--records", records, "--com", "COM9"};
+    if (paced) flags.push_back("--wire-speed");
+    std::string error;
+    auto vterm = termlink::VtermProcess::Start(flags, error);
+    if (!vterm) {
+        std::fprintf(stderr, "bench_transfer: %s\n", error.c_str());
+        return false;
+    }
+
+    shell::Strings strings;
+    common::ConsoleUi ui;
+    common::SteadyClock clock;
+    task::Task task;
+    task::NewTask(task.model, task::LoadDefaultTexts(strings));
+    termlink::LinkState state;
+    auto system = termlink::MakeSystemSerialLink();
+    CountingLink link(*system);
+    termlink::LinkContext context{task, strings, ui, clock, link, state, vterm->device(), 0, {}};
+
+    std::printf("%s on %s\n", paced ? "115200 bit/s through vterm --wire-speed" : "vterm without pacing",
+                vterm->device().c_str());
+    bool ok = Measure("task download", link, [&] { return termlink::DownloadToTerminal(context, 0, false).delivered; });
+    ui.chosenPath = (folder / "DATA.TXT").string();
+    ok = Measure("upload 10,000 records", link,
+                 [&] { return termlink::ReceiveData(context, false).code == kRecords; }) &&
+         ok;
+    std::filesystem::remove(ui.chosenPath);
+    return ok;
+}
+
+}  // namespace
+
+int main() {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "mostrel-bench";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ::setenv("MOSTREL_PORT_MAP", (folder / "ports").c_str(), 1);
+
+    const std::string records = (folder / "records.txt").string();
+    {
+        std::ofstream out(records, std::ios::binary);
+        for (int i = 0; i < kRecords; ++i) out << "ITEM" << 100000 + i << ";" << (i * 37) % 1000 << ";PCS\r\n";
+    }
+
+    const bool paced = RunTransfers(true, records, folder);
+    const bool unpaced = RunTransfers(false, records, folder);
+    std::filesystem::remove_all(folder);
+    return paced && unpaced ? 0 : 1;
+}

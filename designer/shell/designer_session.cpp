@@ -1,0 +1,178 @@
+#include "designer/shell/designer_session.h"
+
+#include <utility>
+
+#include "designer/shell/recent_files.h"
+#include "designer/task/open_save.h"
+#include "designer/task/task_file.h"
+
+namespace shell {
+namespace {
+
+constexpr char kNoLastFile[] = "Unknow";
+constexpr int kProgramNameEntry = 1;
+constexpr char kProgramName[] = "CipherLab's 8300 Quarrow";
+
+}  // namespace
+
+DesignerSession::DesignerSession(common::UiPort& ui, std::string programFolder)
+    : ui_(ui), programFolder_(std::move(programFolder)) {}
+
+void DesignerSession::Start() {
+    ReadSettings(preferences_);
+    strings_.FindLanguages(programFolder_);
+    strings_.LoadLanguage(preferences_.language);
+    defaultTexts_ = task::LoadDefaultTexts(strings_);
+    task::ResetBarcodeDefaults(task_.model);
+    task::NewTask(task_.model, defaultTexts_);
+    // A remembered file that cannot be read leaves the new task unnamed, so
+    // a later Save cannot overwrite that file with an empty task.
+    if (preferences_.autoPreload && preferences_.lastFile != kNoLastFile) ReadTask(preferences_.lastFile);
+}
+
+std::string DesignerSession::ProgramCaption() const { return strings_.Direct(kProgramNameEntry, kProgramName); }
+
+bool DesignerSession::SettleUnsavedChanges() {
+    if (!task_.modified) return true;
+    const common::Answer answer = ui_.AskYesNoCancel(ProgramCaption(), strings_.Lookup(kSavePromptText),
+                                                     common::MessageIcon::Question);
+    switch (answer) {
+        case common::Answer::Cancel:
+            return false;
+        case common::Answer::No:
+            return true;
+        case common::Answer::Yes:
+            return Save();
+    }
+    return false;
+}
+
+bool DesignerSession::MayClose() { return SettleUnsavedChanges(); }
+
+void DesignerSession::ResetToNewTask() {
+    task_.recordCounter = 0;
+    task_.modified = false;
+    task::ResetBarcodeDefaults(task_.model);
+    task::NewTask(task_.model, defaultTexts_);
+}
+
+bool DesignerSession::New() {
+    if (!SettleUnsavedChanges()) return false;
+    task_.currentPath.clear();
+    ResetToNewTask();
+    OpenPropertySheet();
+    RestartSimulator();
+    return true;
+}
+
+bool DesignerSession::Open() {
+    if (!SettleUnsavedChanges()) return false;
+    ResetToNewTask();
+    task_.currentPath.clear();
+    ReadSettings(preferences_);
+    if (host_) {
+        host_->PlaceWindow();
+        host_->RecentFilesChanged();  // the file read may list other recent files
+    }
+
+    common::FileChooser chooser;
+    chooser.filters = {{strings_.Lookup(kOpenFilterTask), "*.UZX"},
+                       {strings_.Lookup(kOpenFilterTemplate), "*.ATX"},
+                       {strings_.Lookup(kOpenFilterAll), "*.*"}};
+    if (preferences_.autoPreload && preferences_.lastFile != kNoLastFile) chooser.initialPath = preferences_.lastFile;
+    const std::optional<std::string> chosen = ui_.ChooseOpenFile(chooser);
+    // The model was reset above: the simulator must not keep showing the old task.
+    if (!chosen || !ReadTask(*chosen)) {
+        RestartSimulator();
+        return false;
+    }
+    OpenPropertySheet();
+    RestartSimulator();
+    return true;
+}
+
+bool DesignerSession::OpenRecent(int index) {
+    if (index < 0 || index >= static_cast<int>(preferences_.recentFiles.size())) return false;
+    // The path is copied: a successful read reorders the list it came from.
+    const std::string path = preferences_.recentFiles[static_cast<std::size_t>(index)];
+    if (!SettleUnsavedChanges()) return false;
+    if (!ReadTask(path)) return false;
+    RestartSimulator();
+    return true;
+}
+
+bool DesignerSession::Save() {
+    if (task_.currentPath.empty()) return SaveAs();
+    return WriteTask();
+}
+
+bool DesignerSession::SaveAs() {
+    common::FileChooser chooser;
+    chooser.filters = {{strings_.Lookup(kSaveFilterTask), "*.UZX"}};
+    chooser.defaultExtension = "UZX";
+    const std::optional<std::string> chosen = ui_.ChooseSaveFile(chooser);
+    if (!chosen) return false;
+    const std::string path = task::WithTaskExtension(*chosen);
+    if (path.size() > kMaxTaskPath) {
+        ui_.ShowMessage(strings_.Lookup(task::kErrorCaption, LookupKind::Caption), strings_.Lookup(kPathTooLongText),
+                        common::MessageIcon::Warning);
+        return false;
+    }
+    // A failed save keeps the name the task had, which still names its file.
+    std::string previous = std::exchange(task_.currentPath, path);
+    if (WriteTask()) return true;
+    task_.currentPath = std::move(previous);
+    return false;
+}
+
+void DesignerSession::Edit() {
+    OpenPropertySheet();
+    RestartSimulator();
+}
+
+void DesignerSession::ApplyPreferences(const Preferences& preferences) {
+    preferences_ = preferences;
+    WriteSettings(preferences_);
+    strings_.LoadLanguage(preferences_.language);
+    defaultTexts_ = task::LoadDefaultTexts(strings_);
+}
+
+void DesignerSession::ReloadPreferences() { ReadSettings(preferences_); }
+
+std::vector<std::string> DesignerSession::RecentMenuTexts() const {
+    std::vector<std::string> texts;
+    for (std::size_t i = 0; i < preferences_.recentFiles.size(); ++i) {
+        texts.push_back(RecentMenuText(static_cast<int>(i) + 1, preferences_.recentFiles[i]));
+    }
+    return texts;
+}
+
+bool DesignerSession::ReadTask(const std::string& path) {
+    if (!task::OpenTaskFile(task_, path, defaultTexts_, strings_, ui_)) return false;
+    // A converted older file has no name of its own yet and is not remembered.
+    if (!task_.currentPath.empty()) RememberFile(task_.currentPath);
+    return true;
+}
+
+bool DesignerSession::WriteTask() {
+    if (!task::SaveTaskFile(task_, strings_, ui_)) return false;
+    RememberFile(task_.currentPath);
+    return true;
+}
+
+void DesignerSession::RememberFile(const std::string& path) {
+    preferences_.lastFile = path;
+    preferences_.recentFiles = WithRecentFile(preferences_.recentFiles, path);
+    WriteSettings(preferences_);
+    if (host_) host_->RecentFilesChanged();
+}
+
+void DesignerSession::OpenPropertySheet() {
+    if (host_) host_->OpenPropertySheet();
+}
+
+void DesignerSession::RestartSimulator() {
+    if (host_) host_->RestartSimulator();
+}
+
+}  // namespace shell

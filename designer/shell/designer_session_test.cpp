@@ -1,0 +1,265 @@
+#include "designer/shell/designer_session.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "common/cp1251.h"
+#include "common/scripted_ui.h"
+#include "designer/task/task_file.h"
+#include "designer/task/test_support.h"
+
+namespace shell {
+namespace {
+
+using common::Answer;
+using common::ShownEvent;
+using task::testing::TempFolder;
+
+class RecordingHost final : public SessionHost {
+public:
+    int sheets = 0;
+    int restarts = 0;
+    int placements = 0;
+    int recentChanges = 0;
+    void OpenPropertySheet() override { ++sheets; }
+    void RestartSimulator() override { ++restarts; }
+    void PlaceWindow() override { ++placements; }
+    void RecentFilesChanged() override { ++recentChanges; }
+};
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A session whose settings live in a temporary folder.
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() {
+        setenv("APPDATA", folder.File("appdata").c_str(), 1);
+        session.SetHost(&host);
+    }
+    ~SessionTest() override { unsetenv("APPDATA"); }
+
+    std::string SettingsText() const { return ReadText(folder.File("appdata/Velmora/Mostrel.ini")); }
+
+    // A task saved by a session of its own, so this one starts with nothing remembered.
+    std::string SavedTask(const std::string& name, int lineTextMark) {
+        task::TaskModel model = task::testing::FreshTask();
+        model.forms[0][task::form::kLineText] = static_cast<task::Byte>(lineTextMark);
+        const std::string path = folder.File(name);
+        EXPECT_TRUE(task::WriteTaskFile(path, model).ok);
+        return path;
+    }
+
+    void WriteSettings(const Preferences& p) {
+        ASSERT_TRUE(WriteSettingsFile(folder.File("appdata/Velmora/Mostrel.ini"), p));
+    }
+
+    TempFolder folder;
+    common::ScriptedUi ui;
+    RecordingHost host;
+    DesignerSession session{ui, folder.Path()};
+};
+
+TEST_F(SessionTest, StartsWithANewTaskAndPreloadsOnlyWhatCanBeRead) {
+    Preferences p;
+    p.autoPreload = true;  // but no file remembered
+    WriteSettings(p);
+    session.Start();
+    EXPECT_EQ(session.CurrentTask().model, task::testing::FreshTask());
+    EXPECT_TRUE(session.CurrentTask().currentPath.empty());
+    EXPECT_TRUE(ui.events.empty());
+
+    const std::string good = SavedTask("good.UZX", 'G');
+    p.lastFile = good;
+    WriteSettings(p);
+    DesignerSession preloading(ui, folder.Path());
+    preloading.Start();
+    EXPECT_EQ(preloading.CurrentTask().currentPath, good);
+    EXPECT_EQ(preloading.CurrentTask().model.forms[0][task::form::kLineText], 'G');
+    EXPECT_EQ(preloading.CurrentPreferences().recentFiles, std::vector<std::string>{good});
+
+    // A remembered file that is no task: the message, and a new task without its name.
+    std::ofstream(folder.File("junk.UZX")) << "not a task at all";
+    p.lastFile = folder.File("junk.UZX");
+    WriteSettings(p);
+    DesignerSession refusing(ui, folder.Path());
+    refusing.Start();
+    EXPECT_TRUE(refusing.CurrentTask().currentPath.empty());
+    EXPECT_EQ(refusing.CurrentTask().model, task::testing::FreshTask());
+    EXPECT_EQ(ui.MessageTexts().back(), "Format mismatch !!!");
+}
+
+TEST_F(SessionTest, SavePromptAndCancelKeepTheTask) {
+    session.Start();
+    task::Task& t = session.CurrentTask();
+    t.modified = true;
+    t.model.forms[2][task::form::kLineText] = 'X';
+    const task::TaskModel edited = t.model;
+
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(session.New());
+    ASSERT_EQ(ui.events.size(), 1u);
+    EXPECT_EQ(ui.events[0].kind, ShownEvent::Kind::Question);
+    EXPECT_EQ(ui.events[0].caption, "CipherLab's 8300 Quarrow");
+    EXPECT_EQ(ui.events[0].text, "Save current program ?");
+    EXPECT_EQ(ui.events[0].icon, common::MessageIcon::Question);
+    EXPECT_TRUE(t.modified);
+    EXPECT_EQ(t.model, edited);
+    EXPECT_EQ(host.sheets, 0);
+
+    // Yes, but the Save As that follows is cancelled: the changes stay too.
+    ui.answers = {Answer::Yes};
+    ui.chosenPaths = {""};
+    EXPECT_FALSE(session.New());
+    EXPECT_EQ(t.model, edited);
+    EXPECT_TRUE(t.modified);
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(session.MayClose());
+
+    // No discards them.
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(session.New());
+    EXPECT_EQ(t.model, task::testing::FreshTask());
+    EXPECT_FALSE(t.modified);
+    EXPECT_EQ(host.sheets, 1);
+    EXPECT_EQ(host.restarts, 1);
+    EXPECT_TRUE(session.MayClose());  // nothing to ask about now
+}
+
+TEST_F(SessionTest, SaveAsNamesTheFileAndRemembersIt) {
+    session.Start();
+    session.CurrentTask().modified = true;
+    ui.answers = {Answer::Yes};
+    ui.chosenPaths = {folder.File("stock")};
+    EXPECT_TRUE(session.MayClose());  // Yes saves an unnamed task through Save As
+
+    const std::string path = folder.File("stock.UZX");
+    EXPECT_EQ(session.CurrentTask().currentPath, path);
+    EXPECT_FALSE(session.CurrentTask().modified);
+    EXPECT_EQ(std::filesystem::file_size(path), task::kTaskFileSize);
+    EXPECT_EQ(SettingsText(), path + "\r1\r1\r1\r0\r0\r0\r0\r1\r" + path + "\r");
+    EXPECT_EQ(host.recentChanges, 1);
+    EXPECT_EQ(session.RecentMenuTexts(), std::vector<std::string>{"&1:  " + path});
+
+    // A name that already has the extension in another case keeps it.
+    ui.chosenPaths = {folder.File("other.uzx")};
+    EXPECT_TRUE(session.SaveAs());
+    EXPECT_EQ(session.CurrentTask().currentPath, folder.File("other.uzx"));
+    EXPECT_EQ(session.CurrentPreferences().recentFiles.size(), 2u);
+}
+
+TEST_F(SessionTest, FailedSaveAsKeepsTheOldNameAndTheChanges) {
+    session.Start();
+    ui.chosenPaths = {folder.File("first.UZX")};
+    ASSERT_TRUE(session.SaveAs());
+    session.CurrentTask().modified = true;
+
+    ui.chosenPaths = {folder.File("no/such/folder/t.UZX")};
+    EXPECT_FALSE(session.SaveAs());
+    EXPECT_EQ(session.CurrentTask().currentPath, folder.File("first.UZX"));
+    EXPECT_TRUE(session.CurrentTask().modified);
+    EXPECT_EQ(ui.events.back().kind, ShownEvent::Kind::Message);
+
+    ui.chosenPaths = {"/" + std::string(260, 'n')};
+    EXPECT_FALSE(session.SaveAs());
+    EXPECT_EQ(ui.MessageTexts().back(), session.Texts().Lookup(kPathTooLongText));
+    EXPECT_EQ(session.CurrentTask().currentPath, folder.File("first.UZX"));
+}
+
+TEST_F(SessionTest, OpenResetsThenReadsTheChosenFile) {
+    const std::string path = SavedTask("shop.UZX", 'S');
+    Preferences p;
+    p.autoPreload = true;
+    p.lastFile = path;
+    WriteSettings(p);
+    session.Start();
+    session.CurrentTask().recordCounter = 7;
+
+    ui.chosenPaths = {path};
+    EXPECT_TRUE(session.Open());
+    const auto chooser = std::find_if(ui.events.begin(), ui.events.end(),
+                                      [](const ShownEvent& e) { return e.kind == ShownEvent::Kind::OpenChooser; });
+    ASSERT_NE(chooser, ui.events.end());
+    EXPECT_EQ(chooser->text, path);  // starts at the last file when auto-preload is on
+    EXPECT_EQ(session.CurrentTask().model.forms[0][task::form::kLineText], 'S');
+    EXPECT_EQ(session.CurrentTask().recordCounter, 0);
+    EXPECT_EQ(host.placements, 1);
+    EXPECT_EQ(host.sheets, 1);
+
+    // A file that cannot be read leaves the empty new task, unnamed.
+    ui.chosenPaths = {folder.File("missing.UZX")};
+    EXPECT_FALSE(session.Open());
+    EXPECT_TRUE(session.CurrentTask().currentPath.empty());
+    EXPECT_EQ(session.CurrentTask().model, task::testing::FreshTask());
+    EXPECT_EQ(host.sheets, 1);
+}
+
+TEST_F(SessionTest, RecentFileAsksBeforeReplacingUnsavedChanges) {
+    const std::string a = SavedTask("a.UZX", 'A');
+    const std::string b = SavedTask("b.UZX", 'B');
+    Preferences p;
+    p.recentFiles = {a, b};
+    WriteSettings(p);
+    session.Start();
+    task::Task& t = session.CurrentTask();
+    t.model.forms[5][task::form::kLineText] = 'E';
+    t.modified = true;
+    const task::TaskModel edited = t.model;
+
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(session.OpenRecent(1));
+    EXPECT_EQ(t.model, edited);
+    EXPECT_TRUE(t.modified);
+
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(session.OpenRecent(1));
+    EXPECT_EQ(t.currentPath, b);
+    EXPECT_EQ(t.model.forms[0][task::form::kLineText], 'B');
+    EXPECT_FALSE(t.modified);
+    EXPECT_EQ(session.CurrentPreferences().recentFiles, (std::vector<std::string>{b, a}));
+    EXPECT_EQ(host.restarts, 1);
+
+    // A recent file that became unreadable leaves the task as it was.
+    t.modified = true;
+    const task::TaskModel before = t.model;
+    std::filesystem::resize_file(a, 100);
+    ui.answers = {Answer::No};
+    EXPECT_FALSE(session.OpenRecent(1));
+    EXPECT_EQ(t.model, before);
+    EXPECT_EQ(t.currentPath, b);
+    EXPECT_TRUE(t.modified);
+    EXPECT_FALSE(session.OpenRecent(4));
+}
+
+TEST_F(SessionTest, PreferencesLoadTheChosenLanguage) {
+    std::ofstream(folder.File("ru.lng"), std::ios::binary)
+        << common::Utf8ToCp1251("Русский\r\n1=Квэрроу\r\n1131=Сохранить программу ?\r\n");
+    session.Start();
+    EXPECT_FALSE(session.Texts().LanguageLoaded());
+
+    Preferences chosen = session.CurrentPreferences();
+    chosen.language = common::Utf8ToCp1251("Русский");
+    chosen.alwaysOnTop = true;
+    session.ApplyPreferences(chosen);
+    EXPECT_TRUE(session.Texts().LanguageLoaded());
+    EXPECT_EQ(common::Cp1251ToUtf8(session.ProgramCaption()), "Квэрроу");
+    EXPECT_NE(SettingsText().find("\r0\r1\r"), std::string::npos);  // auto-preload 0, always on top 1
+
+    session.CurrentTask().modified = true;
+    ui.answers = {Answer::Cancel};
+    session.New();
+    EXPECT_EQ(common::Cp1251ToUtf8(ui.events.back().text), "Сохранить программу ?");
+
+    chosen.language = "0";
+    session.ApplyPreferences(chosen);
+    EXPECT_FALSE(session.Texts().LanguageLoaded());
+    EXPECT_EQ(session.ProgramCaption(), "CipherLab's 8300 Quarrow");
+}
+
+}  // namespace
+}  // namespace shell

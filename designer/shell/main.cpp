@@ -1,0 +1,40 @@
+// Mostrel, the task designer: the session starts (settings, language,
+// default texts, a new task, the last task when asked for), then the
+// borderless main window shows the terminal.
+#include <QApplication>
+
+#include "common/clock.h"
+#include "designer/link/system_serial_link.h"
+#include "designer/shell/designer_session.h"
+#include "designer/shell/main_window.h"
+#include "designer/shell/qt_text.h"
+#include "designer/shell/qt_ui_port.h"
+#include "designer/shell/transfer_commands.h"
+#include "designer/simulator/engine.h"
+#include "designer/simulator/local_time.h"
+#include "designer/simulator/terminal_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Mostrel"));
+
+    shell::QtUiPort ui;
+    shell::DesignerSession session(ui, shell::ToNativePath(QCoreApplication::applicationDirPath()));
+    session.Start();
+
+    // The engine outlives the window that draws it.
+    simulator::SystemLocalTime localTime;
+    simulator::Engine engine(session.CurrentTask(), session.Texts(), ui, localTime);
+
+    common::SteadyClock clock;
+    const std::unique_ptr<termlink::SerialLink> port = termlink::MakeSystemSerialLink();
+    shell::TransferCommands transfers(session, *port, clock);
+
+    shell::MainWindow window(session);
+    window.SetTransferCommands(&transfers);
+    ui.SetOwner(&window);
+    auto* terminal = new simulator::TerminalWindow(engine);
+    window.SetClient(terminal, terminal);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,80 @@
+#pragma once
+// The designer's main window: borderless, the size of the terminal picture,
+// its only child the "Client" (the simulator). Commands come from the
+// pop-up menu and the accelerators and go to the session.
+#include <functional>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "designer/shell/designer_session.h"
+#include "designer/shell/session_host.h"
+#include "designer/shell/simulator_control.h"
+#include "designer/shell/transfer_commands.h"
+
+class QMenu;
+
+namespace shell {
+
+class MainWindow final : public QWidget, public SessionHost {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 200;
+    static constexpr int kHeight = 459;
+
+    // The session must outlive the window. The window starts with a
+    // placeholder client; the simulator replaces it with SetClient.
+    explicit MainWindow(DesignerSession& session, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Takes `client` as the only child, filling the window. When it has the
+    // signal popupRequested(QPoint) the pop-up menu follows it; when it has
+    // newTaskRequested() that runs New. `control` may be null.
+    void SetClient(QWidget* client, SimulatorControl* control);
+
+    // Runs in place of the task property sheet, which the editors provide.
+    void SetPropertySheetLauncher(std::function<void()> launcher) { propertySheetLauncher_ = std::move(launcher); }
+
+    // The transfers run by Download Application, Download Lookup File and
+    // Receive Data; without them those commands do nothing.
+    void SetTransferCommands(TransferCommands* transfers) { transfers_ = transfers; }
+
+    QMenu* PopupMenu() const { return popup_; }
+
+    // Rebuilds the pop-up menu in the current language and restarts the simulator.
+    void RebuildMenu();
+
+public slots:
+    void Dispatch(int command);
+    void ShowPopupMenu(QPoint globalPosition);
+
+public:
+    // SessionHost
+    void OpenPropertySheet() override;
+    void RestartSimulator() override;
+    void PlaceWindow() override;
+    void RecentFilesChanged() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void RunNewFromClient();
+
+private:
+    // Topmost or not as the preferences say, at the current position.
+    void ApplyTopmost();
+    void AddAccelerators();
+    void FillPopupMenu();
+    void RunPreferences();
+    void RunAbout();
+
+    DesignerSession& session_;
+    QPointer<QWidget> client_;
+    SimulatorControl* control_ = nullptr;
+    QMenu* popup_ = nullptr;
+    std::function<void()> propertySheetLauncher_;
+    TransferCommands* transfers_ = nullptr;
+};
+
+}  // namespace shell

@@ -1,0 +1,92 @@
+#include "designer/shell/preferences_page.h"
+
+#include <gtest/gtest.h>
+
+#include "common/scripted_ui.h"
+
+namespace shell {
+namespace {
+
+PortChoices ThreePorts() { return {{"COM1 - Serial port", "COM3 - Virtual port", "COM7 - Bluetooth port"}, {0, 1, 2}}; }
+
+TEST(PreferencesPage, RowsFollowTheStoredPreferences) {
+    Preferences stored;
+    stored.downloadVia = 2;
+    stored.receiveVia = 0;
+    stored.speedIndex = 3;
+    stored.portPosition = 2;
+    stored.language = "Deutsch";
+    const PreferencesPage page(stored, {"Русский", "Deutsch"}, ThreePorts());
+    EXPECT_EQ(page.DownloadRow(), 2);
+    EXPECT_EQ(page.ReceiveRow(), 0);
+    EXPECT_EQ(page.SpeedRow(), 3);
+    EXPECT_EQ(page.PortRow(), 2);
+    EXPECT_EQ(page.LanguageRow(), 2);
+    EXPECT_TRUE(page.LanguageEnabled());
+
+    // A position beyond the ports, or none chosen, shows the first port.
+    stored.portPosition = 7;
+    EXPECT_EQ(PreferencesPage(stored, {}, ThreePorts()).PortRow(), 0);
+    stored.portPosition = -1;
+    EXPECT_EQ(PreferencesPage(stored, {}, ThreePorts()).Accepted().portPosition, 0);
+    // No ports at all: the stored position is kept as it was.
+    EXPECT_EQ(PreferencesPage(stored, {}, {}).Accepted().portPosition, -1);
+
+    stored.language = "Klingon";
+    const PreferencesPage unknown(stored, {}, {});
+    EXPECT_EQ(unknown.LanguageRow(), 0);
+    EXPECT_FALSE(unknown.LanguageEnabled());
+    EXPECT_EQ(unknown.Accepted().language, "0");
+}
+
+TEST(PreferencesPage, ChoicesChangeOnlyTheCopyAndStayInRange) {
+    Preferences stored;
+    PreferencesPage page(stored, {"Русский"}, ThreePorts());
+    page.ChooseDownload(0);
+    page.ChooseReceive(2);
+    page.ChooseSpeed(4);
+    page.ChoosePort(1);
+    page.ChooseLanguage(1);
+    page.SetAutoPreload(true);
+    page.ChooseSpeed(9);     // out of range: ignored
+    page.ChooseDownload(-1);  // a list with nothing selected
+    const Preferences accepted = page.Accepted();
+    EXPECT_EQ(accepted.downloadVia, 0);
+    EXPECT_EQ(accepted.receiveVia, 2);
+    EXPECT_EQ(accepted.speedIndex, 4);
+    EXPECT_EQ(accepted.portPosition, 1);
+    EXPECT_EQ(accepted.language, "Русский");
+    EXPECT_TRUE(accepted.autoPreload);
+    EXPECT_FALSE(accepted.alwaysOnTop);
+
+    page.ChooseLanguage(0);  // "Default <English>"
+    EXPECT_EQ(page.Accepted().language, "0");
+}
+
+TEST(PreferencesPage, DetectionTellsTheUserAndTakesTheFoundPort) {
+    Strings strings;
+    common::ScriptedUi ui;
+    PreferencesPage page(Preferences{}, {}, ThreePorts());
+    page.TakeDetection(-1, "", strings, ui);
+    page.TakeDetection(2, "COM7", strings, ui);
+    ASSERT_EQ(ui.events.size(), 2u);
+    EXPECT_EQ(ui.events[0].caption, "Detecting Result");
+    EXPECT_EQ(ui.events[0].text, "Cradle is not available!! ");
+    EXPECT_EQ(ui.events[0].icon, common::MessageIcon::Warning);
+    EXPECT_EQ(ui.events[1].text, "Cradle is connected to COM7");
+    EXPECT_EQ(ui.events[1].icon, common::MessageIcon::Information);
+    EXPECT_EQ(page.PortRow(), 2);
+}
+
+TEST(PreferencesPage, TextsComeFromTheLanguageOrTheBuiltInLiterals) {
+    Strings strings;
+    const PreferencesTexts texts = LoadPreferencesTexts(strings);
+    EXPECT_EQ(texts.downloadLabel, "&Download via :");
+    EXPECT_EQ(texts.detectCradle, "De&tect Cradle");
+    EXPECT_EQ(texts.linkTypes, (std::vector<std::string>{"RS-232", "Cradle-IR", "IrDA"}));
+    EXPECT_EQ(texts.speeds.front(), "115200 bps");
+    EXPECT_EQ(texts.speeds.back(), "9600 bps");
+}
+
+}  // namespace
+}  // namespace shell

@@ -1,0 +1,35 @@
+#pragma once
+// The UI port with real dialogs: message boxes, file dialogs, the modeless
+// progress window "ProgressDlg", the upload counter, the busy cursor and the
+// text editor.
+#include <QPointer>
+#include <QWidget>
+
+#include "common/ui_port.h"
+
+namespace shell {
+
+class QtUiPort final : public common::UiPort {
+public:
+    // Message boxes and dialogs are owned by `owner` (may be null).
+    explicit QtUiPort(QWidget* owner = nullptr) : owner_(owner) {}
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    void ShowMessage(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
+    common::Answer AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
+    common::Answer AskYesNoCancel(const std::string& caption, const std::string& text,
+                                  common::MessageIcon icon) override;
+    std::optional<std::string> ChooseOpenFile(const common::FileChooser& chooser) override;
+    std::optional<std::string> ChooseSaveFile(const common::FileChooser& chooser) override;
+    std::unique_ptr<common::ProgressWindow> OpenProgress(const std::string& caption,
+                                                         const std::string& label) override;
+    std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
+    void SetBusy(bool busy) override;
+    void OpenInTextEditor(const std::string& path) override;
+
+private:
+    QPointer<QWidget> owner_;
+    int busyDepth_ = 0;
+};
+
+}  // namespace shell

@@ -1,0 +1,45 @@
+// The Russian language file shipped beside the programs.
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+#include "common/cp1251.h"
+#include "designer/shell/strings.h"
+#include "designer/task/defaults.h"
+
+namespace shell {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(RussianLanguage, ShippedFileMatchesItsSourceAndLoads) {
+    const std::string built = ReadFile(std::string(MOSTREL_BIN_DIR) + "/Russian.lng");
+    ASSERT_FALSE(built.empty());
+    EXPECT_EQ(ReadFile(std::string(MOSTREL_SOURCE_DIR) + "/resources/lang/Russian.lng"), built)
+        << "resources/lang/Russian.lng is regenerated from Russian.txt";
+    EXPECT_LE(built.size(), Strings::kMaxFileSize);
+
+    Strings strings;
+    ASSERT_GE(strings.FindLanguages(MOSTREL_BIN_DIR), 1);
+    const std::string name = common::Utf8ToCp1251("Русский");
+    EXPECT_EQ(strings.Languages()[0].name, name);
+    ASSERT_TRUE(strings.LoadLanguage(name));
+    EXPECT_EQ(common::Cp1251ToUtf8(strings.Lookup(1171)), "Формат не совпадает !!!");
+    EXPECT_EQ(common::Cp1251ToUtf8(strings.Lookup(1131)), "Сохранить текущую программу?");
+    EXPECT_EQ(common::Cp1251ToUtf8(strings.Direct(1101, "")), "&Новый\tCtrl+N");
+    EXPECT_EQ(strings.Direct(1218, ""), "OK");
+
+    // Every translated terminal text fits its screen line exactly.
+    const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
+    for (const auto& [id, text] : texts.byId) {
+        EXPECT_EQ(static_cast<int>(text.size()), task::DefaultTextWidth(id)) << id;
+    }
+    EXPECT_EQ(common::Cp1251ToUtf8(texts.Text(721)), "1.Сбор данных  ");
+}
+
+}  // namespace
+}  // namespace shell

@@ -1,0 +1,124 @@
+#include "designer/shell/settings_file.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+
+#include "common/file_replace.h"
+
+// Paths and the language name are kept in the file as the system's native
+// bytes: on Windows the ANSI code page (Windows-1251), on POSIX UTF-8. A
+// UTF-8 path converted to Windows-1251 would lose every character that code
+// page lacks, and the file would then name a file that does not exist.
+
+namespace shell {
+namespace {
+
+constexpr std::size_t kMaxFileSize = 1299;
+constexpr char kFileName[] = "Mostrel.ini";
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+std::vector<std::string> SplitAtCarriageReturns(std::string_view content) {
+    std::vector<std::string> values;
+    while (!content.empty()) {
+        const std::size_t cr = content.find('\r');
+        values.emplace_back(content.substr(0, cr));
+        if (cr == std::string_view::npos) break;
+        content.remove_prefix(cr + 1);
+    }
+    return values;
+}
+
+// Decimal, as the C library reads it; an absent or empty value keeps the default.
+void TakeNumber(const std::vector<std::string>& values, std::size_t index, int& to) {
+    if (index < values.size() && !values[index].empty()) to = std::atoi(values[index].c_str());
+}
+
+void TakeFlag(const std::vector<std::string>& values, std::size_t index, bool& to) {
+    int number = to ? 1 : 0;
+    TakeNumber(values, index, number);
+    to = number != 0;
+}
+
+void EnsureFolder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
+}
+
+}  // namespace
+
+std::string SettingsFolder() {
+    if (const std::string appData = Environment("APPDATA"); !appData.empty()) return appData + "/Velmora";
+    if (const std::string config = Environment("XDG_CONFIG_HOME"); !config.empty()) return config + "/Velmora";
+    return Environment("HOME") + "/.config/Velmora";
+}
+
+std::string SettingsPath() { return SettingsFolder() + "/" + kFileName; }
+
+void ReadSettingsFile(const std::string& path, Preferences& preferences) {
+    const std::string language = preferences.language;
+    preferences = Preferences{};
+    preferences.language = language;
+
+    std::ifstream in(path, std::ios::binary);
+    std::string content(kMaxFileSize, '\0');
+    if (in) in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));  // anything beyond the limit is ignored
+    const std::vector<std::string> values = SplitAtCarriageReturns(content);
+
+    if (!values.empty() && !values[0].empty()) preferences.lastFile = values[0];
+    TakeNumber(values, 1, preferences.downloadVia);
+    TakeNumber(values, 2, preferences.receiveVia);
+    TakeNumber(values, 3, preferences.comPort);
+    TakeNumber(values, 4, preferences.speedIndex);
+    TakeFlag(values, 5, preferences.autoPreload);
+    TakeFlag(values, 6, preferences.alwaysOnTop);
+    if (values.size() > 7 && !values[7].empty()) {
+        preferences.language = values[7].substr(0, Preferences::kMaxLanguageName);
+    }
+    TakeNumber(values, 8, preferences.portPosition);
+    for (std::size_t i = 9; i < values.size() && preferences.recentFiles.size() < Preferences::kMaxRecentFiles; ++i) {
+        if (!values[i].empty()) preferences.recentFiles.push_back(values[i]);
+    }
+}
+
+void ReadSettings(Preferences& preferences) {
+    const std::string path = SettingsPath();
+    EnsureFolder(path);
+    ReadSettingsFile(path, preferences);
+}
+
+std::string FormatSettings(const Preferences& p) {
+    std::string text;
+    const auto line = [&](const std::string& value) { text += value + '\r'; };
+    line(p.lastFile);
+    line(std::to_string(p.downloadVia));
+    line(std::to_string(p.receiveVia));
+    line(std::to_string(p.comPort));
+    line(std::to_string(p.speedIndex));
+    line(p.autoPreload ? "1" : "0");
+    line(p.alwaysOnTop ? "1" : "0");
+    line(p.language);
+    line(std::to_string(p.portPosition));
+    std::size_t written = 0;
+    for (const std::string& recent : p.recentFiles) {
+        if (recent.empty() || written == Preferences::kMaxRecentFiles) continue;
+        line(recent);
+        ++written;
+    }
+    return text;
+}
+
+bool WriteSettingsFile(const std::string& path, const Preferences& preferences) {
+    EnsureFolder(path);
+    return common::ReplaceFileContents(path, FormatSettings(preferences)).ok;
+}
+
+bool WriteSettings(const Preferences& preferences) { return WriteSettingsFile(SettingsPath(), preferences); }
+
+}  // namespace shell

@@ -1,0 +1,119 @@
+#include "designer/shell/settings_file.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "designer/task/test_support.h"
+
+namespace shell {
+namespace {
+
+using task::testing::TempFolder;
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+TEST(SettingsFile, ExactFormat) {
+    Preferences p;
+    EXPECT_EQ(FormatSettings(p), "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r");
+    p.lastFile = "/home/u/a.UZX";
+    p.downloadVia = 0;
+    p.receiveVia = 2;
+    p.comPort = 3;
+    p.speedIndex = 4;
+    p.autoPreload = true;
+    p.language = "Русский";
+    p.portPosition = -1;
+    p.recentFiles = {"/home/u/a.UZX", "", "/b.UZX", "/c.UZX", "/d.UZX", "/e.UZX"};
+    EXPECT_EQ(FormatSettings(p),
+              "/home/u/a.UZX\r0\r2\r3\r4\r1\r0\rРусский\r-1\r/home/u/a.UZX\r/b.UZX\r/c.UZX\r/d.UZX\r");
+
+    TempFolder folder;
+    const std::string path = folder.File("deeper/Mostrel.ini");
+    ASSERT_TRUE(WriteSettingsFile(path, p));
+    EXPECT_EQ(ReadText(path), FormatSettings(p));
+    Preferences back;
+    ReadSettingsFile(path, back);
+    EXPECT_EQ(FormatSettings(back), FormatSettings(p));
+}
+
+TEST(SettingsFile, MissingValuesTakeDefaults) {
+    TempFolder folder;
+    const std::string path = folder.File("Mostrel.ini");
+    WriteText(path, "/x.UZX\r0\r2\r");
+    Preferences p;
+    p.language = "Deutsch";
+    p.recentFiles = {"/old"};
+    ReadSettingsFile(path, p);
+    EXPECT_EQ(p.lastFile, "/x.UZX");
+    EXPECT_EQ(p.downloadVia, 0);
+    EXPECT_EQ(p.receiveVia, 2);
+    EXPECT_EQ(p.comPort, 1);
+    EXPECT_EQ(p.speedIndex, 0);
+    EXPECT_FALSE(p.autoPreload);
+    EXPECT_FALSE(p.alwaysOnTop);
+    EXPECT_EQ(p.portPosition, 1);
+    EXPECT_EQ(p.language, "Deutsch") << "an absent language keeps its value";
+    EXPECT_TRUE(p.recentFiles.empty());
+
+    ReadSettingsFile(folder.File("none.ini"), p);
+    EXPECT_EQ(p.lastFile, "Unknow");
+    EXPECT_EQ(p.language, "Deutsch");
+}
+
+TEST(SettingsFile, LimitsOnRead) {
+    TempFolder folder;
+    const std::string path = folder.File("Mostrel.ini");
+    std::string text = "Unknow\r1\r1\r1\r0\r1\r1\r" + std::string(50, 'L') + "\r2\r/1\r/2\r/3\r/4\r/5\r";
+    text += std::string(1400 - text.size(), 'x');
+    WriteText(path, text);
+    Preferences p;
+    ReadSettingsFile(path, p);
+    EXPECT_EQ(p.language, std::string(40, 'L'));
+    EXPECT_TRUE(p.autoPreload);
+    EXPECT_TRUE(p.alwaysOnTop);
+    EXPECT_EQ(p.portPosition, 2);
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/1", "/2", "/3", "/4"}));
+
+    // Only the first 1299 bytes count: a long last path is cut there.
+    WriteText(path, "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r/" + std::string(1400, 'p') + "\r");
+    ReadSettingsFile(path, p);
+    ASSERT_EQ(p.recentFiles.size(), 1u);
+    EXPECT_EQ(p.recentFiles[0].size(), 1299u - 23u);
+}
+
+TEST(SettingsFile, FolderFromTheEnvironmentAndSafeWrite) {
+    TempFolder folder;
+    setenv("APPDATA", folder.Path().c_str(), 1);
+    EXPECT_EQ(SettingsFolder(), folder.Path() + "/Velmora");
+    Preferences p;
+    p.comPort = 7;
+    ASSERT_TRUE(WriteSettings(p));
+    Preferences back;
+    ReadSettings(back);
+    EXPECT_EQ(back.comPort, 7);
+
+    unsetenv("APPDATA");
+    setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(SettingsFolder(), "/cfg/Velmora");
+    unsetenv("XDG_CONFIG_HOME");
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(SettingsFolder(), "/home/someone/.config/Velmora");
+    setenv("HOME", home.c_str(), 1);
+
+    // A folder where the file should be: nothing is written, nothing is lost.
+    const std::string blocked = folder.File("blocked.ini");
+    std::filesystem::create_directory(blocked);
+    EXPECT_FALSE(WriteSettingsFile(blocked, p));
+    EXPECT_TRUE(std::filesystem::is_directory(blocked));
+}
+
+}  // namespace
+}  // namespace shell

@@ -1,0 +1,38 @@
+#pragma once
+// The designer's transfer commands: Download Application, Download Lookup
+// File and Receive Data, run with the link type, port and speed of the
+// preferences. The port and the line settings are kept for the program run.
+#include <string>
+
+#include "common/clock.h"
+#include "designer/link/cradle.h"
+#include "designer/link/link_context.h"
+#include "designer/link/serial_link.h"
+#include "designer/shell/designer_session.h"
+
+namespace shell {
+
+class TransferCommands {
+public:
+    // `port` and `clock` must outlive the commands.
+    TransferCommands(DesignerSession& session, termlink::SerialLink& port, common::Clock& clock);
+
+    void DownloadApplication();
+    void DownloadLookupFile();
+    void ReceiveData();
+
+    // Finds the port where the infrared cradle answers: its position, with
+    // its name in `portName`, or -1.
+    int DetectCradle(std::string& portName);
+
+private:
+    void Download(int lookupMode);
+    // The chosen port's device and the speed, from the preferences as they are now.
+    void TakePreferences();
+
+    DesignerSession& session_;
+    termlink::LinkState state_;
+    termlink::LinkContext context_;
+};
+
+}  // namespace shell

@@ -1,0 +1,288 @@
+// The designer's main window on the offscreen platform, driven through its
+// menu, its accelerators and its dialogs, with a scripted UI port.
+#include "designer/shell/main_window.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "common/cp1251.h"
+#include "common/scripted_ui.h"
+#include "designer/link/memory_link.h"
+#include "designer/shell/about_box.h"
+#include "designer/shell/link_label.h"
+#include "designer/shell/preferences_dialog.h"
+#include "designer/shell/qt_text.h"
+#include "designer/task/task_file.h"
+#include "designer/task/test_support.h"
+
+namespace shell {
+namespace {
+
+using common::Answer;
+using task::testing::TempFolder;
+
+template <typename T>
+T* ControlOf(QWidget* parent, int controlId) {
+    for (T* child : parent->findChildren<T*>()) {
+        if (child->property("controlId").toInt() == controlId) return child;
+    }
+    return nullptr;
+}
+
+QAction* MenuAction(QMenu* menu, int command) {
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == command) return action;
+    }
+    return nullptr;
+}
+
+// Runs `check` on the modal dialog called `name` as soon as it is open.
+void WhenDialogOpens(const QString& name, std::function<void(QDialog*)> check) {
+    QTimer::singleShot(0, [name, check] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != name) {
+            WhenDialogOpens(name, check);
+            return;
+        }
+        check(dialog);
+    });
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        setenv("APPDATA", folder.File("appdata").c_str(), 1);
+        session.Start();
+        window = std::make_unique<MainWindow>(session);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    ~MainWindowTest() override {
+        session.CurrentTask().modified = false;  // let the window close without asking
+        window.reset();
+        unsetenv("APPDATA");
+    }
+
+    // Chooses the menu entry as a click would; the command runs from the event loop.
+    void Choose(int command) {
+        QAction* action = MenuAction(window->PopupMenu(), command);
+        ASSERT_NE(action, nullptr) << command;
+        action->trigger();
+        QCoreApplication::processEvents();
+    }
+
+    TempFolder folder;
+    common::ScriptedUi ui;
+    DesignerSession session{ui, folder.Path()};
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, BorderlessTerminalSizedWindowWithItsClientAndMenu) {
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window->windowTitle(), "Quarrow");
+    EXPECT_EQ(window->size(), QSize(200, 459));
+    EXPECT_EQ(window->pos(), QPoint(300, 50));
+    auto* client = window->findChild<QWidget*>("Client");
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->geometry(), QRect(0, 0, 200, 459));
+
+    QMenu* menu = window->PopupMenu();
+    EXPECT_EQ(menu->objectName(), "PopMenu8300");
+    ASSERT_EQ(menu->actions().size(), 14);
+    EXPECT_EQ(menu->actions()[5]->text(), "&Edit\tCtrl+E");
+    EXPECT_EQ(menu->actions()[5]->data().toInt(), 2000);
+    EXPECT_TRUE(menu->actions()[11]->isSeparator());
+
+    QTest::mouseClick(client, Qt::RightButton, {}, QPoint(100, 300));
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+}
+
+TEST_F(MainWindowTest, NewAcceleratorAsksAboutUnsavedChanges) {
+    task::Task& t = session.CurrentTask();
+    t.modified = true;
+    t.model.forms[0][task::form::kLineText] = 'Q';
+    const task::TaskModel edited = t.model;
+
+    ui.answers = {Answer::Cancel};
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(ui.events.size(), 1u);
+    EXPECT_EQ(ui.events[0].text, "Save current program ?");
+    EXPECT_EQ(t.model, edited);
+    EXPECT_TRUE(t.modified);
+
+    ui.answers = {Answer::No};
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(t.model, task::testing::FreshTask());
+    EXPECT_FALSE(t.modified);
+}
+
+TEST_F(MainWindowTest, SaveAsAddsTheRecentEntryThatReopensTheFile) {
+    session.CurrentTask().model.forms[1][task::form::kLineText] = 'R';
+    ui.chosenPaths = {folder.File("inventory")};
+    Choose(1040);
+    const std::string path = folder.File("inventory.UZX");
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(session.CurrentTask().currentPath, path);
+
+    QMenu* menu = window->PopupMenu();
+    ASSERT_EQ(menu->actions().size(), 16);
+    EXPECT_EQ(menu->actions()[12]->text(), FromNativePath("&1:  " + path));
+    EXPECT_EQ(menu->actions()[12]->data().toInt(), 3300);
+    EXPECT_TRUE(menu->actions()[13]->isSeparator());
+    EXPECT_EQ(menu->actions()[14]->data().toInt(), 9030);
+
+    ui.answers = {Answer::No};
+    Choose(1010);  // New: the task is unnamed and empty again
+    ASSERT_TRUE(session.CurrentTask().currentPath.empty());
+    Choose(3300);
+    EXPECT_EQ(session.CurrentTask().currentPath, path);
+    EXPECT_EQ(session.CurrentTask().model.forms[1][task::form::kLineText], 'R');
+}
+
+TEST_F(MainWindowTest, CloseWaitsForTheSavePrompt) {
+    session.CurrentTask().modified = true;
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(session.CurrentTask().modified);
+
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, AboutBoxLinksDropTheirUnderlineUnderTheMouse) {
+    bool seen = false;
+    WhenDialogOpens("AboutBox", [&](QDialog* box) {
+        auto* site = ControlOf<LinkLabel>(box, 1014);
+        auto* mail = ControlOf<LinkLabel>(box, 1015);
+        ASSERT_NE(site, nullptr);
+        ASSERT_NE(mail, nullptr);
+        EXPECT_EQ(mail->Target().scheme(), "mailto");
+        EXPECT_TRUE(site->font().underline());
+        QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(site, &enter);
+        EXPECT_FALSE(site->font().underline());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(site, &leave);
+        EXPECT_TRUE(site->font().underline());
+        seen = true;
+        ControlOf<QPushButton>(box, 1)->click();
+    });
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(MainWindowTest, PreferencesOkKeepsTheChoicesAndLoadsTheLanguage) {
+    std::ofstream(folder.File("ru.lng"), std::ios::binary)
+        << common::Utf8ToCp1251("Русский\r\n11=Настройки\r\n1101=&Новая\r\n1218=Да\r\n");
+    DesignerSession withLanguage(ui, folder.Path());
+    withLanguage.Start();
+    MainWindow second(withLanguage);
+    second.show();
+
+    bool seen = false;
+    WhenDialogOpens("PreferencesDlg", [&](QDialog* dialog) {
+        auto* language = ControlOf<QComboBox>(dialog, 404);
+        ASSERT_NE(language, nullptr);
+        EXPECT_TRUE(language->isEnabled());
+        ASSERT_EQ(language->count(), 2);
+        EXPECT_EQ(language->itemText(0), "Default <English>");
+        EXPECT_EQ(ControlOf<QComboBox>(dialog, 401)->currentText(), "Cradle-IR");
+        EXPECT_EQ(ControlOf<QComboBox>(dialog, 403)->count(), 5);
+        ASSERT_NE(ControlOf<QLabel>(dialog, 905), nullptr);
+        ASSERT_NE(ControlOf<QPushButton>(dialog, 1013), nullptr);
+        language->setCurrentIndex(1);
+        ControlOf<QComboBox>(dialog, 402)->setCurrentIndex(0);
+        ControlOf<QCheckBox>(dialog, 102)->setChecked(true);
+        ControlOf<QPushButton>(dialog, 1)->click();
+        seen = true;
+    });
+    second.Dispatch(2100);
+    ASSERT_TRUE(seen);
+
+    EXPECT_TRUE(withLanguage.Texts().LanguageLoaded());
+    EXPECT_EQ(second.PopupMenu()->actions()[0]->text(), "&Новая");
+    EXPECT_TRUE(second.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    Preferences stored;
+    ReadSettings(stored);
+    EXPECT_EQ(common::Cp1251ToUtf8(stored.language), "Русский");
+    EXPECT_EQ(stored.receiveVia, 0);
+    EXPECT_TRUE(stored.alwaysOnTop);
+
+    // Opened again in that language, the dialog shows its texts.
+    WhenDialogOpens("PreferencesDlg", [&](QDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Настройки");
+        EXPECT_EQ(ControlOf<QPushButton>(dialog, 1)->text(), "Да");
+        EXPECT_EQ(ControlOf<QComboBox>(dialog, 404)->currentIndex(), 1);
+        ControlOf<QPushButton>(dialog, 2)->click();
+    });
+    second.Dispatch(2100);
+}
+
+TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
+    setenv("MOSTREL_PORT_MAP", folder.File("ports").c_str(), 1);
+    setenv("MOSTREL_SYS_CLASS_TTY", folder.File("no-tty").c_str(), 1);
+    std::filesystem::create_directories(folder.File("ports"));
+    for (const char* com : {"COM1", "COM2", "COM4"}) {
+        std::filesystem::create_symlink(std::string("/dev/ttyFAKE") + com, folder.File(std::string("ports/") + com));
+    }
+    Preferences stored;
+    stored.portPosition = 7;  // beyond the three ports: the first is shown
+    ASSERT_TRUE(shell::WriteSettings(stored));
+
+    common::TestClock clock;
+    termlink::MemoryLinkPair pair(clock);
+    // The cradle sits on COM2, the second port opened: only there is the probe echoed.
+    pair.host().onWrite = [&pair](const std::vector<std::uint8_t>& bytes) {
+        const auto& ops = pair.host().ops;
+        const auto opens = std::count(ops.begin(), ops.end(), termlink::MemoryLink::Op::Open);
+        if (opens == 2 && bytes.size() == 1 && bytes[0] == 0x0F) pair.far().Write(std::string(1, '\x0F'));
+    };
+    TransferCommands transfers(session, pair.host(), clock);
+
+    PreferencesDialog dialog(session, &transfers, window.get());
+    auto* ports = ControlOf<QComboBox>(&dialog, 405);
+    ASSERT_NE(ports, nullptr);
+    ASSERT_EQ(ports->count(), 3);
+    EXPECT_TRUE(ports->itemText(1).startsWith("COM2 - Virtual port"));
+    EXPECT_EQ(ports->currentIndex(), 0);
+
+    ControlOf<QPushButton>(&dialog, 1013)->click();
+    ASSERT_FALSE(ui.MessageTexts().empty());
+    EXPECT_EQ(ui.MessageTexts().back(), "Cradle is connected to COM2");
+    EXPECT_EQ(ports->currentIndex(), 1);
+    EXPECT_EQ(ui.events.front().kind, common::ShownEvent::Kind::Busy);
+
+    ControlOf<QPushButton>(&dialog, 1)->click();
+    Preferences kept;
+    ReadSettings(kept);
+    EXPECT_EQ(kept.portPosition, 1);
+    unsetenv("MOSTREL_PORT_MAP");
+    unsetenv("MOSTREL_SYS_CLASS_TTY");
+}
+
+}  // namespace
+}  // namespace shell
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,75 @@
+#pragma once
+// A new task on a running engine with a fixed date, for the engine's tests.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <initializer_list>
+#include <string>
+
+#include "common/clock.h"
+#include "common/scripted_ui.h"
+#include "designer/shell/strings.h"
+#include "designer/simulator/engine.h"
+#include "designer/simulator/local_time.h"
+#include "designer/task/defaults.h"
+#include "designer/task/task_model.h"
+
+namespace simulator::testing {
+
+struct FieldSetup {
+    int type = task::form::kText;
+    std::string prompt;
+    int maxLength = 80;
+    int minLength = 0;
+};
+
+inline void SetField(task::FormRecord& form, int line, const FieldSetup& field) {
+    using namespace task::form;
+    const auto i = static_cast<std::size_t>(line);
+    form[kFieldType + i] = static_cast<task::Byte>(field.type);
+    std::memset(form.data() + kPrompt + i * kPromptWidth, 0, kPromptWidth);
+    std::memcpy(form.data() + kPrompt + i * kPromptWidth, field.prompt.data(), field.prompt.size());
+    form[kMaxLength + i] = static_cast<task::Byte>(field.maxLength);
+    form[kMinLength + i] = static_cast<task::Byte>(field.minLength);
+}
+
+inline void SetSlot(task::Byte* slot, const std::string& text) { std::memcpy(slot, text.data(), text.size()); }
+
+inline task::Task NewTestTask(const task::DefaultTexts& texts) {
+    task::Task fresh;
+    task::ResetBarcodeDefaults(fresh.model);
+    task::NewTask(fresh.model, texts);
+    return fresh;
+}
+
+class EngineTest : public ::testing::Test {
+protected:
+
+    task::FormRecord& Form(int number) { return task.model.forms[static_cast<std::size_t>(number - 1)]; }
+    task::MenuRecord& Menu(int number) { return task.model.menus[static_cast<std::size_t>(number - 1)]; }
+
+    void Press(std::initializer_list<int> keys) {
+        for (const int key : keys) engine.PressKey(key);
+    }
+    void Ticks(int count) {
+        for (int i = 0; i < count; ++i) {
+            clock.Advance(100);
+            engine.Tick();
+        }
+    }
+    // Main menu, then Collect data.
+    void Collect() { Press({51, 1}); }
+
+    const ScreenBuffer& Screen() const { return engine.Screen(); }
+    const std::string& Line(int number) const { return engine.Screen().lines[static_cast<std::size_t>(number - 1)]; }
+
+    shell::Strings strings;
+    task::DefaultTexts texts = task::LoadDefaultTexts(strings);
+    task::Task task = NewTestTask(texts);
+    common::ScriptedUi ui;
+    common::TestClock clock;
+    ClockedLocalTime time{CivilTime{2024, 1, 7, 9, 5, 30}, clock};
+    Engine engine{task, strings, ui, time};
+};
+
+}  // namespace simulator::testing

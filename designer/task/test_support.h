@@ -1,0 +1,59 @@
+#pragma once
+// Helpers shared by the task tests.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "designer/shell/strings.h"
+#include "designer/task/defaults.h"
+
+namespace task::testing {
+
+inline const DefaultTexts& EnglishDefaults() {
+    static const DefaultTexts texts = [] {
+        shell::Strings strings;
+        return LoadDefaultTexts(strings);
+    }();
+    return texts;
+}
+
+inline TaskModel FreshTask() {
+    TaskModel model;
+    ResetBarcodeDefaults(model);
+    NewTask(model, EnglishDefaults());
+    return model;
+}
+
+inline std::string SlotText(const Byte* slot, std::size_t width) {
+    std::string text(reinterpret_cast<const char*>(slot), width);
+    return text.substr(0, text.find('\0'));
+}
+
+// A folder of its own under the system's temporary folder, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        char pattern[] = "/tmp/mostrel-test-XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace task::testing
