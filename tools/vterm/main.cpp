@@ -1,0 +1,139 @@
+// vterm: a batch terminal and its infrared cradle on a pseudo-terminal, for
+// trying transfers without hardware. See --help.
+#include <csignal>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "common/clock.h"
+#include "common/file_replace.h"
+#include "designer/link/port_list.h"
+#include "designer/link/terminal_image_decode.h"
+#include "designer/task/task_file.h"
+#include "tools/vterm/options.h"
+#include "tools/vterm/port_registration.h"
+#include "tools/vterm/pty_line.h"
+#include "tools/vterm/virtual_terminal.h"
+#include "tools/vterm/wire_speed_line.h"
+
+namespace {
+
+constexpr int kExitUsage = 1;
+constexpr int kExitSetup = 2;
+constexpr int kExitIncomplete = 3;
+constexpr std::uint32_t kDrainMs = 2000;
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void RequestStop(int) { stopRequested = 1; }
+
+// Not restarted: a pending poll() returns, so the program notices at once.
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = RequestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+bool ReadRecords(const std::string& path, std::vector<std::string>& records) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) records.push_back(line);
+    }
+    return true;
+}
+
+void Store(const std::string& path, std::string_view content, const char* what) {
+    const common::ReplaceResult result = common::ReplaceFileContents(path, content);
+    if (!result.ok) std::cerr << "vterm: cannot store the " << what << " in " << path << ": " << result.error << '\n';
+}
+
+vterm::TerminalSinks MakeSinks(const vterm::Options& options) {
+    vterm::TerminalSinks sinks;
+    sinks.taskReceived = [&options](const termlink::TerminalImage& image) {
+        if (!options.imageOut.empty())
+            Store(options.imageOut, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()),
+                  "image");
+        if (!options.taskOut.empty()) {
+            const task::WriteResult result = task::WriteTaskFile(options.taskOut, termlink::DecodeTerminalImage(image));
+            if (!result.ok) std::cerr << "vterm: cannot store the task in " << options.taskOut << ": " << result.error << '\n';
+        }
+    };
+    sinks.lookupReceived = [&options](const std::vector<std::string>& lines) {
+        if (options.lookupOut.empty()) return;
+        std::string text;
+        for (const std::string& line : lines) text += line + "\r\n";
+        Store(options.lookupOut, text, "lookup file");
+    };
+    if (options.verbose) sinks.log = [](const std::string& event) { std::cerr << "vterm: " << event << '\n'; };
+    return sinks;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    vterm::Options options;
+    std::string error;
+    if (!vterm::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+        std::cerr << "vterm: " << error << '\n' << vterm::kUsage;
+        return kExitUsage;
+    }
+    if (options.help) {
+        std::cout << vterm::kUsage;
+        return 0;
+    }
+    if (!options.recordsFile.empty() && !ReadRecords(options.recordsFile, options.terminal.records)) {
+        std::cerr << "vterm: cannot read the records file " << options.recordsFile << '\n';
+        return kExitSetup;
+    }
+
+    vterm::PtyLine pty;
+    if (!pty.Create(error)) {
+        std::cerr << "vterm: " << error << '\n';
+        return kExitSetup;
+    }
+    vterm::PortRegistration registration;
+    if (!registration.Register(termlink::PortMapFolder(), options.comName, pty.SlavePath(), error)) {
+        std::cerr << "vterm: " << error << '\n';
+        return kExitSetup;
+    }
+    CatchStopSignals();
+    pty.SetStopFlag(&stopRequested);
+    std::cout << pty.SlavePath() << ' ' << registration.ComName() << std::endl;
+
+    common::SteadyClock clock;
+    auto lineRate = [&pty] { return pty.LineRate(); };
+    vterm::WireSpeedLine paced(pty, lineRate);
+    termlink::SerialLink& line = options.wireSpeed ? static_cast<termlink::SerialLink&>(paced) : pty;
+    vterm::VirtualTerminal terminal(line, clock, lineRate, options.terminal, MakeSinks(options));
+
+    for (;;) {
+        const vterm::TransferEnd end = terminal.ServeOne();
+        if (stopRequested) return 0;
+        switch (end) {
+            case vterm::TransferEnd::Completed:
+                if (options.once) {
+                    pty.Drain(kDrainMs);
+                    return 0;
+                }
+                break;
+            case vterm::TransferEnd::Cut:
+                return kExitIncomplete;
+            case vterm::TransferEnd::LineFailed:
+                std::cerr << "vterm: the line failed\n";
+                return kExitSetup;
+            case vterm::TransferEnd::Refused:
+            case vterm::TransferEnd::Abandoned:
+                if (options.once) {
+                    pty.Drain(kDrainMs);
+                    return kExitIncomplete;
+                }
+                break;
+        }
+    }
+}

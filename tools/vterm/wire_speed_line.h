@@ -1,0 +1,42 @@
+#pragma once
+// A line that takes as long as a real wire: every byte costs ten bit times
+// at the line's rate (start bit, eight data bits, stop bit), both for what
+// is sent and for what is received, so a transfer through it lasts what it
+// would last between a computer and a terminal.
+#include <chrono>
+#include <functional>
+
+#include "designer/link/serial_link.h"
+
+namespace vterm {
+
+class WireSpeedLine final : public termlink::SerialLink {
+public:
+    WireSpeedLine(termlink::SerialLink& inner, std::function<std::uint32_t()> rate)
+        : inner_(inner), rate_(std::move(rate)) {}
+
+    bool Open(const std::string& device) override { return inner_.Open(device); }
+    bool IsOpen() const override { return inner_.IsOpen(); }
+    void Close() override { inner_.Close(); }
+    bool SetQueues(std::size_t in, std::size_t out) override { return inner_.SetQueues(in, out); }
+    bool Apply(const termlink::LineSettings& s) override { return inner_.Apply(s); }
+    bool SetTransferTimeouts() override { return inner_.SetTransferTimeouts(); }
+    void Purge(bool transmit, bool receive) override { inner_.Purge(transmit, receive); }
+
+    // Sends the bytes when their last one would have left the wire.
+    bool Write(const std::uint8_t* bytes, std::size_t count) override;
+    // Hands bytes over when their last one would have arrived.
+    int Read(std::uint8_t* buffer, std::size_t capacity, std::uint32_t waitMs) override;
+
+private:
+    using Time = std::chrono::steady_clock::time_point;
+    // When `count` bytes starting no earlier than `busyUntil` are through.
+    Time Through(Time& busyUntil, std::size_t count);
+
+    termlink::SerialLink& inner_;
+    std::function<std::uint32_t()> rate_;
+    Time sendBusyUntil_{};
+    Time receiveBusyUntil_{};
+};
+
+}  // namespace vterm
