@@ -6,7 +6,9 @@
 
 #include "designer/link/cradle.h"
 #include "designer/link/memory_link.h"
-#include "designer/link/test_folder.h"
+#ifndef _WIN32
+#include "designer/link/test_folder.h"  // temporary folders the POSIX way
+#endif
 
 namespace termlink {
 namespace {

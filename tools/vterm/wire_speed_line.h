@@ -30,13 +30,19 @@ public:
 
 private:
     using Time = std::chrono::steady_clock::time_point;
+    // Ten bit times a byte at the line's rate; nothing when it is unknown.
+    Time::duration WireTime(std::size_t count) const;
     // When `count` bytes starting no earlier than `busyUntil` are through.
     Time Through(Time& busyUntil, std::size_t count);
+    // Sleeps until `when`, less what earlier sleeps overslept: the system
+    // wakes a sleeper late, and thousands of short frames would add that up.
+    void SleepUntil(Time when, Time::duration wire);
 
     termlink::SerialLink& inner_;
     std::function<std::uint32_t()> rate_;
     Time sendBusyUntil_{};
     Time receiveBusyUntil_{};
+    Time::duration overslept_{};
 };
 
 }  // namespace vterm
