@@ -44,28 +44,27 @@ Layout RecognizeSignature(const Bytes& bytes) {
     return incomplete || head.empty() ? Layout::Incomplete : Layout::Unknown;
 }
 
-template <typename Block>
-void Take(const Bytes& bytes, std::size_t offset, Block& block) {
-    std::copy_n(&bytes[offset], block.size(), block.begin());
-}
-
-template <typename Block>
-void Put(Bytes& bytes, std::size_t offset, const Block& block) {
-    std::copy(block.begin(), block.end(), &bytes[offset]);
+// Visits every block after the signature with its offset in the file, in file
+// order, so reading and writing cannot disagree about the layout.
+template <typename Model, typename Visit>
+void ForEachBodyBlock(Model& model, Visit visit) {
+    visit(file::kReserved, model.reserved);
+    visit(file::kBarcode, model.barcode);
+    for (int m = 0; m < kMenuCount; ++m) visit(file::kMenus + m * kMenuRecordSize, model.menus[m]);
+    for (int f = 0; f < kFormCount; ++f) visit(file::kForms + f * kFormRecordSize, model.forms[f]);
+    for (int l = 0; l < kLookupCount; ++l) visit(file::kLookups + l * kLookupRecordSize, model.lookups[l]);
+    visit(file::kTexts, model.texts);
+    visit(file::kTerminal, model.terminal);
+    visit(file::kStartup, model.startup);
+    visit(file::kWeightCode, model.weightCode);
 }
 
 void ReadCurrentBlocks(const Bytes& bytes, TaskModel& model) {
     std::memcpy(model.firmwareId.data(), kFirmwareId, sizeof kFirmwareId - 1);
     model.firmwareId[kFirmwareIdSize - 1] = 0;
-    Take(bytes, file::kReserved, model.reserved);
-    Take(bytes, file::kBarcode, model.barcode);
-    for (int m = 0; m < kMenuCount; ++m) Take(bytes, file::kMenus + m * kMenuRecordSize, model.menus[m]);
-    for (int f = 0; f < kFormCount; ++f) Take(bytes, file::kForms + f * kFormRecordSize, model.forms[f]);
-    for (int l = 0; l < kLookupCount; ++l) Take(bytes, file::kLookups + l * kLookupRecordSize, model.lookups[l]);
-    Take(bytes, file::kTexts, model.texts);
-    Take(bytes, file::kTerminal, model.terminal);
-    Take(bytes, file::kStartup, model.startup);
-    Take(bytes, file::kWeightCode, model.weightCode);
+    ForEachBodyBlock(model, [&](std::size_t offset, auto& block) {
+        std::copy_n(&bytes[offset], block.size(), block.begin());
+    });
 }
 
 // Earlier designer versions kept the vibrator duration one byte lower.
@@ -107,16 +106,10 @@ bool UpgradeRevision(TaskModel& model, const DefaultTexts& texts) {
 
 Bytes EncodeTaskFile(const TaskModel& model) {
     Bytes bytes(kTaskFileSize, 0);
-    Put(bytes, file::kSignature, model.firmwareId);
-    Put(bytes, file::kReserved, model.reserved);
-    Put(bytes, file::kBarcode, model.barcode);
-    for (int m = 0; m < kMenuCount; ++m) Put(bytes, file::kMenus + m * kMenuRecordSize, model.menus[m]);
-    for (int f = 0; f < kFormCount; ++f) Put(bytes, file::kForms + f * kFormRecordSize, model.forms[f]);
-    for (int l = 0; l < kLookupCount; ++l) Put(bytes, file::kLookups + l * kLookupRecordSize, model.lookups[l]);
-    Put(bytes, file::kTexts, model.texts);
-    Put(bytes, file::kTerminal, model.terminal);
-    Put(bytes, file::kStartup, model.startup);
-    Put(bytes, file::kWeightCode, model.weightCode);
+    std::copy(model.firmwareId.begin(), model.firmwareId.end(), &bytes[file::kSignature]);
+    ForEachBodyBlock(model, [&](std::size_t offset, const auto& block) {
+        std::copy(block.begin(), block.end(), &bytes[offset]);
+    });
     return bytes;
 }
 
