@@ -80,13 +80,14 @@ enum class Verdict { Store, Repeat, Refuse };
 
 // A record frame: sequence byte, data, checksum low and high byte, CR.
 Verdict Judge(const std::string& bytes, int expected) {
-    // Bytes beyond the frame's room were dropped, so the record would be cut.
-    if (bytes.empty() || static_cast<std::uint8_t>(bytes.back()) != kCr) return Verdict::Refuse;
+    if (bytes.empty()) return Verdict::Refuse;
+    // A repeat of the stored record is acknowledged whatever it holds: the terminal only needs to move on.
     const auto sequence = static_cast<std::uint8_t>(bytes[0]);
     if (sequence != expected) {
         return sequence == (expected + kSequenceModulo - 1) % kSequenceModulo ? Verdict::Repeat : Verdict::Refuse;
     }
-    if (bytes.size() < 4) return Verdict::Refuse;
+    // Bytes beyond the frame's room were dropped, so the record would be cut.
+    if (static_cast<std::uint8_t>(bytes.back()) != kCr || bytes.size() < 4) return Verdict::Refuse;
     const std::string_view data(bytes.data() + 1, bytes.size() - 4);
     const auto checksum = RecordChecksum(sequence, data);
     const bool matches = static_cast<std::uint8_t>(bytes[bytes.size() - 3]) == checksum[0] &&

@@ -130,6 +130,7 @@ TEST_F(UploadTest, RepeatsAreAcknowledgedOnceAndBadFramesRefused) {
     dataTerminal.records = {"one", "\x0C", "three", "four", "five"};  // record 1 sums to 0x0D: sent as 0x0E
     dataTerminal.lostAckOf = 2;
     dataTerminal.fault = [](std::size_t index, int send) -> std::optional<std::string> {
+        if (index == 2 && send == 2) return RecordFrame(2, std::string(300, 'y'));  // an over-long repeat
         if (index == 3 && send == 1) return WithBadChecksum(RecordFrame(3, "four"));
         if (index == 4 && send == 1) return RecordFrame(4, std::string(300, 'x'));  // too long for the frame
         if (index == 4 && send == 2) return RecordFrame(6, "five");  // out of order
