@@ -132,7 +132,13 @@ void MainWindow::Dispatch(int command) {
 
 void MainWindow::RunPreferences() {
     PreferencesDialog dialog(session_, transfers_, this);
-    if (dialog.exec() == QDialog::Accepted) RebuildMenu();
+    if (dialog.exec() == QDialog::Accepted) {
+        RebuildMenu();
+    } else {
+        // The dialog read the settings file again, and with it the recent
+        // files: the menu's entries must name the files their ids now open.
+        FillPopupMenu();
+    }
     ApplyTopmost();
 }
 

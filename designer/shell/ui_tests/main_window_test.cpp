@@ -235,6 +235,20 @@ TEST_F(MainWindowTest, PreferencesOkKeepsTheChoicesAndLoadsTheLanguage) {
     second.Dispatch(2100);
 }
 
+TEST_F(MainWindowTest, PreferencesCancelLeavesTheMenuNamingTheRecentFilesItWillOpen) {
+    // Another run of the designer wrote the settings file meanwhile.
+    Preferences elsewhere = session.CurrentPreferences();
+    elsewhere.recentFiles = {"/tasks/other.UZX"};
+    ASSERT_TRUE(WriteSettings(elsewhere));
+
+    WhenDialogOpens("PreferencesDlg", [](QDialog* dialog) { ControlOf<QPushButton>(dialog, 2)->click(); });
+    window->Dispatch(2100);
+
+    QAction* recent = MenuAction(window->PopupMenu(), 3300);
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->text(), "&1:  /tasks/other.UZX");
+}
+
 TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
     setenv("MOSTREL_PORT_MAP", folder.File("ports").c_str(), 1);
     setenv("MOSTREL_SYS_CLASS_TTY", folder.File("no-tty").c_str(), 1);
