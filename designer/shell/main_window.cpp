@@ -47,6 +47,7 @@ void MainWindow::SetClient(QWidget* client, SimulatorControl* control) {
     control_ = control;
     client->setParent(this);
     client->setObjectName(QStringLiteral("Client"));
+    client->setProperty("controlId", 100);
     client->setGeometry(0, 0, kWidth, kHeight);
     // The old-style connection lets any client widget with these signals drop in.
     if (client->metaObject()->indexOfSignal("popupRequested(QPoint)") >= 0) {

@@ -99,6 +99,7 @@ TEST_F(MainWindowTest, BorderlessTerminalSizedWindowWithItsClientAndMenu) {
     auto* client = window->findChild<QWidget*>("Client");
     ASSERT_NE(client, nullptr);
     EXPECT_EQ(client->geometry(), QRect(0, 0, 200, 459));
+    EXPECT_EQ(client->property("controlId").toInt(), 100);
 
     QMenu* menu = window->PopupMenu();
     EXPECT_EQ(menu->objectName(), "PopMenu8300");
