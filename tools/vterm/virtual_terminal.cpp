@@ -54,6 +54,12 @@ bool VirtualTerminal::FaultDue(int at, int frame, int& used) {
     return true;
 }
 
+std::optional<VirtualTerminal::Command> VirtualTerminal::HostCommand(const std::string& heard) {
+    if (heard == kHandshake) return Command::Handshake;
+    if (heard == kRead) return Command::Read;
+    return std::nullopt;
+}
+
 bool VirtualTerminal::RefusalDue() {
     if (nakUsed_ >= options_.nakFirst) return false;
     ++nakUsed_;
@@ -168,10 +174,8 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             }
             // Blocks have a fixed length, so a short frame followed by
             // silence is a new command or a frame that lost bytes.
-            if (frame == kHandshake || frame == kRead) {
-                pending_ = frame == kHandshake ? Command::Handshake : Command::Read;
-                return TransferEnd::Abandoned;
-            }
+            pending_ = HostCommand(frame);
+            if (pending_) return TransferEnd::Abandoned;
             frame.clear();
             Send(kNak);
             continue;
@@ -317,7 +321,7 @@ TransferEnd VirtualTerminal::SendRecords() {
             if (reply == kAck) break;
             if (reply == kNak) continue;
             if (!line_.IsOpen()) return TransferEnd::LineFailed;
-            if (reply == kHandshake || reply == kRead) pending_ = reply == kHandshake ? Command::Handshake : Command::Read;
+            pending_ = HostCommand(reply);
             Log("upload: no answer to record " + std::to_string(number));
             return TransferEnd::Abandoned;
         }

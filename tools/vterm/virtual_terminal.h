@@ -74,6 +74,8 @@ private:
     TransferEnd ReceiveLookup();
     TransferEnd SendRecords();
 
+    // The host starting over, when that is what `heard` is.
+    static std::optional<Command> HostCommand(const std::string& heard);
     // A fault of frame `frame` that is still due; counts its use.
     bool FaultDue(int at, int frame, int& used);
     // One of the first refusals the options ask for is still due; counts it.
