@@ -18,6 +18,7 @@
 #include "common/console_ui.h"
 #include "designer/link/download.h"
 #include "designer/link/e2e/vterm_process.h"
+#include "designer/link/forwarding_link.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/link/upload.h"
 #include "designer/task/defaults.h"
@@ -29,19 +30,12 @@ constexpr double kBitsPerSecond = 115200.0;
 constexpr double kBitsPerByte = 10.0;  // start bit, eight data bits, stop bit
 
 // Counts the bytes that cross the port in each direction.
-class CountingLink final : public termlink::SerialLink {
+class CountingLink final : public termlink::ForwardingLink {
 public:
-    explicit CountingLink(termlink::SerialLink& inner) : inner_(inner) {}
+    using ForwardingLink::ForwardingLink;
     std::size_t sent = 0;
     std::size_t received = 0;
 
-    bool Open(const std::string& device) override { return inner_.Open(device); }
-    bool IsOpen() const override { return inner_.IsOpen(); }
-    void Close() override { inner_.Close(); }
-    bool SetQueues(std::size_t in, std::size_t out) override { return inner_.SetQueues(in, out); }
-    bool Apply(const termlink::LineSettings& settings) override { return inner_.Apply(settings); }
-    bool SetTransferTimeouts() override { return inner_.SetTransferTimeouts(); }
-    void Purge(bool transmit, bool receive) override { inner_.Purge(transmit, receive); }
     bool Write(const std::uint8_t* bytes, std::size_t count) override {
         sent += count;
         return inner_.Write(bytes, count);
@@ -51,9 +45,6 @@ public:
         if (n > 0) received += static_cast<std::size_t>(n);
         return n;
     }
-
-private:
-    termlink::SerialLink& inner_;
 };
 
 double CpuSeconds() {

@@ -54,6 +54,25 @@ bool VirtualTerminal::FaultDue(int at, int frame, int& used) {
     return true;
 }
 
+std::optional<VirtualTerminal::Command> VirtualTerminal::HostCommand(const std::string& heard) {
+    if (heard == kHandshake) return Command::Handshake;
+    if (heard == kRead) return Command::Read;
+    return std::nullopt;
+}
+
+bool VirtualTerminal::RefusalDue() {
+    if (nakUsed_ >= options_.nakFirst) return false;
+    ++nakUsed_;
+    return true;
+}
+
+bool VirtualTerminal::CutDue() {
+    if (options_.cutAfter == 0 || handled_ < options_.cutAfter) return false;
+    Log("line cut");
+    line_.Close();
+    return true;
+}
+
 VirtualTerminal::Command VirtualTerminal::WaitForCommand() {
     std::string command;
     enum class CradleStep { None, WantSpeed, WantCommit } step = CradleStep::None;
@@ -127,8 +146,7 @@ TransferEnd VirtualTerminal::ServeOne() {
                 end = options_.lookupMode ? ReceiveLookup() : ReceiveTask();
                 break;
             case Command::Read:
-                if (nakUsed_ < options_.nakFirst) {
-                    ++nakUsed_;
+                if (RefusalDue()) {
                     Log("upload: request refused");
                     Send(kNak);
                     continue;
@@ -156,10 +174,8 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             }
             // Blocks have a fixed length, so a short frame followed by
             // silence is a new command or a frame that lost bytes.
-            if (frame == kHandshake || frame == kRead) {
-                pending_ = frame == kHandshake ? Command::Handshake : Command::Read;
-                return TransferEnd::Abandoned;
-            }
+            pending_ = HostCommand(frame);
+            if (pending_) return TransferEnd::Abandoned;
             frame.clear();
             Send(kNak);
             continue;
@@ -178,8 +194,7 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             clock_.SleepMs(kFrameGapMs);
             Log("task: block " + std::to_string(block) + " lost bytes");
             Send(kNak);
-        } else if (nakUsed_ < options_.nakFirst) {
-            ++nakUsed_;
+        } else if (RefusalDue()) {
             Send(kNak);
         } else if (sum != sent) {
             Log("task: block " + std::to_string(block) + " checksum wrong");
@@ -204,11 +219,7 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             if (sinks_.taskReceived) sinks_.taskReceived(image);
             return TransferEnd::Completed;
         }
-        if (options_.cutAfter != 0 && handled_ >= options_.cutAfter) {
-            Log("line cut");
-            line_.Close();
-            return TransferEnd::Cut;
-        }
+        if (CutDue()) return TransferEnd::Cut;
     }
 }
 
@@ -249,8 +260,7 @@ TransferEnd VirtualTerminal::ReceiveLookup() {
         if (FaultDue(options_.dropAt, number, dropUsed_)) {
             Log("lookup: line " + std::to_string(number) + " lost bytes");
             Send(kNak);
-        } else if (nakUsed_ < options_.nakFirst) {
-            ++nakUsed_;
+        } else if (RefusalDue()) {
             Send(kNak);
         } else if (frame == kOver) {
             Log("lookup: file of " + std::to_string(lines.size()) + " lines received");
@@ -269,11 +279,7 @@ TransferEnd VirtualTerminal::ReceiveLookup() {
             Send(kAck);
         }
         frame.clear();
-        if (options_.cutAfter != 0 && handled_ >= options_.cutAfter) {
-            Log("line cut");
-            line_.Close();
-            return TransferEnd::Cut;
-        }
+        if (CutDue()) return TransferEnd::Cut;
     }
 }
 
@@ -303,11 +309,7 @@ TransferEnd VirtualTerminal::SendRecords() {
             }
             if (!Send(frame)) return TransferEnd::LineFailed;
             ++handled_;
-            if (options_.cutAfter != 0 && handled_ >= options_.cutAfter) {
-                Log("line cut");
-                line_.Close();
-                return TransferEnd::Cut;
-            }
+            if (CutDue()) return TransferEnd::Cut;
 
             std::string reply;
             const std::uint64_t deadline = reader_.DeadlineIn(kReplyWaitMs);
@@ -319,7 +321,7 @@ TransferEnd VirtualTerminal::SendRecords() {
             if (reply == kAck) break;
             if (reply == kNak) continue;
             if (!line_.IsOpen()) return TransferEnd::LineFailed;
-            if (reply == kHandshake || reply == kRead) pending_ = reply == kHandshake ? Command::Handshake : Command::Read;
+            pending_ = HostCommand(reply);
             Log("upload: no answer to record " + std::to_string(number));
             return TransferEnd::Abandoned;
         }

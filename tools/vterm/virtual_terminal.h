@@ -74,8 +74,14 @@ private:
     TransferEnd ReceiveLookup();
     TransferEnd SendRecords();
 
+    // The host starting over, when that is what `heard` is.
+    static std::optional<Command> HostCommand(const std::string& heard);
     // A fault of frame `frame` that is still due; counts its use.
     bool FaultDue(int at, int frame, int& used);
+    // One of the first refusals the options ask for is still due; counts it.
+    bool RefusalDue();
+    // Closes the line once the options' count of handled frames is reached.
+    bool CutDue();
     bool Send(const std::string& bytes);
     void Log(const std::string& event);
 
@@ -88,7 +94,6 @@ private:
     std::uint32_t cradleRate_;
     std::optional<Command> pending_;  // a handshake or request heard inside another transfer
 
-    int arrivals_ = 0;  // frames and requests of the current transfer
     int handled_ = 0;   // frames handled, for the cut
     int nakUsed_ = 0;
     int fullUsed_ = 0;

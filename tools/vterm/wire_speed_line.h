@@ -6,22 +6,14 @@
 #include <chrono>
 #include <functional>
 
-#include "designer/link/serial_link.h"
+#include "designer/link/forwarding_link.h"
 
 namespace vterm {
 
-class WireSpeedLine final : public termlink::SerialLink {
+class WireSpeedLine final : public termlink::ForwardingLink {
 public:
     WireSpeedLine(termlink::SerialLink& inner, std::function<std::uint32_t()> rate)
-        : inner_(inner), rate_(std::move(rate)) {}
-
-    bool Open(const std::string& device) override { return inner_.Open(device); }
-    bool IsOpen() const override { return inner_.IsOpen(); }
-    void Close() override { inner_.Close(); }
-    bool SetQueues(std::size_t in, std::size_t out) override { return inner_.SetQueues(in, out); }
-    bool Apply(const termlink::LineSettings& s) override { return inner_.Apply(s); }
-    bool SetTransferTimeouts() override { return inner_.SetTransferTimeouts(); }
-    void Purge(bool transmit, bool receive) override { inner_.Purge(transmit, receive); }
+        : ForwardingLink(inner), rate_(std::move(rate)) {}
 
     // Sends the bytes when their last one would have left the wire.
     bool Write(const std::uint8_t* bytes, std::size_t count) override;
@@ -38,7 +30,6 @@ private:
     // wakes a sleeper late, and thousands of short frames would add that up.
     void SleepUntil(Time when, Time::duration wire);
 
-    termlink::SerialLink& inner_;
     std::function<std::uint32_t()> rate_;
     Time sendBusyUntil_{};
     Time receiveBusyUntil_{};
