@@ -7,6 +7,7 @@
 #include "common/cp1251.h"
 #include "designer/shell/commands.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -32,7 +33,7 @@ TEST(PopupMenu, BuiltInOrderAndRecentFilesBeforeAbout) {
 }
 
 TEST(PopupMenu, LanguageReplacesItemTextsKeepingCommands) {
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     std::ofstream(folder.File("ru.lng"), std::ios::binary)
         << common::Utf8ToCp1251("Русский\r\n1101=&Новая\r\n1110=&О программе...\r\n");
     Strings strings;

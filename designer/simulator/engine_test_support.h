@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/clock.h"
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/shell/strings.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
@@ -66,7 +66,7 @@ protected:
     shell::Strings strings;
     task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     task::Task task = NewTestTask(texts);
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     common::TestClock clock;
     ClockedLocalTime time{CivilTime{2024, 1, 7, 9, 5, 30}, clock};
     Engine engine{task, strings, ui, time};

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace task {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 using testing::EnglishDefaults;
 using testing::FreshTask;
 using testing::ReadBytes;
-using testing::TempFolder;
+using test_support::TempFolder;
 using testing::WriteBytes;
 
 TEST(EncodeTaskFile, LayoutOfANewTask) {

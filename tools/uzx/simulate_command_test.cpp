@@ -9,6 +9,7 @@
 
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     task::TaskModel model;
     std::string path;
     std::string output;

@@ -19,20 +19,21 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
-#include "common/scripted_ui.h"
-#include "designer/link/memory_link.h"
+#include "testing/scripted_ui.h"
+#include "testing/memory_link.h"
 #include "designer/shell/about_box.h"
 #include "designer/shell/link_label.h"
 #include "designer/shell/preferences_dialog.h"
 #include "designer/shell/qt_text.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
 
 using common::Answer;
-using task::testing::TempFolder;
+using test_support::TempFolder;
 
 template <typename T>
 T* ControlOf(QWidget* parent, int controlId) {
@@ -86,7 +87,7 @@ protected:
     }
 
     TempFolder folder;
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     DesignerSession session{ui, folder.Path()};
     std::unique_ptr<MainWindow> window;
 };
@@ -262,11 +263,11 @@ TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
     ASSERT_TRUE(shell::WriteSettings(stored));
 
     common::TestClock clock;
-    termlink::MemoryLinkPair pair(clock);
+    test_support::MemoryLinkPair pair(clock);
     // The cradle sits on COM2, the second port opened: only there is the probe echoed.
     pair.host().onWrite = [&pair](const std::vector<std::uint8_t>& bytes) {
         const auto& ops = pair.host().ops;
-        const auto opens = std::count(ops.begin(), ops.end(), termlink::MemoryLink::Op::Open);
+        const auto opens = std::count(ops.begin(), ops.end(), test_support::MemoryLink::Op::Open);
         if (opens == 2 && bytes.size() == 1 && bytes[0] == 0x0F) pair.far().Write(std::string(1, '\x0F'));
     };
     TransferCommands transfers(session, pair.host(), clock);
@@ -282,7 +283,7 @@ TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
     ASSERT_FALSE(ui.MessageTexts().empty());
     EXPECT_EQ(ui.MessageTexts().back(), "Cradle is connected to COM2");
     EXPECT_EQ(ports->currentIndex(), 1);
-    EXPECT_EQ(ui.events.front().kind, common::ShownEvent::Kind::Busy);
+    EXPECT_EQ(ui.events.front().kind, test_support::ShownEvent::Kind::Busy);
 
     ControlOf<QPushButton>(&dialog, 1)->click();
     Preferences kept;

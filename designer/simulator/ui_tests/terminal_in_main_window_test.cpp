@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/shell/designer_session.h"
 #include "designer/shell/main_window.h"
 #include "designer/simulator/engine.h"
@@ -17,6 +17,7 @@
 #include "designer/simulator/terminal_layout.h"
 #include "designer/simulator/terminal_window.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace simulator {
 namespace {
@@ -47,8 +48,8 @@ protected:
         return QPoint(static_cast<int>((x + 0.5) * terminal->zoom()), static_cast<int>((y + 0.5) * terminal->zoom()));
     }
 
-    task::testing::TempFolder folder;
-    common::ScriptedUi ui;
+    test_support::TempFolder folder;
+    test_support::ScriptedUi ui;
     shell::DesignerSession session{ui, folder.Path()};
     FixedTime time;
     Engine engine{session.CurrentTask(), session.Texts(), ui, time};

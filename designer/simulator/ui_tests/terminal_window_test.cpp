@@ -10,7 +10,7 @@
 
 #include <set>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/shell/strings.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
@@ -57,7 +57,7 @@ protected:
 
     task::Task task;
     shell::Strings strings;
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     FixedTime time;
     Engine engine{task, strings, ui, time};
     TerminalWindow window{engine};
