@@ -1,6 +1,7 @@
 #include "designer/task/open_save.h"
 
 #include "common/cp1251.h"
+#include "common/native_path.h"
 #include "designer/strings/string_ids.h"
 #include "designer/task/task_file.h"
 
@@ -11,16 +12,6 @@ namespace id = strings::id;
 
 void ShowError(text::StringTable& strings, common::UiPort& ui, const std::string& message) {
     ui.ShowMessage(strings.Lookup(id::kErrorCaption, text::LookupKind::Caption), message, common::MessageIcon::Warning);
-}
-
-// Message texts are Windows-1251; POSIX paths are UTF-8, Windows paths are
-// already in the ANSI code page.
-std::string DisplayPath(const std::string& path) {
-#ifdef _WIN32
-    return path;
-#else
-    return common::Utf8ToCp1251(path);
-#endif
 }
 
 }  // namespace
@@ -57,8 +48,9 @@ bool SaveTaskFile(Task& task, text::StringTable& strings, common::UiPort& ui) {
     if (task.currentPath.empty()) return false;
     const WriteResult result = WriteTaskFile(task.currentPath, task.model);
     if (!result.ok) {
-        ShowError(strings, ui, strings.Lookup(id::kSaveFailed) + "\r\n" + DisplayPath(task.currentPath) + "\r\n" +
-                                   common::Utf8ToCp1251(result.error));
+        ShowError(strings, ui,
+                  strings.Lookup(id::kSaveFailed) + "\r\n" + common::NativePathToCp1251(task.currentPath) + "\r\n" +
+                      common::Utf8ToCp1251(result.error));
         return false;
     }
     task.modified = false;
