@@ -1,8 +1,8 @@
 #include "common/text/string_table.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,10 @@ const std::string kEnglish =
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mostrel-text-XXXXXX").string();
-        if (mkdtemp(pattern.data())) path_ = pattern;
+        std::random_device random;
+        do {
+            path_ = (std::filesystem::temp_directory_path() / ("mostrel-text-" + std::to_string(random()))).string();
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
         std::error_code error;
