@@ -18,6 +18,7 @@
 #include "common/console_ui.h"
 #include "designer/link/forwarding_link.h"
 #include "designer/link/system_serial_link.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/transfer/download.h"
 #include "designer/transfer/upload.h"
@@ -82,7 +83,7 @@ bool RunTransfers(bool paced, const std::string& records, const std::filesystem:
         return false;
     }
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     common::ConsoleUi ui;
     common::SteadyClock clock;
     task::Task task;

@@ -10,11 +10,13 @@
 #include "designer/link/frames.h"
 #include "designer/link/port_setup.h"
 #include "designer/link/protocol.h"
-#include "designer/transfer/message_ids.h"
+#include "designer/strings/string_ids.h"
 #include "designer/transfer/terminal_image.h"
 
 namespace transfer {
 namespace {
+
+namespace id = strings::id;
 
 using common::MessageIcon;
 using termlink::AttemptEnd;
@@ -39,8 +41,8 @@ std::string FirmwareIdOf(const task::TaskModel& model) {
 }
 
 termlink::SendFailureNotices SendNotices(TransferContext& context) {
-    return {NoticeOf(context, msg::kErrorCaption, msg::kMemoryFull),
-            NoticeOf(context, msg::kErrorCaption, msg::kErrorOnDownloading)};
+    return {NoticeOf(context, id::kErrorCaption, id::kMemoryFull),
+            NoticeOf(context, id::kErrorCaption, id::kErrorOnDownloading)};
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -67,13 +69,13 @@ std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code)
     code = -1;
     auto content = ReadWholeFile(*path);
     if (!content) {
-        Tell(context, msg::kErrorCaption, msg::kCannotOpenFile, MessageIcon::Warning);
+        Tell(context, id::kErrorCaption, id::kCannotOpenFile, MessageIcon::Warning);
         return std::nullopt;
     }
     if (const auto line = termlink::FindOverlongLookupLine(*content)) {
         context.link.ui.ShowMessage(
-            context.strings.Lookup(msg::kErrorCaption, shell::LookupKind::Caption),
-            WithNumber(context.strings.Lookup(msg::kLookupLineTooLong, shell::LookupKind::Message), *line),
+            context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
+            WithNumber(context.strings.Lookup(id::kLookupLineTooLong, text::LookupKind::Message), *line),
             MessageIcon::Warning);
         return std::nullopt;
     }
@@ -83,8 +85,8 @@ std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code)
 bool Transfer(TransferContext& context, Connection& connection, bool lookupMode, std::string_view lookupContent) {
     if (!Handshake(context, connection, lookupMode)) return false;
     connection.progress =
-        context.link.ui.OpenProgress(context.strings.Direct(msg::kProgressCaption, "Progress"),
-                                     context.strings.Direct(msg::kProgressLabel, "Downloading..."));
+        context.link.ui.OpenProgress(context.strings.Direct(id::kProgressCaption),
+                                     context.strings.Direct(id::kProgressLabel));
     SetProgress(connection, 0);
     return lookupMode ? SendLookupFile(context, connection, lookupContent) : SendTaskImage(context, connection);
 }
@@ -101,15 +103,15 @@ AttemptEnd Attempt(TransferContext& context, bool lookupMode, bool withCradle, i
     switch (termlink::PreparePort(context.link, kDownloadOutputQueue, withCradle)) {
         case termlink::PortSetup::Ready: break;
         case termlink::PortSetup::CannotOpen:
-            Tell(context, msg::kErrorCaption, msg::kCannotOpenPort, MessageIcon::Warning);
+            Tell(context, id::kErrorCaption, id::kCannotOpenPort, MessageIcon::Warning);
             code = -1;
             return AttemptEnd::Stopped;
         case termlink::PortSetup::CradleFailed:
-            Tell(context, msg::kErrorCaption, msg::kFailedToConfigureIr, MessageIcon::Warning);
+            Tell(context, id::kErrorCaption, id::kFailedToConfigureIr, MessageIcon::Warning);
             code = -1;
             return AttemptEnd::Stopped;
         case termlink::PortSetup::SettingsRefused:
-            Tell(context, msg::kErrorCaption, msg::kErrorOnCommState, MessageIcon::Warning);
+            Tell(context, id::kErrorCaption, id::kErrorOnCommState, MessageIcon::Warning);
             code = 0;
             return AttemptEnd::Stopped;
     }
@@ -118,7 +120,7 @@ AttemptEnd Attempt(TransferContext& context, bool lookupMode, bool withCradle, i
     const bool delivered = Transfer(context, connection, lookupMode, content);
     connection.progress.reset();
     if (!delivered) return AttemptEnd::Failed;
-    Tell(context, msg::kDownloadCaption, msg::kDownloadedCompletely, MessageIcon::Information);
+    Tell(context, id::kDownloadCaption, id::kDownloadedCompletely, MessageIcon::Information);
     return AttemptEnd::Delivered;
 }
 
@@ -136,12 +138,12 @@ bool Handshake(TransferContext& context, Connection& connection, bool lookupMode
         }
         if (reply.size() > 1) {
             SendAndRead(connection, wire::kNak);
-            Tell(context, msg::kWarningCaption, lookupMode ? msg::kRetryQuestion : msg::kVersionIncompatible,
+            Tell(context, id::kWarningCaption, lookupMode ? id::kRetryQuestion : id::kVersionIncompatible,
                  MessageIcon::Warning);
             return false;
         }
     }
-    Tell(context, msg::kErrorCaption, msg::kTerminalNotReady, MessageIcon::Warning);
+    Tell(context, id::kErrorCaption, id::kTerminalNotReady, MessageIcon::Warning);
     return false;
 }
 
@@ -193,7 +195,7 @@ DownloadResult DownloadToTerminal(TransferContext& context, int lookupMode, bool
     };
     int code = 1;
     const AttemptEnd end = termlink::RepeatWhileAsked(
-        context.link.ui, NoticeOf(context, msg::kErrorCaption, msg::kRetryQuestion, MessageIcon::Question),
+        context.link.ui, NoticeOf(context, id::kErrorCaption, id::kRetryQuestion, MessageIcon::Question),
         [&] { return Attempt(context, lookupMode != 0, withCradle, code); }, closePort);
     if (end == AttemptEnd::Stopped) return {code, false};
     closePort();

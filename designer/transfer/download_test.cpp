@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "testing/scripted_ui.h"
 #include "testing/temp_folder.h"
@@ -44,7 +45,7 @@ protected:
     MemoryLink& port = pair.host();
     test_support::TestTerminal terminal{pair};
     test_support::ScriptedUi ui;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     termlink::LinkState state;
     TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 0}, task, strings, {}};

@@ -3,8 +3,8 @@
 namespace transfer {
 
 termlink::Notice NoticeOf(TransferContext& context, int captionId, int textId, common::MessageIcon icon) {
-    return {context.strings.Lookup(captionId, shell::LookupKind::Caption),
-            context.strings.Lookup(textId, shell::LookupKind::Message), icon};
+    return {context.strings.Lookup(captionId, text::LookupKind::Caption),
+            context.strings.Lookup(textId, text::LookupKind::Message), icon};
 }
 
 void Tell(TransferContext& context, int captionId, int textId, common::MessageIcon icon) {

@@ -5,9 +5,9 @@
 // speed from the preferences before each command.
 #include <string>
 
+#include "common/text/string_table.h"
 #include "designer/link/link_context.h"
 #include "designer/link/notice.h"
-#include "designer/shell/strings.h"
 #include "designer/task/task_model.h"
 
 namespace transfer {
@@ -15,7 +15,7 @@ namespace transfer {
 struct TransferContext {
     termlink::LinkContext link;
     task::Task& task;
-    shell::Strings& strings;
+    text::StringTable& strings;
     std::string lookupPath;  // preset in the next choice of a lookup file
 };
 

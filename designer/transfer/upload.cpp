@@ -11,10 +11,12 @@
 #include "designer/link/port_setup.h"
 #include "designer/link/protocol.h"
 #include "designer/link/reply.h"
-#include "designer/transfer/message_ids.h"
+#include "designer/strings/string_ids.h"
 
 namespace transfer {
 namespace {
+
+namespace id = strings::id;
 
 using common::MessageIcon;
 using termlink::ByteReader;
@@ -37,7 +39,7 @@ void Send(TransferContext& context, std::string_view text) {
 }
 
 void TellError(TransferContext& context, int textId, MessageIcon icon = MessageIcon::None) {
-    Tell(context, msg::kErrorCaption, textId, icon);
+    Tell(context, id::kErrorCaption, textId, icon);
 }
 
 // Asks for the data until the terminal answers "ACK\r". Silence and wrong
@@ -47,12 +49,12 @@ bool RequestData(TransferContext& context, ByteReader& reader) {
         Send(context, wire::kRead);
         const termlink::ReceivedFrame answer = termlink::ReadFrame(reader, kAnswerTimeoutMs, kAnswerKept);
         if (!answer.ended && request > kRequestsRepeatedAfterSilence) {
-            TellError(context, msg::kTimeOut);
+            TellError(context, id::kTimeOut);
             return false;
         }
         if (answer.ended && answer.bytes == wire::kAck) return true;
     }
-    TellError(context, msg::kFailedToConnect);
+    TellError(context, id::kFailedToConnect);
     return false;
 }
 
@@ -69,7 +71,7 @@ Verdict Judge(const std::optional<termlink::ReceivedRecord>& record, int expecte
 }
 
 std::string CounterText(TransferContext& context, int count) {
-    return context.strings.Direct(msg::kCounterLabel, "Data received :") + " " + std::to_string(count);
+    return context.strings.Direct(id::kCounterLabel) + " " + std::to_string(count);
 }
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
@@ -101,9 +103,9 @@ std::optional<std::string> ChooseDataFile(TransferContext& context) {
 }
 
 void ReportPortSetup(TransferContext& context, PortSetup setup) {
-    if (setup == PortSetup::CannotOpen) Tell(context, msg::kErrorCaption, msg::kCannotOpenPort, MessageIcon::None);
+    if (setup == PortSetup::CannotOpen) Tell(context, id::kErrorCaption, id::kCannotOpenPort, MessageIcon::None);
     if (setup == PortSetup::CradleFailed) {
-        Tell(context, msg::kErrorCaption, msg::kCannotConfigureIrUpload, MessageIcon::Warning);
+        Tell(context, id::kErrorCaption, id::kCannotConfigureIrUpload, MessageIcon::Warning);
     }
     // Refused line settings end the upload silently.
 }
@@ -131,7 +133,7 @@ RecordsReceived ReceiveRecords(TransferContext& context, ByteReader& reader, con
                 Send(context, wire::kNak);
                 continue;
             }
-            return finish(UploadEnd::TimedOut, msg::kTimeOut);
+            return finish(UploadEnd::TimedOut, id::kTimeOut);
         }
         retries = 0;
         if (frame.bytes == wire::kOver) return finish(UploadEnd::Completed, 0);
@@ -139,7 +141,7 @@ RecordsReceived ReceiveRecords(TransferContext& context, ByteReader& reader, con
         const auto record = termlink::ParseRecordFrame(frame.bytes);
         switch (Judge(record, expected)) {
             case Verdict::Store: {
-                if (!store(record->data)) return finish(UploadEnd::StoreFailed, msg::kFileCreateFailed);
+                if (!store(record->data)) return finish(UploadEnd::StoreFailed, id::kFileCreateFailed);
                 ++result.stored;
                 expected = (expected + 1) % wire::kRecordSequenceModulo;
                 counter->Show(CounterText(context, result.stored));
@@ -153,7 +155,7 @@ RecordsReceived ReceiveRecords(TransferContext& context, ByteReader& reader, con
                 break;
             case Verdict::Refuse:
                 Send(context, wire::kNak);
-                if (++refusals == kRefusalsPerRecord) return finish(UploadEnd::RefusedTooOften, msg::kRecordRefusedTooOften);
+                if (++refusals == kRefusalsPerRecord) return finish(UploadEnd::RefusedTooOften, id::kRecordRefusedTooOften);
                 break;
         }
     }
@@ -166,7 +168,7 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     File file(nullptr, &std::fclose);
     const auto temporary = CreateTemporaryBeside(*target, file);
     if (!temporary) {
-        Tell(context, msg::kErrorCaption, msg::kFileCreateFailed, MessageIcon::None);
+        Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::None);
         return {-2, false};
     }
     std::error_code ignored;
@@ -187,7 +189,7 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     if (received.stored == 0) {
         std::filesystem::remove(*temporary, ignored);
         if (received.end == UploadEnd::Completed || received.end == UploadEnd::NotConnected) {
-            context.link.ui.ShowMessage(kUploadCaption, context.strings.Lookup(msg::kNoDataReceived), MessageIcon::None);
+            context.link.ui.ShowMessage(kUploadCaption, context.strings.Lookup(id::kNoDataReceived), MessageIcon::None);
             return {0, received.end == UploadEnd::Completed};
         }
         return {-1, false};
@@ -197,18 +199,18 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     std::error_code renameError;
     std::filesystem::rename(*temporary, *target, renameError);
     if (!closed || renameError) {
-        Tell(context, msg::kErrorCaption, msg::kFileCreateFailed, MessageIcon::None);
+        Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::None);
         return {-1, false};
     }
     if (received.end != UploadEnd::Completed) {
         context.link.ui.ShowMessage(kUploadCaption,
-                               WithNumber(context.strings.Lookup(msg::kRecordsSavedBeforeFailure), received.stored),
+                               WithNumber(context.strings.Lookup(id::kRecordsSavedBeforeFailure), received.stored),
                                MessageIcon::Warning);
         return {-1, false};
     }
-    const std::string done = context.strings.Direct(msg::kUploadDoneBefore, "Done : ") +
+    const std::string done = context.strings.Direct(id::kUploadDoneBefore) +
                              std::to_string(received.stored) +
-                             context.strings.Direct(msg::kUploadDoneAfter, " records received.\nView the received data?");
+                             context.strings.Direct(id::kUploadDoneAfter);
     if (context.link.ui.AskYesNo(kUploadCaption, done, MessageIcon::None) == common::Answer::Yes) {
         context.link.ui.OpenInTextEditor(*target);
     }

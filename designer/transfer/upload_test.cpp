@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "designer/link/frames.h"
+#include "designer/strings/english_table.h"
 #include "testing/scripted_ui.h"
 #include "testing/temp_folder.h"
 #include "testing/test_terminal.h"
@@ -83,7 +84,7 @@ protected:
     MemoryLink& port = pair.host();
     test_support::TestTerminal terminal{pair};
     test_support::ScriptedUi ui;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     termlink::LinkState state;
     TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 2}, task, strings, {}};

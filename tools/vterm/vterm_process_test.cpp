@@ -12,7 +12,7 @@
 #include "designer/link/frames.h"
 #include "designer/link/port_list.h"
 #include "designer/link/system_serial_link.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
 #include "designer/transfer/terminal_image.h"
@@ -89,7 +89,7 @@ TEST_F(VtermProcessTest, CradleHandshakeAndTaskOverTheRealLink) {
     ASSERT_TRUE(Send(*link, "CIPHER\r"));
     EXPECT_EQ(ReadReply(*link), "8300RU004\r");
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     task::TaskModel model;
     task::ResetBarcodeDefaults(model);

@@ -10,6 +10,7 @@
 
 #include "common/clock.h"
 #include "designer/link/system_serial_link.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
 #include "designer/transfer/download.h"
@@ -86,7 +87,7 @@ protected:
     common::SteadyClock clock;
     std::unique_ptr<termlink::SerialLink> port = termlink::MakeSystemSerialLink();
     test_support::ScriptedUi ui;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     termlink::LinkState state;
     TransferContext context{{ui, clock, *port, state, "", 0}, task, strings, {}};
