@@ -77,7 +77,7 @@ std::optional<ReceivedRecord> ParseRecordFrame(std::string_view frame) {
     record.sequence = static_cast<std::uint8_t>(frame[0]);
     // A frame cut short (bytes beyond its room were dropped) has lost its end.
     if (frame.size() < 4 || static_cast<std::uint8_t>(frame.back()) != wire::kCr) return record;
-    record.data = frame.substr(1, frame.size() - 4);
+    record.data = std::string(frame.substr(1, frame.size() - 4));
     const auto checksum = RecordChecksum(record.sequence, record.data);
     record.intact = static_cast<std::uint8_t>(frame[frame.size() - 3]) == checksum[0] &&
                     static_cast<std::uint8_t>(frame[frame.size() - 2]) == checksum[1];

@@ -47,7 +47,7 @@ std::string MakeRecordFrame(std::uint8_t sequence, std::string_view data);
 
 struct ReceivedRecord {
     std::uint8_t sequence = 0;
-    std::string_view data;  // inside the parsed frame
+    std::string data;
     bool intact = false;    // ends with CR, has room for its checksum, and the sum matches
 };
 // Nothing for an empty frame: it has not even a sequence byte.
