@@ -2,7 +2,7 @@
 #include <optional>
 
 #include "common/console_ui.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/open_save.h"
 #include "designer/task/task_file.h"
@@ -16,7 +16,7 @@ namespace uzx {
 namespace {
 
 struct Context {
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     common::ConsoleUi ui;
 };
