@@ -1,5 +1,7 @@
 #include "loader/convert_page.h"
 
+#include <filesystem>
+
 #include "common/native_path.h"
 #include "loader/batch_file.h"
 #include "loader/file_bytes.h"
@@ -10,12 +12,6 @@
 
 namespace loader {
 namespace {
-
-#ifdef _WIN32
-constexpr const char* kSeparators = "\\/";
-#else
-constexpr const char* kSeparators = "/";
-#endif
 
 constexpr std::size_t kAllFilesFilter = 3;
 
@@ -36,11 +32,11 @@ FileKind ConvertKindOf(const std::string& path) {
 }
 
 std::string ProposedDestination(const std::string& source) {
-    const std::size_t separator = source.find_last_of(kSeparators);
-    const std::size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-    const std::string name = source.substr(nameStart);
+    // The system knows where the name starts: after the last '/' on POSIX,
+    // after the last '\' or '/' on Windows.
+    const std::string name = std::filesystem::path(source).filename().string();
     const std::size_t lastDot = name.rfind('.');
-    std::string proposal = source.substr(0, nameStart) + name.substr(0, name.find('.')) + "_convert";
+    std::string proposal = source.substr(0, source.size() - name.size()) + name.substr(0, name.find('.')) + "_convert";
     if (lastDot != std::string::npos) proposal += name.substr(lastDot);
     return proposal;
 }
