@@ -8,7 +8,7 @@
 
 #include "common/scripted_ui.h"
 #include "designer/task/test_support.h"
-#include "loader/test_files.h"
+#include "loader/test_support.h"
 
 namespace loader {
 namespace {

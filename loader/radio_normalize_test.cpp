@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "loader/test_files.h"
+#include "loader/test_support.h"
 
 namespace loader {
 namespace {
