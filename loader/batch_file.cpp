@@ -10,7 +10,7 @@ namespace {
 
 namespace file = task::file;
 
-constexpr Byte kOldestVersion = 4;
+constexpr int kOldestVersion = 4;
 constexpr std::size_t kVersionDigits = 6;  // bytes 6..8 of the identifier
 constexpr std::size_t kVersionLastDigit = 8;
 
