@@ -41,11 +41,13 @@ common::Answer ScriptedUi::AskYesNoCancel(const std::string& caption, const std:
 
 std::optional<std::string> ScriptedUi::ChooseOpenFile(const common::FileChooser& chooser) {
     events.push_back({ShownEvent::Kind::OpenChooser, chooser.title, chooser.initialPath});
+    choosers.push_back(chooser);
     return NextPath();
 }
 
 std::optional<std::string> ScriptedUi::ChooseSaveFile(const common::FileChooser& chooser) {
     events.push_back({ShownEvent::Kind::SaveChooser, chooser.title, chooser.initialPath});
+    choosers.push_back(chooser);
     return NextPath();
 }
 

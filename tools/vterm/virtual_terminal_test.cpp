@@ -59,12 +59,12 @@ struct Rig {
 };
 
 // A host that sends the image block after block, each until acknowledged,
-// and gives `spoil` a chance to change a frame before it goes. It keeps a
-// copy of the image, which may be a temporary of the caller.
+// and gives `spoil` a chance to change a frame before it goes.
 void SendImage(Rig& rig, const transfer::TerminalImage& image,
                std::function<void(int block, int attempt, std::string& frame)> spoil = nullptr) {
     auto block = std::make_shared<int>(-1);
     auto attempt = std::make_shared<int>(0);
+    // A copy: callers pass temporaries, and the host answers long after this returns.
     rig.next = [&rig, image, spoil, block, attempt](const std::string& answer) -> std::string {
         if (answer == "ACK\r" || *block < 0) {
             ++*block;
