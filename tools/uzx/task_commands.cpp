@@ -17,10 +17,9 @@ struct Context {
     common::ConsoleUi ui;
 };
 
-task::Task NewTaskModel(const Context& context) {
+task::Task NewTask(const Context& context) {
     task::Task fresh;
-    task::ResetBarcodeDefaults(fresh.model);
-    task::NewTask(fresh.model, context.texts);
+    task::MakeNewTask(fresh.model, context.texts);
     return fresh;
 }
 
@@ -47,13 +46,13 @@ int Usage(const char* usage) {
 int RunNew(const Args& args) {
     if (args.size() != 1) return Usage("new OUT");
     Context context;
-    return Write(args[0], NewTaskModel(context).model) ? 0 : 1;
+    return Write(args[0], NewTask(context).model) ? 0 : 1;
 }
 
 int RunUpgrade(const Args& args) {
     if (args.size() != 2) return Usage("upgrade IN OUT");
     Context context;
-    task::Task read = NewTaskModel(context);
+    task::Task read = NewTask(context);
     if (!Open(context, read, args[0])) return 1;
     return Write(args[1], read.model) ? 0 : 1;
 }
@@ -62,7 +61,7 @@ int RunShow(const Args& args) {
     const bool json = !args.empty() && args[0] == "--json";
     if (args.size() != (json ? 2u : 1u)) return Usage("show [--json] FILE");
     Context context;
-    task::Task read = NewTaskModel(context);
+    task::Task read = NewTask(context);
     if (!Open(context, read, args.back())) return 1;
     const Node document = DescribeTask(read.model);
     if (json) {
