@@ -11,6 +11,8 @@ int FormFields::Owner(int line) const {
     return line;
 }
 
-int FormFields::MaxLength(int line) const { return InRange(line) ? std::min<int>(form_.MaxLength(line), kInputCapacity) : 0; }
+int FormFields::MaxLength(int line) const {
+    return InRange(line) ? std::min<int>(form_.MaxLength(line), kInputCapacity) : 0;
+}
 
 }  // namespace simulator

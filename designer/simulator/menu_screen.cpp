@@ -12,7 +12,9 @@ std::string Cut(std::string text, int width) {
     return text;
 }
 
-int CurrentItem(const task::ConstMenuView& menu) { return std::min<int>(menu.CurrentItem(), task::menu::kItemCount - 1); }
+int CurrentItem(const task::ConstMenuView& menu) {
+    return std::min<int>(menu.CurrentItem(), task::menu::kItemCount - 1);
+}
 
 // Items the screen has lines for: 7 under a caption, else 8, at most the item count.
 int MenuLinesForItems(const task::MenuRecord& menu) {
