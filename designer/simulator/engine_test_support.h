@@ -8,9 +8,9 @@
 
 #include "common/clock.h"
 #include "common/scripted_ui.h"
-#include "designer/shell/strings.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/form_view.h"
 #include "designer/task/task_model.h"
 #include "designer/task/test_support.h"
@@ -61,7 +61,7 @@ protected:
     const ScreenBuffer& Screen() const { return engine.Screen(); }
     const std::string& Line(int number) const { return engine.Screen().lines[static_cast<std::size_t>(number - 1)]; }
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::Task task = NewTask();
     common::ScriptedUi ui;
     common::TestClock clock;

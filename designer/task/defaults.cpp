@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "designer/shell/strings.h"
+#include "common/text/string_table.h"
+#include "designer/strings/string_ids.h"
 #include "designer/task/form_view.h"
 #include "designer/task/lookup_view.h"
 #include "designer/task/startup_view.h"
@@ -18,19 +19,20 @@ struct IdRange {
 };
 
 // The 15-character variants that no new task copies, and the start-up texts.
+// With kTextTables this table is the registry of the default texts' string ids.
 constexpr int kNarrow = kLargeFontWidth;
 constexpr int kWide = kSmallFontWidth;
 constexpr IdRange kVariantRanges[] = {
     {771, 8, kNarrow},  {791, 8, kNarrow},  {811, 6, kNarrow},  {831, 2, kNarrow},  {851, 5, kNarrow},
     {871, 5, kNarrow},  {891, 4, kNarrow},  {911, 4, kNarrow},  {931, 4, kNarrow},  {951, 6, kNarrow},
-    {1061, 3, kNarrow}, {1081, 6, kNarrow}, {1741, 5, kWide},   {1751, 5, kNarrow},
+    {1061, 3, kNarrow}, {1081, 6, kNarrow},
+    {strings::id::kFirstExtraTextWide, startup::kExtraTextCount, kWide},
+    {strings::id::kFirstExtraTextNarrow, startup::kExtraTextCount, kNarrow},
 };
 
 constexpr int kMainMenuTable = 2;
 constexpr int kMainMenuTexts = 3;  // its fourth entry is blank, not a string
 constexpr char kMainMenuFourth[] = "            ";  // 12 spaces
-constexpr int kExtraTextsWide = 1741;
-constexpr int kExtraTextsNarrow = 1751;
 
 int TableTextCount(int table) {
     return table == kMainMenuTable ? kMainMenuTexts : kTextTables[table - 1].entries;
@@ -126,12 +128,12 @@ const std::string& DefaultTexts::Text(int id) const {
     return it == byId.end() ? kNone : it->second;
 }
 
-DefaultTexts LoadDefaultTexts(shell::Strings& strings) {
+DefaultTexts LoadDefaultTexts(text::StringTable& strings) {
     DefaultTexts texts;
     ForEachDefaultId([&](int id, int width) {
-        std::string text = strings.Lookup(id, shell::LookupKind::TerminalText);
-        if (text.size() > static_cast<std::size_t>(width)) text.resize(static_cast<std::size_t>(width));
-        texts.byId[id] = std::move(text);
+        std::string line = strings.Lookup(id, text::LookupKind::TerminalText);
+        if (line.size() > static_cast<std::size_t>(width)) line.resize(static_cast<std::size_t>(width));
+        texts.byId[id] = std::move(line);
     });
     return texts;
 }
@@ -148,7 +150,7 @@ void ResetWeightCodeDefaults(TaskModel& model) {
 }
 
 void SetExtraTexts(TaskModel& model, const DefaultTexts& texts, bool narrow) {
-    const int first = narrow ? kExtraTextsNarrow : kExtraTextsWide;
+    const int first = narrow ? strings::id::kFirstExtraTextNarrow : strings::id::kFirstExtraTextWide;
     const StartupView startup(model.startup);
     for (int e = 0; e < startup::kExtraTextCount; ++e) startup.SetExtraText(e, texts.Text(first + e));
 }

@@ -6,8 +6,8 @@
 
 #include "designer/task/task_model.h"
 
-namespace shell {
-class Strings;
+namespace text {
+class StringTable;
 }
 
 namespace task {
@@ -24,7 +24,7 @@ struct DefaultTexts {
 };
 
 // Loaded through the localized lookup, so a language file replaces them.
-DefaultTexts LoadDefaultTexts(shell::Strings& strings);
+DefaultTexts LoadDefaultTexts(text::StringTable& strings);
 
 // A new task, every step in order: BarcodeSettings to their defaults (the
 // few bits no editor owns keep what `model` held, as they do when the

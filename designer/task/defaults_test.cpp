@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/startup_view.h"
 #include "designer/task/terminal_texts_view.h"
 #include "designer/task/test_support.h"
@@ -120,7 +120,7 @@ TEST(NewTask, LeavesNothingOfTheTaskBefore) {
 }
 
 TEST(DefaultTexts, FitTheirLinesAndFollowTheLanguage) {
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const DefaultTexts texts = LoadDefaultTexts(strings);
     for (const auto& [id, text] : texts.byId) {
         EXPECT_TRUE(text.size() == 15 || text.size() == 20) << "id " << id << ": " << text;

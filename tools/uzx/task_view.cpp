@@ -4,7 +4,8 @@
 #include <string_view>
 
 #include "common/cp1251.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
+#include "designer/strings/string_ids.h"
 #include "designer/task/form_view.h"
 #include "designer/task/lookup_view.h"
 #include "designer/task/menu_view.h"
@@ -191,8 +192,8 @@ void AddFields(Node& node, const View& view, const IndexedField<View> (&fields)[
 unsigned Word(const Byte* at) { return at[0] | (at[1] << 8); }
 
 std::string EnglishName(int id) {
-    static shell::Strings strings;
-    return common::Cp1251ToUtf8(strings.English(id));
+    static const text::StringTable table = strings::MakeStringTable();
+    return common::Cp1251ToUtf8(table.BuiltIn(id));
 }
 
 Node DescribeBarcode(const task::TaskModel& model) {
@@ -220,7 +221,9 @@ Node DescribeLine(const ConstFormView& f, int j) {
     Node line = Node::Object();
     const Byte type = f.Type(j);
     line.Add("type", type);
-    line.Add("typeName", Node::Text(type == 0 ? EnglishName(1211) : type <= 18 ? EnglishName(1330 + type) : "?"));
+    line.Add("typeName", Node::Text(type == 0    ? EnglishName(strings::id::kNoFieldTypeName)
+                                    : type <= 18 ? EnglishName(strings::id::kFirstFieldTypeName + type - 1)
+                                                 : "?"));
     line.Add("prompt", SlotText(f.PromptSlot(j)));
     AddFields(line, f, kLineFields, j);
     line.Add("initialValue", SlotText(f.InitialValueSlot(j)));
@@ -238,7 +241,8 @@ Node DescribeForm(const ConstFormView& f) {
     node.Add("dateSeparator", SlotText(f.DateSeparatorSlot()));
     node.Add("timeSeparator", SlotText(f.TimeSeparatorSlot()));
     const Byte action = f.RecordAction();
-    node.Add("recordActionName", Node::Text(action <= 8 ? EnglishName(1311 + action) : "?"));
+    node.Add("recordActionName",
+             Node::Text(action <= 8 ? EnglishName(strings::id::kFirstRecordActionName + action) : "?"));
     Node& lines = node.Add("lines", Node::Array());
     for (int j = 0; j < task::kFormLines; ++j) lines.Push(DescribeLine(f, j));
     Node& keys = node.Add("functionKeys", Node::Array());
