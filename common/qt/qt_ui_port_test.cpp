@@ -1,5 +1,5 @@
 // The real dialogs behind the UI port, found by their names and control ids.
-#include "designer/shell/qt_ui_port.h"
+#include "common/qt/qt_ui_port.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,7 +13,7 @@
 #include "testing/qt/controls.h"
 #include "testing/qt/modal_dialog_watch.h"
 
-namespace shell {
+namespace qtui {
 namespace {
 
 using testing_qt::ControlOf;
@@ -95,4 +95,4 @@ TEST(QtUiPort, QuestionsAnswerWithThePressedButton) {
 }
 
 }  // namespace
-}  // namespace shell
+}  // namespace qtui

@@ -1,15 +1,15 @@
-#include "designer/shell/qt_ui_port.h"
+#include "common/qt/qt_ui_port.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "designer/shell/progress_dialog.h"
-#include "designer/shell/qt_text.h"
-#include "designer/shell/text_editor.h"
-#include "designer/shell/upload_counter_widget.h"
+#include "common/qt/progress_dialog.h"
+#include "common/qt/qt_text.h"
+#include "common/qt/text_editor.h"
+#include "common/qt/upload_counter_widget.h"
 
-namespace shell {
+namespace qtui {
 namespace {
 
 QMessageBox::Icon ToQtIcon(common::MessageIcon icon) {
@@ -109,4 +109,4 @@ void QtUiPort::SetBusy(bool busy) {
 
 void QtUiPort::OpenInTextEditor(const std::string& path) { OpenTextFileForReading(FromNativePath(path)); }
 
-}  // namespace shell
+}  // namespace qtui
