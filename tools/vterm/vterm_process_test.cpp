@@ -152,7 +152,8 @@ TEST(VtermProcess, CradleHandshakeAndTaskOverTheRealLink) {
 
     EXPECT_EQ(FileBytes(folder / "got.img"), std::string(image.begin(), image.end()));
     task::TaskModel received;
-    ASSERT_EQ(task::ReadTaskFile(folder / "got.uzx", task::testing::EnglishDefaults(), received).status, task::ReadStatus::Ok);
+    ASSERT_EQ(task::ReadTaskFile(folder / "got.uzx", task::testing::EnglishDefaults(), received).status,
+              task::ReadStatus::Ok);
     EXPECT_EQ(termlink::WriteImage(received), image);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / "ports/COM7")));
 }
