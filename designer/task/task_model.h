@@ -288,6 +288,8 @@ constexpr std::array<TextTable, 27> kTextTables = {{
     {6, kWideSlot, 1071},   {8, kNarrowSlot, 1041}, {3, kWideSlot, 1051},
 }};
 
+constexpr int kTextTableCount = static_cast<int>(kTextTables.size());
+
 // Offset of table `table` (from 1) inside TaskModel::texts; table 28 gives the end.
 constexpr std::size_t TextTableOffset(int table) {
     std::size_t offset = 0;

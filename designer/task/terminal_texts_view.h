@@ -9,8 +9,6 @@
 
 namespace task {
 
-constexpr int kTextTableCount = static_cast<int>(kTextTables.size());
-
 // Whether table `table` has an entry `entry`.
 constexpr bool HasTextEntry(int table, int entry) {
     return table >= 1 && table <= kTextTableCount && entry >= 0 && entry < kTextTables[table - 1].entries;

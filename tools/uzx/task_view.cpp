@@ -10,7 +10,7 @@
 #include "designer/task/lookup_view.h"
 #include "designer/task/menu_view.h"
 #include "designer/task/startup_view.h"
-#include "designer/task/terminal_texts_view.h"
+#include "loader/text_layouts.h"
 
 namespace uzx {
 namespace {
@@ -262,12 +262,16 @@ Node DescribeLookup(const ConstLookupView& l) {
     return node;
 }
 
-Node DescribeTexts(const task::TaskModel& model) {
-    const task::ConstTerminalTextsView texts(model.texts);
+// The 27 tables of either layout; every entry of the wide one is 21 bytes.
+Node DescribeTexts(const Byte* texts, loader::TextLayout layout) {
     Node tables = Node::Array();
     for (int t = 1; t <= task::kTextTableCount; ++t) {
+        const task::TextTable& table = task::kTextTables[t - 1];
+        const std::size_t slot = layout == loader::TextLayout::Wide ? task::kWideSlot : table.slot;
         Node entries = Node::Array();
-        for (int e = 0; e < task::kTextTables[t - 1].entries; ++e) entries.Push(SlotText(texts.EntrySlot(t, e)));
+        for (int e = 0; e < table.entries; ++e) {
+            entries.Push(SlotText(task::ConstSlot(texts + loader::TextEntryOffset(layout, t, e), slot)));
+        }
         tables.Push(std::move(entries));
     }
     return tables;
@@ -312,10 +316,7 @@ Node DescribeWeightCode(const task::TaskModel& model) {
     return node;
 }
 
-}  // namespace
-
-Node DescribeTask(const task::TaskModel& model) {
-    Node root = Node::Object();
+void AddBlocks(Node& root, const task::TaskModel& model, Node textTables) {
     root.Add("firmwareId", SlotText(model.firmwareId));
     root.Add("reserved", ByteList(model.reserved));
     root.Add("barcode", DescribeBarcode(model));
@@ -325,10 +326,28 @@ Node DescribeTask(const task::TaskModel& model) {
     for (const auto& f : model.forms) forms.Push(DescribeForm(ConstFormView(f)));
     Node& lookups = root.Add("lookups", Node::Array());
     for (const auto& l : model.lookups) lookups.Push(DescribeLookup(ConstLookupView(l)));
-    root.Add("textTables", DescribeTexts(model));
+    root.Add("textTables", std::move(textTables));
     root.Add("terminal", DescribeTerminal(model));
     root.Add("startup", DescribeStartup(ConstStartupView(model.startup)));
     root.Add("weightCode", DescribeWeightCode(model));
+}
+
+}  // namespace
+
+Node DescribeTask(const task::TaskModel& model) {
+    Node root = Node::Object();
+    AddBlocks(root, model, DescribeTexts(model.texts.data(), loader::TextLayout::Mixed));
+    return root;
+}
+
+Node DescribeLoaderTask(const loader::BatchTask& task) {
+    const loader::TextLayout layout = loader::LayoutOf(task.sourceModel);
+    const bool wide = layout == loader::TextLayout::Wide;
+    Node root = Node::Object();
+    Node& readAs = root.Add("readAs", Node::Object());
+    readAs.Add("model", Node::Text(std::string(loader::FirmwareIdText(task.sourceModel).substr(0, 4))));
+    readAs.Add("textLayout", Node::Text(wide ? "wide" : "mixed"));
+    AddBlocks(root, task.blocks, DescribeTexts(wide ? task.wideTexts.data() : task.blocks.texts.data(), layout));
     return root;
 }
 
