@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
+#include "designer/task/test_support.h"
 #include "testing/scripted_ui.h"
 #include "testing/temp_folder.h"
 #include "testing/test_terminal.h"
@@ -19,7 +19,7 @@ constexpr char kReady[] = "8300RU004\r";
 
 class DownloadTest : public ::testing::Test {
 protected:
-    DownloadTest() { task::NewTask(task.model, task::LoadDefaultTexts(strings)); }
+    DownloadTest() { task.model = task::testing::FreshTask(); }
 
     std::string WriteFile(const std::string& name, const std::string& content) {
         folder.Write(name, content);

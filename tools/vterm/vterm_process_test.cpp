@@ -12,9 +12,8 @@
 #include "designer/link/frames.h"
 #include "designer/link/port_list.h"
 #include "designer/link/system_serial_link.h"
-#include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
+#include "designer/task/test_support.h"
 #include "designer/transfer/terminal_image.h"
 #include "testing/temp_folder.h"
 #include "testing/vterm_process.h"
@@ -89,11 +88,7 @@ TEST_F(VtermProcessTest, CradleHandshakeAndTaskOverTheRealLink) {
     ASSERT_TRUE(Send(*link, "CIPHER\r"));
     EXPECT_EQ(ReadReply(*link), "8300RU004\r");
 
-    text::StringTable strings = strings::MakeStringTable();
-    const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
-    task::TaskModel model;
-    task::ResetBarcodeDefaults(model);
-    task::NewTask(model, texts);
+    task::TaskModel model = task::testing::FreshTask();
     const transfer::TerminalImage image = transfer::BuildTerminalImage(model);
     for (int block = 0; block < 200; ++block) {
         const auto frame = termlink::MakeTaskBlockFrame(transfer::ImageBlock(image, block), block);
@@ -105,7 +100,8 @@ TEST_F(VtermProcessTest, CradleHandshakeAndTaskOverTheRealLink) {
 
     EXPECT_EQ(FileBytes(folder.File("got.img")), std::string(image.begin(), image.end()));
     task::TaskModel received;
-    ASSERT_EQ(task::ReadTaskFile(folder.File("got.uzx"), texts, received).status, task::ReadStatus::Ok);
+    ASSERT_EQ(task::ReadTaskFile(folder.File("got.uzx"), task::testing::EnglishDefaults(), received).status,
+              task::ReadStatus::Ok);
     EXPECT_EQ(transfer::WriteImage(received), image);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder.File("ports/COM7"))));
 }

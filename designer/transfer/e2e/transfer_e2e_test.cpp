@@ -11,8 +11,8 @@
 #include "common/clock.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
+#include "designer/task/test_support.h"
 #include "designer/transfer/download.h"
 #include "designer/transfer/terminal_image.h"
 #include "designer/transfer/upload.h"
@@ -32,7 +32,7 @@ class TransferE2e : public ::testing::Test {
 protected:
     TransferE2e() {
         ::setenv("MOSTREL_PORT_MAP", folder.File("ports").c_str(), 1);
-        task::NewTask(task.model, task::LoadDefaultTexts(strings));
+        task.model = task::testing::FreshTask();
         // Bytes the image pads, clamps and renumbers, so a misplaced one shows.
         auto& form = task.model.forms[0];
         form[task::form::kFieldType] = task::form::kText;
