@@ -57,14 +57,6 @@ std::string KindLabel(int kind) {
     }
 }
 
-std::string PortListLine(const SerialPort& port) {
-    std::string line = port.name + " - " + KindLabel(port.kind);
-#ifndef _WIN32
-    if (!port.device.empty()) line += " (" + port.device + ")";
-#endif
-    return line;
-}
-
 int ListSerialPorts(std::vector<std::string>* lines, int* portPosition, int comPort) {
     if (lines) lines->clear();
     const auto ports = EnumerateSerialPorts();

@@ -38,6 +38,8 @@ std::optional<std::vector<SerialPort>> EnumerateSerialPorts() {
     return ports;
 }
 
+std::string PortListLine(const SerialPort& port) { return port.name + " - " + KindLabel(port.kind); }
+
 std::string ResolvePortDevice(std::string_view portOrDevice) {
     if (portOrDevice.starts_with("\\\\.\\")) return std::string(portOrDevice);
     return "\\\\.\\" + std::string(portOrDevice);

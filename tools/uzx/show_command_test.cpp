@@ -11,7 +11,7 @@
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
 #include "tools/uzx/json_reader.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using Names = std::vector<std::string>;
 
 class ShowCommandTest : public ::testing::Test {
 protected:
-    RunResult Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args, folder.File("stderr")); }
+    RunResult Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args); }
 
     // Saves `model` and shows it as JSON; the document must parse.
     Json ShowJson(const task::TaskModel& model) {
