@@ -7,9 +7,14 @@ if(NOT MOSTREL_WINE)
 endif()
 
 set(MOSTREL_WINEPREFIX ${PROJECT_BINARY_DIR}/wine CACHE PATH "The Wine prefix the build's programs run in")
+# A native build of this tree with vterm and uzx_wine_tests built, for the
+# serial link under Wine (tools/uzx/wine); none, and that test is left out.
+set(MOSTREL_HOST_BUILD "" CACHE PATH "A native build of this tree for the serial link tests under Wine")
 # No debug chatter, and no offer to fetch .NET or a browser engine into the prefix.
 set(MOSTREL_WINE_ENV WINEPREFIX=${MOSTREL_WINEPREFIX} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
 set(CMAKE_CROSSCOMPILING_EMULATOR env ${MOSTREL_WINE_ENV} ${MOSTREL_WINE})
+
+find_program(MOSTREL_WINESERVER NAMES wineserver PATHS /usr/lib/wine REQUIRED)
 
 # The first run makes the prefix; made here, two programs the build runs at
 # once do not both try it.
@@ -25,7 +30,6 @@ endif()
 # Started here without an output, the session stays 30 seconds after its
 # last program and then ends by itself.
 if(MOSTREL_BUILD_TESTS)
-    find_program(MOSTREL_WINESERVER NAMES wineserver PATHS /usr/lib/wine REQUIRED)
     add_test(NAME WineSession
         COMMAND env ${MOSTREL_WINE_ENV} sh -c [[exec </dev/null >/dev/null 2>&1; "$0" -p30 && "$1" wineboot]]
                 ${MOSTREL_WINESERVER} ${MOSTREL_WINE})

@@ -14,6 +14,7 @@ int RunShow(const Args& args);
 int RunSimulate(const Args& args);
 int RunConvert(const Args& args);
 
+int RunPorts(const Args& args);
 int RunImage(const Args& args);
 int RunDownload(const Args& args);
 int RunSendLookup(const Args& args);
