@@ -4,15 +4,21 @@
 // must be what was sent, and the faults end the transfers as on Linux.
 // CTest runs this (a Linux program) from the Windows build, naming the
 // programs and the Wine prefix it owns in the environment.
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <thread>
 
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
@@ -46,8 +52,11 @@ struct WineSetup {
     std::string wineserver = Variable("MOSTREL_WINESERVER");
     std::string prefix = Variable("WINEPREFIX");
     std::string uzx = Variable("MOSTREL_UZX_EXE");
+    std::string linkTests = Variable("MOSTREL_LINK_TESTS_EXE");
 
-    bool Complete() const { return !wine.empty() && !wineserver.empty() && !prefix.empty() && !uzx.empty(); }
+    bool Complete() const {
+        return !wine.empty() && !wineserver.empty() && !prefix.empty() && !uzx.empty() && !linkTests.empty();
+    }
 
     // The session's background services inherit the output of the program
     // that starts them, so they are started here, with none: a program run
@@ -56,7 +65,8 @@ struct WineSetup {
         std::error_code ignored;
         fs::create_directories(prefix, ignored);  // the server's home; the first run fills it
         const std::string quiet = " </dev/null >/dev/null 2>&1";
-        return std::system(("'" + wineserver + "' -p30" + quiet + " && '" + wine + "' wineboot" + quiet).c_str()) == 0;
+        // A session still running from an earlier run is used as it is.
+        return std::system(("'" + wineserver + "' -p30" + quiet + "; '" + wine + "' wineboot" + quiet).c_str()) == 0;
     }
     void EndSession() const { std::system(("'" + wineserver + "' -k; '" + wineserver + "' -w").c_str()); }
 
@@ -79,6 +89,47 @@ std::string WindowsPath(const std::string& path) {
     std::replace(windows.begin(), windows.end(), '/', '\\');
     return windows;
 }
+
+// A pseudo-terminal whose far end sends back every byte it gets, for the
+// Win32 link's own tests.
+class EchoLine {
+public:
+    EchoLine() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+        device_ = ptsname(master_);
+        // Held open, so the master never reads the end of a line nobody has opened yet.
+        slave_ = ::open(device_.c_str(), O_RDWR | O_NOCTTY);
+        echo_ = std::thread([this] { Echo(); });
+    }
+    ~EchoLine() {
+        stop_ = true;
+        if (echo_.joinable()) echo_.join();
+        if (slave_ >= 0) ::close(slave_);
+        if (master_ >= 0) ::close(master_);
+    }
+    EchoLine(const EchoLine&) = delete;
+    EchoLine& operator=(const EchoLine&) = delete;
+
+    const std::string& Device() const { return device_; }
+
+private:
+    void Echo() {
+        while (!stop_) {
+            pollfd p{master_, POLLIN, 0};
+            if (::poll(&p, 1, 50) <= 0) continue;
+            char buffer[512];
+            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            if (n > 0 && ::write(master_, buffer, static_cast<std::size_t>(n)) != n) return;
+        }
+    }
+
+    int master_ = -1;
+    int slave_ = -1;
+    std::string device_;
+    std::atomic<bool> stop_{false};
+    std::thread echo_;
+};
 
 class UzxUnderWine : public ::testing::Test {
 protected:
@@ -240,6 +291,23 @@ TEST_F(UzxUnderWine, CutLineKeepsTheRecordsStoredBeforeIt) {
                            " records received before the failure were saved.\n"),
               std::string::npos)
         << run.err;
+}
+
+// The Win32 link's own tests, in the Windows build's link test program, on
+// a line Wine opens as COM9.
+TEST_F(UzxUnderWine, Win32LinkTestsPassOnARealLine) {
+    EchoLine line;
+    ASSERT_FALSE(line.Device().empty());
+    const std::string com9 = setup.prefix + "/dosdevices/com9";
+    std::error_code ignored;
+    fs::remove(com9, ignored);
+    fs::create_symlink(line.Device(), com9);
+    test_support::ScopedVariable port("MOSTREL_ECHO_PORT", "COM9");
+    const auto run = setup.Run({setup.linkTests, "--gtest_filter=Win32SerialLink.*"});
+    fs::remove(com9, ignored);
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("[  PASSED  ] 3 tests."), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("SKIPPED"), std::string::npos) << run.out;
 }
 
 // Wine registers the ports of its HKLM\Software\Wine\Ports key in the
