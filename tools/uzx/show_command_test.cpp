@@ -256,4 +256,20 @@ TEST_F(ShowCommandTest, WarningsGoToStandardErrorAndFailuresSetTheStatus) {
     EXPECT_EQ(Uzx({"show", "--json", path, path}).status, 2);
 }
 
+// Each argument reaches the program whole, as a shell passes a quoted one:
+// blanks, a trailing backslash and an empty argument included.
+TEST_F(ShowCommandTest, ArgumentsArriveWhole) {
+    const std::string spaced = folder.File("my  task.UZX");
+    ASSERT_TRUE(task::WriteTaskFile(spaced, task::testing::FreshTask()).ok);
+    EXPECT_EQ(Uzx({"show", spaced}).status, 0);
+
+    const RunResult empty = Uzx({"show", ""});
+    EXPECT_EQ(empty.status, 1) << "an empty file name, not a missing one";
+    EXPECT_EQ(empty.err, "uzx: cannot open \n");
+
+    const RunResult slashed = Uzx({"show", "a \\"});
+    EXPECT_EQ(slashed.status, 1);
+    EXPECT_EQ(slashed.err, "uzx: cannot open a \\\n");
+}
+
 }  // namespace
