@@ -1,0 +1,62 @@
+#pragma once
+// The task property sheet without widgets: six pages in a fixed order, each
+// initialised the first time it is shown during an opening of the sheet, the
+// sub-dialogs open over them, and OK (every initialised page commits, in page
+// order) or Cancel (nothing reaches the task). One PropertySheet is one
+// opening: the working copies are read from the task anew each time.
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "designer/editors/dialog_stack.h"
+#include "designer/editors/editor_context.h"
+#include "designer/editors/page_model.h"
+
+namespace editors {
+
+class PropertySheet final {
+public:
+    // Opens on the first page, which is initialised at once.
+    PropertySheet(task::Task& task, shell::Strings& strings, common::UiPort& ui, const task::DefaultTexts& defaults);
+    ~PropertySheet();
+
+    // "Quarrow - [ C:\tasks\shop.UZX ]", or "New file" inside the brackets; UTF-8.
+    std::string Caption() const;
+
+    static int PageCount();
+    // The page's template name ("FORMDLG"), -1 from FindPage for none.
+    static std::string_view PageTemplate(int index);
+    static int FindPage(std::string_view templateName);
+    // The tab title in the user's language; UTF-8.
+    std::string PageTitle(int index) const;
+
+    // Shows a page; its first showing initialises it.
+    void ShowPage(int index);
+    int CurrentPage() const { return current_; }
+    // Null until the page has been shown.
+    PageModel* Page(int index) const { return pages_[static_cast<std::size_t>(index)].get(); }
+
+    // The open sub-dialogs, the first opened first.
+    std::size_t DialogCount() const { return dialogs_.Count(); }
+    DialogModel& Dialog(std::size_t depth) const { return dialogs_.At(depth); }
+    // What the user works in now: the newest open dialog, else the current page.
+    DialogModel& Active() const;
+
+    // OK and Cancel of the newest open dialog, or of the sheet when none is open.
+    void Ok();
+    void Cancel();
+    bool IsOpen() const { return open_; }
+    bool Accepted() const { return accepted_; }
+
+private:
+    task::Task& task_;
+    DialogStack dialogs_;
+    EditorContext context_;
+    std::vector<std::unique_ptr<PageModel>> pages_;
+    int current_ = 0;
+    bool open_ = true;
+    bool accepted_ = false;
+};
+
+}  // namespace editors
