@@ -16,5 +16,20 @@ function(add_folder_tests name)
     target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
+endfunction()
+
+# add_qt_test_program(NAME SOURCES files... LIBS libs...): one widget test
+# program with the shared QApplication main, registered with CTest. Every test
+# has a time limit, so a dialog nobody closes fails instead of hanging CI.
+function(add_qt_test_program name)
+    if(NOT (MOSTREL_BUILD_TESTS AND MOSTREL_BUILD_UI))
+        return()
+    endif()
+    cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} testing_qt)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
 endfunction()

@@ -4,21 +4,16 @@
 #include <cstdio>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "common/environment.h"
 #include "designer/link/port_list.h"
 
 namespace termlink {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 // The number of "COM<n>" (any case), or 0 for any other name.
 int ComNumber(std::string_view name) {
@@ -128,10 +123,8 @@ std::vector<std::string> SystemSerialDevices(const std::string& sysClassTty) {
 }  // namespace
 
 std::string PortMapFolder() {
-    if (std::string folder = Environment("MOSTREL_PORT_MAP"); !folder.empty()) return folder;
-    if (std::string appData = Environment("APPDATA"); !appData.empty()) return appData + "/Velmora/ports";
-    if (std::string config = Environment("XDG_CONFIG_HOME"); !config.empty()) return config + "/Velmora/ports";
-    return Environment("HOME") + "/.config/Velmora/ports";
+    if (std::string folder = common::Environment("MOSTREL_PORT_MAP"); !folder.empty()) return folder;
+    return common::SettingsFolder() + "/ports";
 }
 
 std::optional<std::vector<SerialPort>> EnumerateSerialPorts() {
@@ -143,7 +136,7 @@ std::optional<std::vector<SerialPort>> EnumerateSerialPorts() {
         if (!m.port.device.empty()) mappedDevices.push_back(Canonical(m.port.device));
         ports.push_back(std::move(m.port));
     }
-    std::string sysClassTty = Environment("MOSTREL_SYS_CLASS_TTY");
+    std::string sysClassTty = common::Environment("MOSTREL_SYS_CLASS_TTY");
     if (sysClassTty.empty()) sysClassTty = "/sys/class/tty";
     for (const std::string& name : SystemSerialDevices(sysClassTty)) {
         const std::string device = "/dev/" + name;

@@ -15,7 +15,6 @@ LinkLabel::LinkLabel(const QString& text, QUrl target, QWidget* parent)
 }
 
 void LinkLabel::SetHovered(bool hovered) {
-    hovered_ = hovered;
     QFont f = font();
     f.setUnderline(!hovered);
     setFont(f);

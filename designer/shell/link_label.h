@@ -10,7 +10,6 @@ class LinkLabel final : public QLabel {
     Q_OBJECT
 public:
     LinkLabel(const QString& text, QUrl target, QWidget* parent = nullptr);
-    bool IsHovered() const { return hovered_; }
     const QUrl& Target() const { return target_; }
 
 protected:
@@ -22,7 +21,6 @@ private:
     void SetHovered(bool hovered);
 
     QUrl target_;
-    bool hovered_ = false;
 };
 
 }  // namespace shell

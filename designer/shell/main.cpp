@@ -12,7 +12,6 @@
 #include "designer/shell/transfer_commands.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
-#include "designer/simulator/terminal_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,11 +29,9 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<termlink::SerialLink> port = termlink::MakeSystemSerialLink();
     shell::TransferCommands transfers(session, *port, clock);
 
-    shell::MainWindow window(session);
+    shell::MainWindow window(session, engine);
     window.SetTransferCommands(&transfers);
     ui.SetOwner(&window);
-    auto* terminal = new simulator::TerminalWindow(engine);
-    window.SetClient(terminal, terminal);
     window.show();
     return app.exec();
 }

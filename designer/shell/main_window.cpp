@@ -3,14 +3,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
-#include <QMetaObject>
+#include <QTimer>
 
 #include "designer/shell/about_box.h"
 #include "designer/shell/commands.h"
-#include "designer/shell/placeholder_client.h"
 #include "designer/shell/popup_menu.h"
 #include "designer/shell/preferences_dialog.h"
 #include "designer/shell/qt_text.h"
+#include "designer/simulator/terminal_window.h"
 
 namespace shell {
 namespace {
@@ -24,7 +24,7 @@ struct Accelerator {
 
 }  // namespace
 
-MainWindow::MainWindow(DesignerSession& session, QWidget* parent)
+MainWindow::MainWindow(DesignerSession& session, simulator::Engine& engine, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), session_(session) {
     setObjectName(QStringLiteral("Mostrel"));
     setWindowTitle(QStringLiteral("Quarrow"));
@@ -35,30 +35,16 @@ MainWindow::MainWindow(DesignerSession& session, QWidget* parent)
     setWindowFlag(Qt::WindowStaysOnTopHint, session_.CurrentPreferences().alwaysOnTop);
     session_.SetHost(this);
     AddAccelerators();
-    auto* placeholder = new PlaceholderClient;
-    SetClient(placeholder, placeholder);
+
+    terminal_ = new simulator::TerminalWindow(engine, this);
+    terminal_->setProperty("controlId", 100);
+    terminal_->move(0, 0);
+    connect(terminal_, &simulator::TerminalWindow::popupRequested, this, &MainWindow::ShowPopupMenu);
+    connect(terminal_, &simulator::TerminalWindow::newTaskRequested, this, [this] { session_.New(); });
+    RebuildMenu();
 }
 
 MainWindow::~MainWindow() { session_.SetHost(nullptr); }
-
-void MainWindow::SetClient(QWidget* client, SimulatorControl* control) {
-    delete client_;
-    client_ = client;
-    control_ = control;
-    client->setParent(this);
-    client->setObjectName(QStringLiteral("Client"));
-    client->setProperty("controlId", 100);
-    client->setGeometry(0, 0, kWidth, kHeight);
-    // The old-style connection lets any client widget with these signals drop in.
-    if (client->metaObject()->indexOfSignal("popupRequested(QPoint)") >= 0) {
-        connect(client, SIGNAL(popupRequested(QPoint)), this, SLOT(ShowPopupMenu(QPoint)));
-    }
-    if (client->metaObject()->indexOfSignal("newTaskRequested()") >= 0) {
-        connect(client, SIGNAL(newTaskRequested()), this, SLOT(RunNewFromClient()));
-    }
-    client->show();
-    RebuildMenu();
-}
 
 void MainWindow::AddAccelerators() {
     const Accelerator accelerators[] = {
@@ -88,7 +74,7 @@ void MainWindow::FillPopupMenu() {
         // Queued: a command may rebuild this very menu, which must not happen
         // while the menu is still delivering the click.
         connect(popup_, &QMenu::triggered, this, [this](QAction* action) {
-            QMetaObject::invokeMethod(this, "Dispatch", Qt::QueuedConnection, Q_ARG(int, action->data().toInt()));
+            QTimer::singleShot(0, this, [this, command = action->data().toInt()] { Dispatch(command); });
         });
     }
     popup_->clear();
@@ -103,8 +89,6 @@ void MainWindow::FillPopupMenu() {
 }
 
 void MainWindow::ShowPopupMenu(QPoint globalPosition) { popup_->popup(globalPosition); }
-
-void MainWindow::RunNewFromClient() { session_.New(); }
 
 void MainWindow::Dispatch(int command) {
     switch (command) {
@@ -153,7 +137,7 @@ void MainWindow::OpenPropertySheet() {
 }
 
 void MainWindow::RestartSimulator() {
-    if (control_) control_->RestartAtMainMenu();
+    terminal_->RestartAtMainMenu();
 }
 
 void MainWindow::PlaceWindow() {
@@ -168,7 +152,7 @@ void MainWindow::ApplyTopmost() {
         setWindowFlag(Qt::WindowStaysOnTopHint, topmost);  // hides the window
     }
     // The client's size: the terminal may be zoomed.
-    setFixedSize(client_ ? client_->size() : QSize(kWidth, kHeight));
+    setFixedSize(terminal_->size());
     if (wasVisible) show();
 }
 

@@ -1,18 +1,21 @@
 #pragma once
 // The designer's main window: borderless, the size of the terminal picture,
-// its only child the "Client" (the simulator). Commands come from the
-// pop-up menu and the accelerators and go to the session.
+// its only child the "Client", the simulator's terminal window. Commands come
+// from the pop-up menu and the accelerators and go to the session.
 #include <functional>
 
-#include <QPointer>
 #include <QWidget>
 
 #include "designer/shell/designer_session.h"
 #include "designer/shell/session_host.h"
-#include "designer/shell/simulator_control.h"
 #include "designer/shell/transfer_commands.h"
 
 class QMenu;
+
+namespace simulator {
+class Engine;
+class TerminalWindow;
+}  // namespace simulator
 
 namespace shell {
 
@@ -22,15 +25,12 @@ public:
     static constexpr int kWidth = 200;
     static constexpr int kHeight = 459;
 
-    // The session must outlive the window. The window starts with a
-    // placeholder client; the simulator replaces it with SetClient.
-    explicit MainWindow(DesignerSession& session, QWidget* parent = nullptr);
+    // The session and the engine must outlive the window, whose client is
+    // the terminal window that runs `engine`.
+    MainWindow(DesignerSession& session, simulator::Engine& engine, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Takes `client` as the only child, filling the window. When it has the
-    // signal popupRequested(QPoint) the pop-up menu follows it; when it has
-    // newTaskRequested() that runs New. `control` may be null.
-    void SetClient(QWidget* client, SimulatorControl* control);
+    simulator::TerminalWindow& Terminal() const { return *terminal_; }
 
     // Runs in place of the task property sheet, which the editors provide.
     void SetPropertySheetLauncher(std::function<void()> launcher) { propertySheetLauncher_ = std::move(launcher); }
@@ -44,11 +44,9 @@ public:
     // Rebuilds the pop-up menu in the current language and restarts the simulator.
     void RebuildMenu();
 
-public slots:
     void Dispatch(int command);
     void ShowPopupMenu(QPoint globalPosition);
 
-public:
     // SessionHost
     void OpenPropertySheet() override;
     void RestartSimulator() override;
@@ -57,9 +55,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-
-private slots:
-    void RunNewFromClient();
 
 private:
     // Topmost or not as the preferences say, at the current position.
@@ -70,8 +65,7 @@ private:
     void RunAbout();
 
     DesignerSession& session_;
-    QPointer<QWidget> client_;
-    SimulatorControl* control_ = nullptr;
+    simulator::TerminalWindow* terminal_ = nullptr;
     QMenu* popup_ = nullptr;
     std::function<void()> propertySheetLauncher_;
     TransferCommands* transfers_ = nullptr;

@@ -1,14 +1,12 @@
 #include "designer/shell/qt_ui_port.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QProcess>
-#include <QUrl>
 
 #include "designer/shell/progress_dialog.h"
 #include "designer/shell/qt_text.h"
+#include "designer/shell/text_editor.h"
 #include "designer/shell/upload_counter_widget.h"
 
 namespace shell {
@@ -109,12 +107,6 @@ void QtUiPort::SetBusy(bool busy) {
     }
 }
 
-void QtUiPort::OpenInTextEditor(const std::string& path) {
-#ifdef _WIN32
-    QProcess::startDetached(QStringLiteral("notepad.exe"), {FromNativePath(path)});
-#else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(FromNativePath(path)));
-#endif
-}
+void QtUiPort::OpenInTextEditor(const std::string& path) { OpenTextFileForReading(FromNativePath(path)); }
 
 }  // namespace shell

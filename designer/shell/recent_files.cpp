@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "common/native_path.h"
 #include "designer/shell/settings_file.h"
 
 namespace shell {
@@ -11,20 +12,6 @@ namespace {
 constexpr std::size_t kFullPathLength = 40;
 constexpr std::size_t kHeadLength = 15;
 constexpr std::size_t kTailLength = 22;
-
-// Where each character starts. On Windows a path is in the ANSI code page,
-// one byte a character; elsewhere it is UTF-8.
-std::vector<std::size_t> CharacterStarts(const std::string& text) {
-    std::vector<std::size_t> starts;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-#ifndef _WIN32
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) == 0x80) continue;  // a UTF-8 continuation byte
-#endif
-        starts.push_back(i);
-    }
-    return starts;
-}
 
 }  // namespace
 
@@ -40,7 +27,7 @@ std::vector<std::string> WithRecentFile(const std::vector<std::string>& list, co
 
 std::string RecentMenuText(int number, const std::string& path) {
     std::string text = "&" + std::to_string(number) + ":  ";
-    const std::vector<std::size_t> starts = CharacterStarts(path);
+    const std::vector<std::size_t> starts = common::NativePathCharacterStarts(path);
     if (starts.size() <= kFullPathLength) return text + path;
     text += path.substr(0, starts[kHeadLength]);
     text += "...";

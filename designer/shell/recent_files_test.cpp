@@ -32,14 +32,5 @@ TEST(RecentFiles, MenuTextKeepsShortPathsAndShortensLongOnes) {
     EXPECT_EQ(RecentMenuText(3, exactly41), "&3:  /" + std::string(14, 'x') + "..." + std::string(22, 'x'));
 }
 
-#ifndef _WIN32
-TEST(RecentFiles, MenuTextCountsUtf8Characters) {
-    // 41 characters, the Cyrillic ones two bytes each: cut between characters.
-    const std::string path = "/задачи/" + std::string(24, 'a') + "склад.UZX";
-    const std::string text = RecentMenuText(1, path);
-    EXPECT_EQ(text, "&1:  /задачи/" + std::string(7, 'a') + "..." + std::string(13, 'a') + "склад.UZX");
-}
-#endif
-
 }  // namespace
 }  // namespace shell

@@ -1,10 +1,10 @@
 #include "designer/shell/settings_file.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
 
+#include "common/environment.h"
 #include "common/file_replace.h"
 
 // Paths and the language name are kept in the file as the system's native
@@ -17,11 +17,6 @@ namespace {
 
 constexpr std::size_t kMaxFileSize = 1299;
 constexpr char kFileName[] = "Mostrel.ini";
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
 
 std::vector<std::string> SplitAtCarriageReturns(std::string_view content) {
     std::vector<std::string> values;
@@ -52,13 +47,7 @@ void EnsureFolder(const std::string& path) {
 
 }  // namespace
 
-std::string SettingsFolder() {
-    if (const std::string appData = Environment("APPDATA"); !appData.empty()) return appData + "/Velmora";
-    if (const std::string config = Environment("XDG_CONFIG_HOME"); !config.empty()) return config + "/Velmora";
-    return Environment("HOME") + "/.config/Velmora";
-}
-
-std::string SettingsPath() { return SettingsFolder() + "/" + kFileName; }
+std::string SettingsPath() { return common::SettingsFolder() + "/" + kFileName; }
 
 void ReadSettingsFile(const std::string& path, Preferences& preferences) {
     const std::string language = preferences.language;

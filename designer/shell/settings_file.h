@@ -22,10 +22,8 @@ struct Preferences {
     std::vector<std::string> recentFiles;  // most recent first
 };
 
-// $APPDATA/Velmora when APPDATA is set (so %APPDATA%\Velmora on Windows),
-// else $XDG_CONFIG_HOME/Velmora, else ~/.config/Velmora.
-std::string SettingsFolder();
-std::string SettingsPath();  // SettingsFolder() + "/Mostrel.ini"
+// Mostrel.ini in the settings folder (common/environment.h).
+std::string SettingsPath();
 
 // A missing or empty file gives the defaults (the language keeps its value);
 // a missing value takes its default. Creates the folder when it is missing.

@@ -4,17 +4,12 @@
 #include <ctime>
 
 #include "common/clock.h"
+#include "common/local_calendar.h"
 
 namespace simulator {
 
 CivilTime SystemLocalTime::Now() {
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-#ifdef _WIN32
-    localtime_s(&parts, &now);
-#else
-    localtime_r(&now, &parts);
-#endif
+    const std::tm parts = common::LocalCalendarTime(std::time(nullptr));
     return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 

@@ -104,7 +104,6 @@ void TerminalWindow::setZoom(double zoom) {
     // The main window has exactly the terminal's size.
     if (QWidget* top = window(); top != this) top->setFixedSize(sizeHint());
     update();
-    emit zoomChanged(zoom_);
 }
 
 QRect TerminalWindow::ToWidget(const Rect& r) const {

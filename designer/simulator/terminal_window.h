@@ -7,14 +7,13 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "designer/shell/simulator_control.h"
 #include "designer/simulator/terminal_painter.h"
 
 namespace simulator {
 
 class Engine;
 
-class TerminalWindow : public QWidget, public shell::SimulatorControl {
+class TerminalWindow : public QWidget {
     Q_OBJECT
 
 public:
@@ -22,8 +21,9 @@ public:
     // for New and passes it on as newTaskRequested.
     explicit TerminalWindow(Engine& engine, QWidget* parent = nullptr);
 
-    // SimulatorControl
-    void RestartAtMainMenu() override;
+    // The task changed (New, Open, Edit, a recent file, the menu's rebuild):
+    // show its main menu again.
+    void RestartAtMainMenu();
 
     double zoom() const { return zoom_; }
     // The key drawn pressed, 0 for none.
@@ -42,7 +42,6 @@ signals:
     void popupRequested(QPoint globalPosition);
     // Collect data found nothing to run: the designer's New, after the key press.
     void newTaskRequested();
-    void zoomChanged(double zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #include "designer/task/open_save.h"
 
 #include "common/cp1251.h"
+#include "common/native_path.h"
 #include "designer/task/task_file.h"
 
 namespace task {
@@ -8,16 +9,6 @@ namespace {
 
 void ShowError(shell::Strings& strings, common::UiPort& ui, const std::string& text) {
     ui.ShowMessage(strings.Lookup(kErrorCaption, shell::LookupKind::Caption), text, common::MessageIcon::Warning);
-}
-
-// Message texts are Windows-1251; POSIX paths are UTF-8, Windows paths are
-// already in the ANSI code page.
-std::string DisplayPath(const std::string& path) {
-#ifdef _WIN32
-    return path;
-#else
-    return common::Utf8ToCp1251(path);
-#endif
 }
 
 }  // namespace
@@ -54,7 +45,7 @@ bool SaveTaskFile(Task& task, shell::Strings& strings, common::UiPort& ui) {
     if (task.currentPath.empty()) return false;
     const WriteResult result = WriteTaskFile(task.currentPath, task.model);
     if (!result.ok) {
-        ShowError(strings, ui, strings.Lookup(kSaveFailedText) + "\r\n" + DisplayPath(task.currentPath) + "\r\n" +
+        ShowError(strings, ui, strings.Lookup(kSaveFailedText) + "\r\n" + common::NativePathToCp1251(task.currentPath) + "\r\n" +
                                    common::Utf8ToCp1251(result.error));
         return false;
     }

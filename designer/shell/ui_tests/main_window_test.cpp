@@ -14,33 +14,26 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
-#include "common/scripted_ui.h"
 #include "designer/link/memory_link.h"
 #include "designer/shell/about_box.h"
 #include "designer/shell/link_label.h"
 #include "designer/shell/preferences_dialog.h"
 #include "designer/shell/qt_text.h"
+#include "designer/shell/ui_tests/designer_window_rig.h"
 #include "designer/task/task_file.h"
-#include "designer/task/test_support.h"
+#include "testing/qt/controls.h"
+#include "testing/qt/modal_dialog_watch.h"
 
 namespace shell {
 namespace {
 
 using common::Answer;
-using task::testing::TempFolder;
-
-template <typename T>
-T* ControlOf(QWidget* parent, int controlId) {
-    for (T* child : parent->findChildren<T*>()) {
-        if (child->property("controlId").toInt() == controlId) return child;
-    }
-    return nullptr;
-}
+using testing_qt::ControlOf;
+using testing_qt::ModalDialogWatch;
 
 QAction* MenuAction(QMenu* menu, int command) {
     for (QAction* action : menu->actions()) {
@@ -49,34 +42,8 @@ QAction* MenuAction(QMenu* menu, int command) {
     return nullptr;
 }
 
-// Runs `check` on the modal dialog called `name` as soon as it is open.
-void WhenDialogOpens(const QString& name, std::function<void(QDialog*)> check) {
-    QTimer::singleShot(0, [name, check] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != name) {
-            WhenDialogOpens(name, check);
-            return;
-        }
-        check(dialog);
-    });
-}
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected testing::DesignerWindowRig {
 protected:
-    MainWindowTest() {
-        setenv("APPDATA", folder.File("appdata").c_str(), 1);
-        session.Start();
-        window = std::make_unique<MainWindow>(session);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-    ~MainWindowTest() override {
-        session.CurrentTask().modified = false;  // let the window close without asking
-        window.reset();
-        unsetenv("APPDATA");
-    }
-
     // Chooses the menu entry as a click would; the command runs from the event loop.
     void Choose(int command) {
         QAction* action = MenuAction(window->PopupMenu(), command);
@@ -84,11 +51,6 @@ protected:
         action->trigger();
         QCoreApplication::processEvents();
     }
-
-    TempFolder folder;
-    common::ScriptedUi ui;
-    DesignerSession session{ui, folder.Path()};
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, BorderlessTerminalSizedWindowWithItsClientAndMenu) {
@@ -168,10 +130,9 @@ TEST_F(MainWindowTest, CloseWaitsForTheSavePrompt) {
 }
 
 TEST_F(MainWindowTest, AboutBoxLinksDropTheirUnderlineUnderTheMouse) {
-    bool seen = false;
-    WhenDialogOpens("AboutBox", [&](QDialog* box) {
-        auto* site = ControlOf<LinkLabel>(box, 1014);
-        auto* mail = ControlOf<LinkLabel>(box, 1015);
+    ModalDialogWatch about("AboutBox", [](QDialog& box) {
+        auto* site = ControlOf<LinkLabel>(&box, 1014);
+        auto* mail = ControlOf<LinkLabel>(&box, 1015);
         ASSERT_NE(site, nullptr);
         ASSERT_NE(mail, nullptr);
         EXPECT_EQ(mail->Target().scheme(), "mailto");
@@ -182,11 +143,10 @@ TEST_F(MainWindowTest, AboutBoxLinksDropTheirUnderlineUnderTheMouse) {
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(site, &leave);
         EXPECT_TRUE(site->font().underline());
-        seen = true;
-        ControlOf<QPushButton>(box, 1)->click();
+        ControlOf<QPushButton>(&box, 1)->click();
     });
     QTest::keyClick(window.get(), Qt::Key_F1);
-    EXPECT_TRUE(seen);
+    EXPECT_TRUE(about.Handled());
 }
 
 TEST_F(MainWindowTest, PreferencesOkKeepsTheChoicesAndLoadsTheLanguage) {
@@ -194,28 +154,30 @@ TEST_F(MainWindowTest, PreferencesOkKeepsTheChoicesAndLoadsTheLanguage) {
         << common::Utf8ToCp1251("Русский\r\n11=Настройки\r\n1101=&Новая\r\n1218=Да\r\n");
     DesignerSession withLanguage(ui, folder.Path());
     withLanguage.Start();
-    MainWindow second(withLanguage);
+    simulator::Engine secondEngine(withLanguage.CurrentTask(), withLanguage.Texts(), ui, time);
+    MainWindow second(withLanguage, secondEngine);
     second.show();
 
-    bool seen = false;
-    WhenDialogOpens("PreferencesDlg", [&](QDialog* dialog) {
-        auto* language = ControlOf<QComboBox>(dialog, 404);
-        ASSERT_NE(language, nullptr);
-        EXPECT_TRUE(language->isEnabled());
-        ASSERT_EQ(language->count(), 2);
-        EXPECT_EQ(language->itemText(0), "Default <English>");
-        EXPECT_EQ(ControlOf<QComboBox>(dialog, 401)->currentText(), "Cradle-IR");
-        EXPECT_EQ(ControlOf<QComboBox>(dialog, 403)->count(), 5);
-        ASSERT_NE(ControlOf<QLabel>(dialog, 905), nullptr);
-        ASSERT_NE(ControlOf<QPushButton>(dialog, 1013), nullptr);
-        language->setCurrentIndex(1);
-        ControlOf<QComboBox>(dialog, 402)->setCurrentIndex(0);
-        ControlOf<QCheckBox>(dialog, 102)->setChecked(true);
-        ControlOf<QPushButton>(dialog, 1)->click();
-        seen = true;
-    });
-    second.Dispatch(2100);
-    ASSERT_TRUE(seen);
+    {
+        ModalDialogWatch preferences("PreferencesDlg", [](QDialog& d) {
+            QDialog* dialog = &d;
+            auto* language = ControlOf<QComboBox>(dialog, 404);
+            ASSERT_NE(language, nullptr);
+            EXPECT_TRUE(language->isEnabled());
+            ASSERT_EQ(language->count(), 2);
+            EXPECT_EQ(language->itemText(0), "Default <English>");
+            EXPECT_EQ(ControlOf<QComboBox>(dialog, 401)->currentText(), "Cradle-IR");
+            EXPECT_EQ(ControlOf<QComboBox>(dialog, 403)->count(), 5);
+            ASSERT_NE(ControlOf<QLabel>(dialog, 905), nullptr);
+            ASSERT_NE(ControlOf<QPushButton>(dialog, 1013), nullptr);
+            language->setCurrentIndex(1);
+            ControlOf<QComboBox>(dialog, 402)->setCurrentIndex(0);
+            ControlOf<QCheckBox>(dialog, 102)->setChecked(true);
+            ControlOf<QPushButton>(dialog, 1)->click();
+        });
+        second.Dispatch(2100);
+        ASSERT_TRUE(preferences.Handled());
+    }
 
     EXPECT_TRUE(withLanguage.Texts().LanguageLoaded());
     EXPECT_EQ(second.PopupMenu()->actions()[0]->text(), "&Новая");
@@ -227,11 +189,11 @@ TEST_F(MainWindowTest, PreferencesOkKeepsTheChoicesAndLoadsTheLanguage) {
     EXPECT_TRUE(stored.alwaysOnTop);
 
     // Opened again in that language, the dialog shows its texts.
-    WhenDialogOpens("PreferencesDlg", [&](QDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), "Настройки");
-        EXPECT_EQ(ControlOf<QPushButton>(dialog, 1)->text(), "Да");
-        EXPECT_EQ(ControlOf<QComboBox>(dialog, 404)->currentIndex(), 1);
-        ControlOf<QPushButton>(dialog, 2)->click();
+    ModalDialogWatch again("PreferencesDlg", [](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Настройки");
+        EXPECT_EQ(ControlOf<QPushButton>(&dialog, 1)->text(), "Да");
+        EXPECT_EQ(ControlOf<QComboBox>(&dialog, 404)->currentIndex(), 1);
+        ControlOf<QPushButton>(&dialog, 2)->click();
     });
     second.Dispatch(2100);
 }
@@ -242,8 +204,10 @@ TEST_F(MainWindowTest, PreferencesCancelLeavesTheMenuNamingTheRecentFilesItWillO
     elsewhere.recentFiles = {"/tasks/other.UZX"};
     ASSERT_TRUE(WriteSettings(elsewhere));
 
-    WhenDialogOpens("PreferencesDlg", [](QDialog* dialog) { ControlOf<QPushButton>(dialog, 2)->click(); });
-    window->Dispatch(2100);
+    {
+        ModalDialogWatch cancel("PreferencesDlg", [](QDialog& dialog) { ControlOf<QPushButton>(&dialog, 2)->click(); });
+        window->Dispatch(2100);
+    }
 
     QAction* recent = MenuAction(window->PopupMenu(), 3300);
     ASSERT_NE(recent, nullptr);

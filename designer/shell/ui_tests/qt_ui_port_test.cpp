@@ -6,29 +6,18 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
+#include "testing/qt/controls.h"
+#include "testing/qt/modal_dialog_watch.h"
 
 namespace shell {
 namespace {
 
-QWidget* TopLevel(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name) return w;
-    }
-    return nullptr;
-}
-
-template <typename T>
-T* ControlOf(QWidget* parent, int controlId) {
-    for (T* child : parent->findChildren<T*>()) {
-        if (child->property("controlId").toInt() == controlId) return child;
-    }
-    return nullptr;
-}
+using testing_qt::ControlOf;
+using testing_qt::TopLevel;
 
 TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
     QtUiPort ui;
@@ -68,32 +57,41 @@ TEST(QtUiPort, UploadCounterShowsEachText) {
     EXPECT_EQ(TopLevel("UploadCounter"), nullptr);
 }
 
-TEST(QtUiPort, QuestionsAnswerWithThePressedButton) {
-    QtUiPort ui;
-    const auto press = [](QMessageBox::StandardButton button, QMessageBox::Icon* icon, QString* text) {
-        QTimer::singleShot(0, [=] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            *icon = box->icon();
-            *text = box->text();
-            box->button(button)->click();
-        });
-    };
+struct ShownBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString text;
-    press(QMessageBox::Cancel, &icon, &text);
-    EXPECT_EQ(ui.AskYesNoCancel("Q", common::Utf8ToCp1251("Сохранить?\r\nДа"), common::MessageIcon::Question),
-              common::Answer::Cancel);
-    EXPECT_EQ(icon, QMessageBox::Question);
-    EXPECT_EQ(text, "Сохранить?\nДа");
+};
 
-    press(QMessageBox::Yes, &icon, &text);
-    EXPECT_EQ(ui.AskYesNo("Upload Data", "View?", common::MessageIcon::None), common::Answer::Yes);
-    EXPECT_EQ(icon, QMessageBox::NoIcon);
+// Presses `button` on the next message box and records what it showed.
+std::unique_ptr<testing_qt::ModalDialogWatch> Press(QMessageBox::StandardButton button, ShownBox& shown) {
+    return std::make_unique<testing_qt::ModalDialogWatch>(QString(), [button, &shown](QDialog& dialog) {
+        auto* box = qobject_cast<QMessageBox*>(&dialog);
+        ASSERT_NE(box, nullptr);
+        shown = {box->icon(), box->text()};
+        box->button(button)->click();
+    });
+}
 
-    press(QMessageBox::Ok, &icon, &text);
-    ui.ShowMessage("Error", "Format mismatch !!!", common::MessageIcon::Warning);
-    EXPECT_EQ(icon, QMessageBox::Warning);
+TEST(QtUiPort, QuestionsAnswerWithThePressedButton) {
+    QtUiPort ui;
+    ShownBox shown;
+    {
+        auto watch = Press(QMessageBox::Cancel, shown);
+        EXPECT_EQ(ui.AskYesNoCancel("Q", common::Utf8ToCp1251("Сохранить?\r\nДа"), common::MessageIcon::Question),
+                  common::Answer::Cancel);
+    }
+    EXPECT_EQ(shown.icon, QMessageBox::Question);
+    EXPECT_EQ(shown.text, "Сохранить?\nДа");
+    {
+        auto watch = Press(QMessageBox::Yes, shown);
+        EXPECT_EQ(ui.AskYesNo("Upload Data", "View?", common::MessageIcon::None), common::Answer::Yes);
+    }
+    EXPECT_EQ(shown.icon, QMessageBox::NoIcon);
+    {
+        auto watch = Press(QMessageBox::Ok, shown);
+        ui.ShowMessage("Error", "Format mismatch !!!", common::MessageIcon::Warning);
+    }
+    EXPECT_EQ(shown.icon, QMessageBox::Warning);
 }
 
 }  // namespace

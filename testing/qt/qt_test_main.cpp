@@ -1,11 +1,13 @@
-// One QApplication for every widget test, on the offscreen platform unless told otherwise.
+// One QApplication for every widget test. The tests run offscreen unless told
+// otherwise, also when CTest lists them.
 #include <QApplication>
+#include <QtGlobal>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
+    testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,54 +7,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "common/scripted_ui.h"
-#include "designer/shell/designer_session.h"
-#include "designer/shell/main_window.h"
-#include "designer/simulator/engine.h"
-#include "designer/simulator/local_time.h"
+#include "designer/shell/ui_tests/designer_window_rig.h"
 #include "designer/simulator/terminal_layout.h"
 #include "designer/simulator/terminal_window.h"
-#include "designer/task/test_support.h"
 
 namespace simulator {
 namespace {
 
-class FixedTime final : public LocalTime {
-public:
-    CivilTime Now() override { return {2024, 1, 7, 9, 5, 0}; }
-};
-
-class TerminalInMainWindowTest : public testing::Test {
+class TerminalInMainWindowTest : public ::testing::Test, protected shell::testing::DesignerWindowRig {
 protected:
-    TerminalInMainWindowTest() {
-        setenv("APPDATA", folder.File("appdata").c_str(), 1);
-        session.Start();
-        window = std::make_unique<shell::MainWindow>(session);
-        window->SetPropertySheetLauncher([this] { ++propertySheets; });
-        terminal = new TerminalWindow(engine);
-        window->SetClient(terminal, terminal);
-        window->show();
-    }
-    ~TerminalInMainWindowTest() override {
-        session.CurrentTask().modified = false;
-        window.reset();
-        unsetenv("APPDATA");
-    }
+    TerminalInMainWindowTest() : terminal(&window->Terminal()) {}
 
     QPoint At(int x, int y) const {
         return QPoint(static_cast<int>((x + 0.5) * terminal->zoom()), static_cast<int>((y + 0.5) * terminal->zoom()));
     }
 
-    task::testing::TempFolder folder;
-    common::ScriptedUi ui;
-    shell::DesignerSession session{ui, folder.Path()};
-    FixedTime time;
-    Engine engine{session.CurrentTask(), session.Texts(), ui, time};
-    std::unique_ptr<shell::MainWindow> window;
-    TerminalWindow* terminal = nullptr;
-    int propertySheets = 0;
+    TerminalWindow* terminal;
 };
 
 TEST_F(TerminalInMainWindowTest, MainWindowTakesTheZoomedSize) {

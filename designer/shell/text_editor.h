@@ -1,0 +1,10 @@
+#pragma once
+// Opening a text file for the user to read: Notepad on Windows, where every
+// user has it; the desktop's own opener elsewhere.
+#include <QString>
+
+namespace shell {
+
+void OpenTextFileForReading(const QString& path);
+
+}  // namespace shell
