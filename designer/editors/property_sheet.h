@@ -12,6 +12,7 @@
 #include "designer/editors/dialog_stack.h"
 #include "designer/editors/editor_context.h"
 #include "designer/editors/page_model.h"
+#include "designer/editors/string_ids.h"
 
 namespace editors {
 
@@ -30,6 +31,9 @@ public:
     static int FindPage(std::string_view templateName);
     // The tab title in the user's language; UTF-8.
     std::string PageTitle(int index) const;
+    // The texts of the OK and Cancel buttons of the sheet and its dialogs; UTF-8.
+    std::string OkText() { return context_.Text(ids::kOk); }
+    std::string CancelText() { return context_.Text(ids::kCancel); }
 
     // Shows a page; its first showing initialises it.
     void ShowPage(int index);
