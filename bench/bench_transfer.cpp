@@ -21,6 +21,7 @@
 #include "designer/link/forwarding_link.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/link/upload.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 
 namespace {
@@ -81,7 +82,7 @@ bool RunTransfers(bool paced, const std::string& records, const std::filesystem:
         return false;
     }
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     common::ConsoleUi ui;
     common::SteadyClock clock;
     task::Task task;

@@ -9,15 +9,13 @@ void EditorContext::WriteLive(const std::function<void(task::TaskModel&)>& write
     task_.modified = true;
 }
 
-std::string EditorContext::Text(int id) { return common::Cp1251ToUtf8(strings_.Lookup(id, shell::LookupKind::Text)); }
+std::string EditorContext::Text(int id) { return common::Cp1251ToUtf8(strings_.Lookup(id, text::LookupKind::Text)); }
 
-std::string EditorContext::DirectText(int id, const char* builtIn) const {
-    return common::Cp1251ToUtf8(strings_.Direct(id, builtIn));
-}
+std::string EditorContext::DirectText(int id) const { return common::Cp1251ToUtf8(strings_.Direct(id)); }
 
 void EditorContext::ShowMessage(int captionId, int textId, common::MessageIcon icon) {
-    ui_.ShowMessage(strings_.Lookup(captionId, shell::LookupKind::Caption),
-                    strings_.Lookup(textId, shell::LookupKind::Message), icon);
+    ui_.ShowMessage(strings_.Lookup(captionId, text::LookupKind::Caption),
+                    strings_.Lookup(textId, text::LookupKind::Message), icon);
 }
 
 }  // namespace editors

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "common/text/string_table.h"
 #include "common/ui_port.h"
-#include "designer/shell/strings.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_model.h"
 
@@ -25,7 +25,7 @@ public:
 
 class EditorContext {
 public:
-    EditorContext(task::Task& task, shell::Strings& strings, common::UiPort& ui, const task::DefaultTexts& defaults,
+    EditorContext(task::Task& task, text::StringTable& strings, common::UiPort& ui, const task::DefaultTexts& defaults,
                   DialogHost& dialogs)
         : task_(task), strings_(strings), ui_(ui), defaults_(defaults), dialogs_(dialogs) {}
 
@@ -41,9 +41,9 @@ public:
 
     // The text of string `id` in the user's language, as UTF-8.
     std::string Text(int id);
-    // A language file's entry for a text without a table entry of its own
-    // (page titles, the sheet's caption), else `builtIn`; UTF-8.
-    std::string DirectText(int id, const char* builtIn) const;
+    // A caption, title or label read directly (a language's entry, else the
+    // built-in one, never filling a language slot); UTF-8.
+    std::string DirectText(int id) const;
 
     // A message box with caption and text from the string table.
     void ShowMessage(int captionId, int textId, common::MessageIcon icon);
@@ -54,7 +54,7 @@ public:
 
 private:
     task::Task& task_;
-    shell::Strings& strings_;
+    text::StringTable& strings_;
     common::UiPort& ui_;
     const task::DefaultTexts& defaults_;
     DialogHost& dialogs_;

@@ -4,7 +4,7 @@
 
 #include "designer/editors/edit_rules.h"
 #include "designer/editors/item_lists.h"
-#include "designer/editors/string_ids.h"
+#include "designer/strings/string_ids.h"
 #include "designer/task/normalize.h"
 
 namespace editors {
@@ -41,29 +41,29 @@ std::vector<ControlSpec> FormControls() {
     std::vector<ControlSpec> c = {
         {kFormArea, K::Group, 0, {0, 0, 0}},
         {kLineTable, K::Group, 0, {0, 1, 0}},
-        {9001, K::Label, ids::form::kName, {kFormArea, 0, 0}},
+        {9001, K::Label, strings::id::kFormNameLabel, {kFormArea, 0, 0}},
         {FormPage::kNameList, K::Combo, 0, {kFormArea, 0, 1}},
-        {9002, K::Label, ids::form::kFont, {kFormArea, 0, 2}},
+        {9002, K::Label, strings::id::kFormFontLabel, {kFormArea, 0, 2}},
         {FormPage::kFontList, K::Combo, 0, {kFormArea, 0, 3}},
-        {9006, K::Label, ids::form::kLookup, {kFormArea, 0, 4}},
+        {9006, K::Label, strings::id::kFormLookupLabel, {kFormArea, 0, 4}},
         {FormPage::kLookupFileList, K::Combo, 0, {kFormArea, 0, 5}},
-        {FormPage::kTimeStampButton, K::Button, ids::form::kTimeStamp, {kFormArea, 0, 7}},
-        {9003, K::Label, ids::form::kEsc, {kFormArea, 1, 0}},
+        {FormPage::kTimeStampButton, K::Button, strings::id::kFormTimeStampButton, {kFormArea, 0, 7}},
+        {9003, K::Label, strings::id::kFormEscLabel, {kFormArea, 1, 0}},
         {FormPage::kEscList, K::Combo, 0, {kFormArea, 1, 1}},
-        {9004, K::Label, ids::form::kNext, {kFormArea, 1, 2}},
+        {9004, K::Label, strings::id::kFormNextLabel, {kFormArea, 1, 2}},
         {FormPage::kNextList, K::Combo, 0, {kFormArea, 1, 3}},
-        {9007, K::Label, ids::form::kRecord, {kFormArea, 1, 4}},
+        {9007, K::Label, strings::id::kFormRecordLabel, {kFormArea, 1, 4}},
         {FormPage::kRecordList, K::Combo, 0, {kFormArea, 1, 5}},
-        {FormPage::kBranchButton, K::Button, ids::form::kBranch, {kFormArea, 1, 7}},
-        {9005, K::Label, ids::form::kOnError, {kFormArea, 2, 4}},
+        {FormPage::kBranchButton, K::Button, strings::id::kFormBranchButton, {kFormArea, 1, 7}},
+        {9005, K::Label, strings::id::kFormOnErrorLabel, {kFormArea, 2, 4}},
         {FormPage::kOnErrorList, K::Combo, 0, {kFormArea, 2, 5}},
-        {9011, K::Label, ids::form::kDataType, {kLineTable, 0, 1}},
-        {9012, K::Label, ids::form::kPrompt, {kLineTable, 0, 2}},
-        {9013, K::Label, ids::form::kInputSource, {kLineTable, 0, 3}},
-        {9014, K::Label, ids::form::kMinLength, {kLineTable, 0, 4}},
-        {9015, K::Label, ids::form::kMaxLength, {kLineTable, 0, 5}},
-        {9016, K::Label, ids::form::kLineLookup, {kLineTable, 0, 6}},
-        {9017, K::Label, ids::form::kProperties, {kLineTable, 0, 7}},
+        {9011, K::Label, strings::id::kFormTypeHeading, {kLineTable, 0, 1}},
+        {9012, K::Label, strings::id::kFormPromptHeading, {kLineTable, 0, 2}},
+        {9013, K::Label, strings::id::kFormInputSourceHeading, {kLineTable, 0, 3}},
+        {9014, K::Label, strings::id::kFormMinLengthHeading, {kLineTable, 0, 4}},
+        {9015, K::Label, strings::id::kFormMaxLengthHeading, {kLineTable, 0, 5}},
+        {9016, K::Label, strings::id::kFormLineLookupHeading, {kLineTable, 0, 6}},
+        {9017, K::Label, strings::id::kFormPropertiesHeading, {kLineTable, 0, 7}},
     };
     for (int i = 0; i < kLines; ++i) {
         const int row = i + 1;
@@ -74,7 +74,7 @@ std::vector<ControlSpec> FormControls() {
         c.push_back({FormPage::kMinBox + i, K::Edit, 0, {kLineTable, row, 4, 1, 3}});
         c.push_back({FormPage::kMaxBox + i, K::Edit, 0, {kLineTable, row, 5, 1, 3}});
         c.push_back({FormPage::kLookupList + i, K::Combo, 0, {kLineTable, row, 6}});
-        c.push_back({FormPage::kMoreButton + i, K::Button, ids::form::kMore, {kLineTable, row, 7}});
+        c.push_back({FormPage::kMoreButton + i, K::Button, strings::id::kFormMoreButton, {kLineTable, row, 7}});
     }
     return c;
 }
@@ -113,23 +113,23 @@ bool KeepsOutputProperties(const task::FormRecord& f, int i) {
 FormPage::FormPage(EditorContext& context, std::string title)
     : PageModel(context, "FORMDLG", std::move(title), FormControls()) {
     forms_ = context.Live().forms;
-    SetItems(kNameList, NumberedItems(context, ids::kFormNumbered, task::kFormCount));
-    SetItems(kFontList, TextItems(context, ids::kSmallFont, 2));
+    SetItems(kNameList, NumberedItems(context, strings::id::kFormNumbered, task::kFormCount));
+    SetItems(kFontList, TextItems(context, strings::id::kFirstFontName, 2));
     SetItems(kEscList, TargetItems(context));
     SetItems(kNextList, TargetItems(context));
     std::vector<std::string> onError = TargetItems(context);
-    onError.insert(onError.begin(), context.Text(ids::kSkipError));
+    onError.insert(onError.begin(), context.Text(strings::id::kSkipErrorName));
     SetItems(kOnErrorList, std::move(onError));
-    std::vector<std::string> lookupFiles = TextItems(context, ids::kFirstLookupFile, task::kLookupCount);
-    lookupFiles.insert(lookupFiles.begin(), context.Text(ids::kNil));
+    std::vector<std::string> lookupFiles = TextItems(context, strings::id::kFirstLookupFileName, task::kLookupCount);
+    lookupFiles.insert(lookupFiles.begin(), context.Text(strings::id::kNilName));
     SetItems(kLookupFileList, std::move(lookupFiles));
-    SetItems(kRecordList, TextItems(context, ids::kFirstRecordAction, kRecordActions));
+    SetItems(kRecordList, TextItems(context, strings::id::kFirstRecordActionName, kRecordActions));
 
-    std::vector<std::string> types = TextItems(context, ids::kFirstFieldType, kFieldTypes - 1);
-    types.insert(types.begin(), context.Text(ids::kNil));
-    std::vector<std::string> sources = TextItems(context, ids::kFirstInputSource, 3);
-    for (auto& variable : TextItems(context, ids::kFirstVariable, 3)) sources.push_back(std::move(variable));
-    const std::string lineNumbered = context.Text(ids::form::kLineNumbered);
+    std::vector<std::string> types = TextItems(context, strings::id::kFirstFieldTypeName, kFieldTypes - 1);
+    types.insert(types.begin(), context.Text(strings::id::kNilName));
+    std::vector<std::string> sources = TextItems(context, strings::id::kFirstInputSourceName, 3);
+    for (auto& variable : TextItems(context, strings::id::kFirstVariableName, 3)) sources.push_back(std::move(variable));
+    const std::string lineNumbered = context.Text(strings::id::kFormLineNumbered);
     for (int i = 0; i < kLines; ++i) {
         ShowText(kRowLabel + i, lineNumbered + std::to_string(i + 1));
         SetItems(kTypeList + i, types);
@@ -175,10 +175,10 @@ void FormPage::ShowForm() {
 void FormPage::RebuildLookupList(int line) {
     const int type = WorkingForm()[kFieldType + line];
     Byte& field = WorkingForm()[kLookupField + line];
-    std::vector<std::string> items{Context().Text(ids::kNil)};
-    for (auto& item : NumberedItems(Context(), ids::kFieldNumbered, kLookupFields)) items.push_back(std::move(item));
+    std::vector<std::string> items{Context().Text(strings::id::kNilName)};
+    for (auto& item : NumberedItems(Context(), strings::id::kFieldNumbered, kLookupFields)) items.push_back(std::move(item));
     if (IsNumericType(type)) {
-        for (int id : {ids::kMinusFieldNumbered, ids::kPlusFieldNumbered}) {
+        for (int id : {strings::id::kMinusFieldNumbered, strings::id::kPlusFieldNumbered}) {
             for (auto& item : NumberedItems(Context(), id, kLookupFields)) items.push_back(std::move(item));
         }
     } else if (field > kLookupFields && field <= 3 * kLookupFields) {

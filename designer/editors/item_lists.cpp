@@ -1,6 +1,6 @@
 #include "designer/editors/item_lists.h"
 
-#include "designer/editors/string_ids.h"
+#include "designer/strings/string_ids.h"
 
 namespace editors {
 
@@ -18,9 +18,9 @@ std::vector<std::string> NumberedItems(EditorContext& context, int id, int count
 }
 
 std::vector<std::string> TargetItems(EditorContext& context) {
-    std::vector<std::string> items{context.Text(ids::kMain)};
-    for (auto& item : NumberedItems(context, ids::kFormNumbered, task::kFormCount)) items.push_back(std::move(item));
-    for (auto& item : NumberedItems(context, ids::kMenuNumbered, task::kMenuCount)) items.push_back(std::move(item));
+    std::vector<std::string> items{context.Text(strings::id::kMainMenuName)};
+    for (auto& item : NumberedItems(context, strings::id::kFormNumbered, task::kFormCount)) items.push_back(std::move(item));
+    for (auto& item : NumberedItems(context, strings::id::kMenuNumbered, task::kMenuCount)) items.push_back(std::move(item));
     return items;
 }
 

@@ -1,6 +1,7 @@
 #include "designer/editors/property_sheet.h"
 
 #include "designer/editors/form_page.h"
+#include "designer/strings/string_ids.h"
 
 namespace editors {
 namespace {
@@ -22,27 +23,24 @@ std::unique_ptr<PageModel> Make(EditorContext& context, std::string title) {
 
 struct PageKind {
     std::string_view templateName;
-    int titleId;  // a language file's entry; the built-in title otherwise
-    const char* builtInTitle;
+    int titleId;
     MakePage make;  // null: an empty page
 };
 
 constexpr PageKind kPages[] = {
-    {"FORMDLG", 51, "Form", Make<FormPage>},
-    {"MENUDLG", 201, "Menu", nullptr},
-    {"LOOKUPDLG", 251, "Lookup", nullptr},
-    {"BARCODESETTINGDLG", 301, "Barcode", nullptr},
-    {"SETTINGSDLG", 601, "Settings", nullptr},
-    {"STARTUPDLG", 701, "Startup", nullptr},
+    {"FORMDLG", strings::id::kFormPageTitle, Make<FormPage>},
+    {"MENUDLG", strings::id::kMenuPageTitle, nullptr},
+    {"LOOKUPDLG", strings::id::kLookupPageTitle, nullptr},
+    {"BARCODESETTINGDLG", strings::id::kBarcodePageTitle, nullptr},
+    {"SETTINGSDLG", strings::id::kSettingsPageTitle, nullptr},
+    {"STARTUPDLG", strings::id::kStartupPageTitle, nullptr},
 };
 
-constexpr int kProductNameEntry = 2;
-constexpr int kNewFileEntry = 3;
 constexpr char kNoFile[] = "Unknow";
 
 }  // namespace
 
-PropertySheet::PropertySheet(task::Task& task, shell::Strings& strings, common::UiPort& ui,
+PropertySheet::PropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui,
                              const task::DefaultTexts& defaults)
     : task_(task), context_(task, strings, ui, defaults, dialogs_), pages_(std::size(kPages)) {
     ShowPage(0);
@@ -52,8 +50,8 @@ PropertySheet::~PropertySheet() = default;
 
 std::string PropertySheet::Caption() const {
     const bool named = !task_.currentPath.empty() && task_.currentPath != kNoFile;
-    return context_.DirectText(kProductNameEntry, "Quarrow") + " - [ " +
-           (named ? task_.currentPath : context_.DirectText(kNewFileEntry, "New file")) + " ]";
+    return context_.DirectText(strings::id::kProductName) + " - [ " +
+           (named ? task_.currentPath : context_.DirectText(strings::id::kNewFileName)) + " ]";
 }
 
 int PropertySheet::PageCount() { return static_cast<int>(std::size(kPages)); }
@@ -68,7 +66,7 @@ int PropertySheet::FindPage(std::string_view templateName) {
 }
 
 std::string PropertySheet::PageTitle(int index) const {
-    return context_.DirectText(kPages[index].titleId, kPages[index].builtInTitle);
+    return context_.DirectText(kPages[index].titleId);
 }
 
 void PropertySheet::ShowPage(int index) {

@@ -12,14 +12,14 @@
 #include "designer/editors/dialog_stack.h"
 #include "designer/editors/editor_context.h"
 #include "designer/editors/page_model.h"
-#include "designer/editors/string_ids.h"
+#include "designer/strings/string_ids.h"
 
 namespace editors {
 
 class PropertySheet final {
 public:
     // Opens on the first page, which is initialised at once.
-    PropertySheet(task::Task& task, shell::Strings& strings, common::UiPort& ui, const task::DefaultTexts& defaults);
+    PropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui, const task::DefaultTexts& defaults);
     ~PropertySheet();
 
     // "Quarrow - [ C:\tasks\shop.UZX ]", or "New file" inside the brackets; UTF-8.
@@ -32,8 +32,8 @@ public:
     // The tab title in the user's language; UTF-8.
     std::string PageTitle(int index) const;
     // The texts of the OK and Cancel buttons of the sheet and its dialogs; UTF-8.
-    std::string OkText() { return context_.Text(ids::kOk); }
-    std::string CancelText() { return context_.Text(ids::kCancel); }
+    std::string OkText() { return context_.Text(strings::id::kOkButton); }
+    std::string CancelText() { return context_.Text(strings::id::kCancelButton); }
 
     // Shows a page; its first showing initialises it.
     void ShowPage(int index);

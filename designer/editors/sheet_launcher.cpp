@@ -4,7 +4,7 @@
 
 namespace editors {
 
-bool RunPropertySheet(task::Task& task, shell::Strings& strings, common::UiPort& ui,
+bool RunPropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui,
                       const task::DefaultTexts& defaults, QWidget* owner) {
     PropertySheet sheet(task, strings, ui, defaults);
     PropertySheetDialog window(sheet, owner);

@@ -2,8 +2,8 @@
 // Runs the task property sheet modally over `owner`, as Edit does (and New
 // and Open after them). Returns whether the user pressed OK; the pages have
 // committed by then and the task is marked modified.
+#include "common/text/string_table.h"
 #include "common/ui_port.h"
-#include "designer/shell/strings.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_model.h"
 
@@ -11,7 +11,7 @@ class QWidget;
 
 namespace editors {
 
-bool RunPropertySheet(task::Task& task, shell::Strings& strings, common::UiPort& ui,
+bool RunPropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui,
                       const task::DefaultTexts& defaults, QWidget* owner);
 
 }  // namespace editors

@@ -4,6 +4,7 @@
 
 #include "common/scripted_ui.h"
 #include "designer/editors/property_sheet.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/test_support.h"
 
 namespace editors::testing {
@@ -16,7 +17,7 @@ inline task::Task NewTask() {
 
 struct SheetBench {
     task::Task task = NewTask();
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     common::ScriptedUi ui;
     task::DefaultTexts defaults = task::testing::EnglishDefaults();
 

@@ -6,12 +6,14 @@
 #include <optional>
 
 #include "designer/link/frames.h"
-#include "designer/link/message_ids.h"
 #include "designer/link/port_setup.h"
 #include "designer/link/terminal_image.h"
+#include "designer/strings/string_ids.h"
 
 namespace termlink {
 namespace {
+
+namespace id = strings::id;
 
 using common::MessageIcon;
 
@@ -41,7 +43,7 @@ std::string FirmwareIdOf(const task::TaskModel& model) {
 
 void Fail(Connection& connection, int textId) {
     connection.progress.reset();
-    Tell(connection.context, msg::kErrorCaption, textId, MessageIcon::Warning);
+    Tell(connection.context, id::kErrorCaption, textId, MessageIcon::Warning);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -68,13 +70,13 @@ std::optional<std::string> ChooseLookupFile(LinkContext& context, int& code) {
     code = -1;
     auto content = ReadWholeFile(*path);
     if (!content) {
-        Tell(context, msg::kErrorCaption, msg::kCannotOpenFile, MessageIcon::Warning);
+        Tell(context, id::kErrorCaption, id::kCannotOpenFile, MessageIcon::Warning);
         return std::nullopt;
     }
     if (const auto line = FindOverlongLookupLine(*content)) {
         context.ui.ShowMessage(
-            context.strings.Lookup(msg::kErrorCaption, shell::LookupKind::Caption),
-            WithNumber(context.strings.Lookup(msg::kLookupLineTooLong, shell::LookupKind::Message), *line),
+            context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
+            WithNumber(context.strings.Lookup(id::kLookupLineTooLong, text::LookupKind::Message), *line),
             MessageIcon::Warning);
         return std::nullopt;
     }
@@ -84,8 +86,8 @@ std::optional<std::string> ChooseLookupFile(LinkContext& context, int& code) {
 bool Transfer(Connection& connection, bool lookupMode, std::string_view lookupContent) {
     if (!Handshake(connection, lookupMode)) return false;
     LinkContext& context = connection.context;
-    connection.progress = context.ui.OpenProgress(context.strings.Direct(msg::kProgressCaption, "Progress"),
-                                                  context.strings.Direct(msg::kProgressLabel, "Downloading..."));
+    connection.progress = context.ui.OpenProgress(context.strings.Direct(id::kProgressCaption),
+                                                  context.strings.Direct(id::kProgressLabel));
     SetProgress(connection, 0);
     return lookupMode ? SendLookupFile(connection, lookupContent) : SendTaskImage(connection);
 }
@@ -125,12 +127,12 @@ bool Handshake(Connection& connection, bool lookupMode) {
         }
         if (reply.size() > 1) {
             SendAndRead(connection, Bytes(kRefusal), kRefusal.size());
-            Tell(context, msg::kWarningCaption, lookupMode ? msg::kRetryQuestion : msg::kVersionIncompatible,
+            Tell(context, id::kWarningCaption, lookupMode ? id::kRetryQuestion : id::kVersionIncompatible,
                  MessageIcon::Warning);
             return false;
         }
     }
-    Tell(context, msg::kErrorCaption, msg::kTerminalNotReady, MessageIcon::Warning);
+    Tell(context, id::kErrorCaption, id::kTerminalNotReady, MessageIcon::Warning);
     return false;
 }
 
@@ -138,12 +140,12 @@ bool SendWithAck(Connection& connection, const std::uint8_t* frame, std::size_t 
     for (int send = 0; send < kSendsPerFrame; ++send) {
         const std::string reply = SendAndRead(connection, frame, count);
         if (reply == "FULL") {
-            Fail(connection, msg::kMemoryFull);
+            Fail(connection, id::kMemoryFull);
             return false;
         }
         if (reply == "ACK") return true;
     }
-    Fail(connection, msg::kErrorOnDownloading);
+    Fail(connection, id::kErrorOnDownloading);
     return false;
 }
 
@@ -196,13 +198,13 @@ DownloadResult DownloadToTerminal(LinkContext& context, int lookupMode, bool wit
         switch (PreparePort(context, kDownloadOutputQueue, withCradle)) {
             case PortSetup::Ready: break;
             case PortSetup::CannotOpen:
-                Tell(context, msg::kErrorCaption, msg::kCannotOpenPort, MessageIcon::Warning);
+                Tell(context, id::kErrorCaption, id::kCannotOpenPort, MessageIcon::Warning);
                 return {-1, false};
             case PortSetup::CradleFailed:
-                Tell(context, msg::kErrorCaption, msg::kFailedToConfigureIr, MessageIcon::Warning);
+                Tell(context, id::kErrorCaption, id::kFailedToConfigureIr, MessageIcon::Warning);
                 return {-1, false};
             case PortSetup::SettingsRefused:
-                Tell(context, msg::kErrorCaption, msg::kErrorOnCommState, MessageIcon::Warning);
+                Tell(context, id::kErrorCaption, id::kErrorOnCommState, MessageIcon::Warning);
                 return {0, false};
         }
 
@@ -210,11 +212,11 @@ DownloadResult DownloadToTerminal(LinkContext& context, int lookupMode, bool wit
         const bool delivered = Transfer(connection, lookup, content);
         connection.progress.reset();
         if (delivered) {
-            Tell(context, msg::kDownloadCaption, msg::kDownloadedCompletely, MessageIcon::Information);
+            Tell(context, id::kDownloadCaption, id::kDownloadedCompletely, MessageIcon::Information);
         } else {
             const common::Answer again =
-                context.ui.AskYesNo(context.strings.Lookup(msg::kErrorCaption, shell::LookupKind::Caption),
-                                    context.strings.Lookup(msg::kRetryQuestion, shell::LookupKind::Message),
+                context.ui.AskYesNo(context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
+                                    context.strings.Lookup(id::kRetryQuestion, text::LookupKind::Message),
                                     MessageIcon::Question);
             if (again == common::Answer::Yes) {
                 context.port.Purge(false, true);

@@ -7,6 +7,7 @@
 #include "designer/link/test_terminal.h"
 #include "designer/link/terminal_image.h"
 #include "designer/link/test_folder.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 
 namespace termlink {
@@ -45,7 +46,7 @@ protected:
     MemoryLink& port = pair.host();
     TestTerminal terminal{pair};
     common::ScriptedUi ui;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     LinkState state;
     LinkContext context{task, strings, ui, clock, port, state, "/dev/ttyFAKE", 0, {}};

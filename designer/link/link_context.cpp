@@ -3,8 +3,8 @@
 namespace termlink {
 
 void Tell(LinkContext& context, int captionId, int textId, common::MessageIcon icon) {
-    context.ui.ShowMessage(context.strings.Lookup(captionId, shell::LookupKind::Caption),
-                           context.strings.Lookup(textId, shell::LookupKind::Message), icon);
+    context.ui.ShowMessage(context.strings.Lookup(captionId, text::LookupKind::Caption),
+                           context.strings.Lookup(textId, text::LookupKind::Message), icon);
 }
 
 std::string WithNumber(std::string text, long number) {

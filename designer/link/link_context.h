@@ -5,17 +5,17 @@
 #include <string>
 
 #include "common/clock.h"
+#include "common/text/string_table.h"
 #include "common/ui_port.h"
 #include "designer/link/cradle.h"
 #include "designer/link/serial_link.h"
-#include "designer/shell/strings.h"
 #include "designer/task/task_model.h"
 
 namespace termlink {
 
 struct LinkContext {
     task::Task& task;
-    shell::Strings& strings;
+    text::StringTable& strings;
     common::UiPort& ui;
     common::Clock& clock;
     SerialLink& port;

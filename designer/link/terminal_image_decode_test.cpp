@@ -4,14 +4,14 @@
 
 #include <cstring>
 
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 
 namespace termlink {
 namespace {
 
 task::TaskModel NewDefaultTask() {
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::TaskModel model;
     task::ResetBarcodeDefaults(model);
     task::NewTask(model, task::LoadDefaultTexts(strings));

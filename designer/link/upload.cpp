@@ -8,11 +8,13 @@
 #include <system_error>
 
 #include "designer/link/frames.h"
-#include "designer/link/message_ids.h"
 #include "designer/link/port_setup.h"
+#include "designer/strings/string_ids.h"
 
 namespace termlink {
 namespace {
+
+namespace id = strings::id;
 
 using common::MessageIcon;
 
@@ -57,7 +59,7 @@ void Send(Connection& connection, std::string_view text) {
 }
 
 void TellError(Connection& connection, int textId, MessageIcon icon = MessageIcon::None) {
-    Tell(connection.context, msg::kErrorCaption, textId, icon);
+    Tell(connection.context, id::kErrorCaption, textId, icon);
 }
 
 // Asks for the data until the terminal answers "ACK\r". Silence and wrong
@@ -67,12 +69,12 @@ bool RequestData(Connection& connection) {
         Send(connection, kRequest);
         const Frame answer = ReadFrame(connection.reader, kAnswerTimeoutMs, kAnswerKept);
         if (!answer.ended && request > kRequestsRepeatedAfterSilence) {
-            TellError(connection, msg::kTimeOut);
+            TellError(connection, id::kTimeOut);
             return false;
         }
         if (answer.ended && answer.bytes == kAck) return true;
     }
-    TellError(connection, msg::kFailedToConnect);
+    TellError(connection, id::kFailedToConnect);
     return false;
 }
 
@@ -96,7 +98,7 @@ Verdict Judge(const std::string& bytes, int expected) {
 }
 
 std::string CounterText(LinkContext& context, int count) {
-    return context.strings.Direct(msg::kCounterLabel, "Data received :") + " " + std::to_string(count);
+    return context.strings.Direct(id::kCounterLabel) + " " + std::to_string(count);
 }
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
@@ -128,9 +130,9 @@ std::optional<std::string> ChooseDataFile(LinkContext& context) {
 }
 
 void ReportPortSetup(LinkContext& context, PortSetup setup) {
-    if (setup == PortSetup::CannotOpen) Tell(context, msg::kErrorCaption, msg::kCannotOpenPort, MessageIcon::None);
+    if (setup == PortSetup::CannotOpen) Tell(context, id::kErrorCaption, id::kCannotOpenPort, MessageIcon::None);
     if (setup == PortSetup::CradleFailed) {
-        Tell(context, msg::kErrorCaption, msg::kCannotConfigureIrUpload, MessageIcon::Warning);
+        Tell(context, id::kErrorCaption, id::kCannotConfigureIrUpload, MessageIcon::Warning);
     }
     // Refused line settings end the upload silently.
 }
@@ -159,7 +161,7 @@ RecordsReceived ReceiveRecords(Connection& connection, const RecordStore& store)
                 Send(connection, kNak);
                 continue;
             }
-            return finish(UploadEnd::TimedOut, msg::kTimeOut);
+            return finish(UploadEnd::TimedOut, id::kTimeOut);
         }
         retries = 0;
         if (frame.bytes == kOver) return finish(UploadEnd::Completed, 0);
@@ -167,7 +169,7 @@ RecordsReceived ReceiveRecords(Connection& connection, const RecordStore& store)
         switch (Judge(frame.bytes, expected)) {
             case Verdict::Store: {
                 const std::string_view data(frame.bytes.data() + 1, frame.bytes.size() - 4);
-                if (!store(data)) return finish(UploadEnd::StoreFailed, msg::kFileCreateFailed);
+                if (!store(data)) return finish(UploadEnd::StoreFailed, id::kFileCreateFailed);
                 ++result.stored;
                 expected = (expected + 1) % kSequenceModulo;
                 counter->Show(CounterText(context, result.stored));
@@ -181,7 +183,7 @@ RecordsReceived ReceiveRecords(Connection& connection, const RecordStore& store)
                 break;
             case Verdict::Refuse:
                 Send(connection, kNak);
-                if (++refusals == kRefusalsPerRecord) return finish(UploadEnd::RefusedTooOften, msg::kRecordRefusedTooOften);
+                if (++refusals == kRefusalsPerRecord) return finish(UploadEnd::RefusedTooOften, id::kRecordRefusedTooOften);
                 break;
         }
     }
@@ -194,7 +196,7 @@ UploadResult ReceiveData(LinkContext& context, bool withCradle) {
     File file(nullptr, &std::fclose);
     const auto temporary = CreateTemporaryBeside(*target, file);
     if (!temporary) {
-        Tell(context, msg::kErrorCaption, msg::kFileCreateFailed, MessageIcon::None);
+        Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::None);
         return {-2, false};
     }
     std::error_code ignored;
@@ -215,7 +217,7 @@ UploadResult ReceiveData(LinkContext& context, bool withCradle) {
     if (received.stored == 0) {
         std::filesystem::remove(*temporary, ignored);
         if (received.end == UploadEnd::Completed || received.end == UploadEnd::NotConnected) {
-            context.ui.ShowMessage(kUploadCaption, context.strings.Lookup(msg::kNoDataReceived), MessageIcon::None);
+            context.ui.ShowMessage(kUploadCaption, context.strings.Lookup(id::kNoDataReceived), MessageIcon::None);
             return {0, received.end == UploadEnd::Completed};
         }
         return {-1, false};
@@ -225,18 +227,17 @@ UploadResult ReceiveData(LinkContext& context, bool withCradle) {
     std::error_code renameError;
     std::filesystem::rename(*temporary, *target, renameError);
     if (!closed || renameError) {
-        Tell(context, msg::kErrorCaption, msg::kFileCreateFailed, MessageIcon::None);
+        Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::None);
         return {-1, false};
     }
     if (received.end != UploadEnd::Completed) {
         context.ui.ShowMessage(kUploadCaption,
-                               WithNumber(context.strings.Lookup(msg::kRecordsSavedBeforeFailure), received.stored),
+                               WithNumber(context.strings.Lookup(id::kRecordsSavedBeforeFailure), received.stored),
                                MessageIcon::Warning);
         return {-1, false};
     }
-    const std::string done = context.strings.Direct(msg::kUploadDoneBefore, "Done : ") +
-                             std::to_string(received.stored) +
-                             context.strings.Direct(msg::kUploadDoneAfter, " records received.\nView the received data?");
+    const std::string done = context.strings.Direct(id::kUploadDoneBefore) + std::to_string(received.stored) +
+                             context.strings.Direct(id::kUploadDoneAfter);
     if (context.ui.AskYesNo(kUploadCaption, done, MessageIcon::None) == common::Answer::Yes) {
         context.ui.OpenInTextEditor(*target);
     }

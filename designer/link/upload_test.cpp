@@ -10,6 +10,7 @@
 #include "designer/link/frames.h"
 #include "designer/link/test_folder.h"
 #include "designer/link/test_terminal.h"
+#include "designer/strings/english_table.h"
 
 namespace termlink {
 namespace {
@@ -85,7 +86,7 @@ protected:
     MemoryLink& port = pair.host();
     TestTerminal terminal{pair};
     common::ScriptedUi ui;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     LinkState state;
     LinkContext context{task, strings, ui, clock, port, state, "/dev/ttyFAKE", 2, {}};

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "designer/shell/recent_files.h"
+#include "designer/strings/english_table.h"
+#include "designer/strings/string_ids.h"
 #include "designer/task/open_save.h"
 #include "designer/task/task_file.h"
 
@@ -10,13 +12,11 @@ namespace shell {
 namespace {
 
 constexpr char kNoLastFile[] = "Unknow";
-constexpr int kProgramNameEntry = 1;
-constexpr char kProgramName[] = "CipherLab's 8300 Quarrow";
 
 }  // namespace
 
 DesignerSession::DesignerSession(common::UiPort& ui, std::string programFolder)
-    : ui_(ui), programFolder_(std::move(programFolder)) {}
+    : ui_(ui), programFolder_(std::move(programFolder)), strings_(strings::MakeStringTable()) {}
 
 void DesignerSession::Start() {
     ReadSettings(preferences_);
@@ -30,11 +30,11 @@ void DesignerSession::Start() {
     if (preferences_.autoPreload && preferences_.lastFile != kNoLastFile) ReadTask(preferences_.lastFile);
 }
 
-std::string DesignerSession::ProgramCaption() const { return strings_.Direct(kProgramNameEntry, kProgramName); }
+std::string DesignerSession::ProgramCaption() const { return strings_.Direct(strings::id::kProgramName); }
 
 bool DesignerSession::SettleUnsavedChanges() {
     if (!task_.modified) return true;
-    const common::Answer answer = ui_.AskYesNoCancel(ProgramCaption(), strings_.Lookup(kSavePromptText),
+    const common::Answer answer = ui_.AskYesNoCancel(ProgramCaption(), strings_.Lookup(strings::id::kSavePrompt),
                                                      common::MessageIcon::Question);
     switch (answer) {
         case common::Answer::Cancel:
@@ -76,9 +76,9 @@ bool DesignerSession::Open() {
     }
 
     common::FileChooser chooser;
-    chooser.filters = {{strings_.Lookup(kOpenFilterTask), "*.UZX"},
-                       {strings_.Lookup(kOpenFilterTemplate), "*.ATX"},
-                       {strings_.Lookup(kOpenFilterAll), "*.*"}};
+    chooser.filters = {{strings_.Lookup(strings::id::kOpenFilterTask), "*.UZX"},
+                       {strings_.Lookup(strings::id::kOpenFilterTemplate), "*.ATX"},
+                       {strings_.Lookup(strings::id::kOpenFilterAll), "*.*"}};
     if (preferences_.autoPreload && preferences_.lastFile != kNoLastFile) chooser.initialPath = preferences_.lastFile;
     const std::optional<std::string> chosen = ui_.ChooseOpenFile(chooser);
     // The model was reset above: the simulator must not keep showing the old task.
@@ -108,14 +108,14 @@ bool DesignerSession::Save() {
 
 bool DesignerSession::SaveAs() {
     common::FileChooser chooser;
-    chooser.filters = {{strings_.Lookup(kSaveFilterTask), "*.UZX"}};
+    chooser.filters = {{strings_.Lookup(strings::id::kSaveFilterTask), "*.UZX"}};
     chooser.defaultExtension = "UZX";
     const std::optional<std::string> chosen = ui_.ChooseSaveFile(chooser);
     if (!chosen) return false;
     const std::string path = task::WithTaskExtension(*chosen);
     if (path.size() > kMaxTaskPath) {
-        ui_.ShowMessage(strings_.Lookup(task::kErrorCaption, LookupKind::Caption), strings_.Lookup(kPathTooLongText),
-                        common::MessageIcon::Warning);
+        ui_.ShowMessage(strings_.Lookup(strings::id::kErrorCaption, text::LookupKind::Caption),
+                        strings_.Lookup(strings::id::kPathTooLong), common::MessageIcon::Warning);
         return false;
     }
     // A failed save keeps the name the task had, which still names its file.

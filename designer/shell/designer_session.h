@@ -6,22 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "common/text/string_table.h"
 #include "common/ui_port.h"
 #include "designer/shell/session_host.h"
 #include "designer/shell/settings_file.h"
-#include "designer/shell/strings.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_model.h"
 
 namespace shell {
-
-// String ids of the texts shown here.
-constexpr int kSavePromptText = 1131;
-constexpr int kPathTooLongText = 1174;
-constexpr int kOpenFilterTask = 1181;
-constexpr int kOpenFilterTemplate = 1182;
-constexpr int kOpenFilterAll = 1183;
-constexpr int kSaveFilterTask = 1184;
 
 // The longest task path the designer keeps.
 constexpr std::size_t kMaxTaskPath = 255;
@@ -73,7 +65,7 @@ public:
 
     task::Task& CurrentTask() { return task_; }
     const Preferences& CurrentPreferences() const { return preferences_; }
-    Strings& Texts() { return strings_; }
+    text::StringTable& Texts() { return strings_; }
     const task::DefaultTexts& DefaultTexts() const { return defaultTexts_; }
     common::UiPort& Ui() { return ui_; }
 
@@ -88,7 +80,7 @@ private:
     common::UiPort& ui_;
     std::string programFolder_;
     SessionHost* host_ = nullptr;
-    Strings strings_;
+    text::StringTable strings_;
     Preferences preferences_;
     task::DefaultTexts defaultTexts_;
     task::Task task_;

@@ -167,7 +167,7 @@ TEST_F(SessionTest, FailedSaveAsKeepsTheOldNameAndTheChanges) {
 
     ui.chosenPaths = {"/" + std::string(260, 'n')};
     EXPECT_FALSE(session.SaveAs());
-    EXPECT_EQ(ui.MessageTexts().back(), session.Texts().Lookup(kPathTooLongText));
+    EXPECT_EQ(ui.MessageTexts().back(), "The path is too long: a task file path holds at most 255 characters.");
     EXPECT_EQ(session.CurrentTask().currentPath, folder.File("first.UZX"));
 }
 

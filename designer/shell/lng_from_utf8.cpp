@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/cp1251.h"
-#include "designer/shell/strings.h"
+#include "common/text/string_table.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -32,13 +32,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         const std::size_t eq = converted.find('=');
-        if (number > 1 && eq != std::string::npos && converted.size() - eq - 1 > shell::Strings::kSlotText) {
+        if (number > 1 && eq != std::string::npos && converted.size() - eq - 1 > text::StringTable::kSlotText) {
             std::cerr << argv[1] << ":" << number << ": text longer than 80 characters\n";
             return 1;
         }
         output += converted + "\r\n";
     }
-    if (output.size() > shell::Strings::kMaxFileSize) {
+    if (output.size() > text::StringTable::kMaxFileSize) {
         std::cerr << argv[1] << ": " << output.size() << " bytes, more than a language file may hold\n";
         return 1;
     }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "designer/shell/strings.h"
+#include "common/text/string_table.h"
 
 namespace shell {
 
@@ -18,6 +18,6 @@ struct MenuEntry {
 };
 
 // `recentTexts` are the recent-file entries' texts, most recent first.
-std::vector<MenuEntry> PopupMenuEntries(const Strings& strings, const std::vector<std::string>& recentTexts);
+std::vector<MenuEntry> PopupMenuEntries(const text::StringTable& strings, const std::vector<std::string>& recentTexts);
 
 }  // namespace shell

@@ -6,6 +6,7 @@
 
 #include "common/cp1251.h"
 #include "designer/shell/commands.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/test_support.h"
 
 namespace shell {
@@ -18,7 +19,7 @@ std::vector<int> Commands(const std::vector<MenuEntry>& entries) {
 }
 
 TEST(PopupMenu, BuiltInOrderAndRecentFilesBeforeAbout) {
-    Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const auto plain = PopupMenuEntries(strings, {});
     EXPECT_EQ(Commands(plain), (std::vector<int>{1010, 1020, 1030, 1040, 0, 2000, 2100, 0, 3020, 3040, 3030, 0,
                                                   9030, 1090}));
@@ -35,7 +36,7 @@ TEST(PopupMenu, LanguageReplacesItemTextsKeepingCommands) {
     task::testing::TempFolder folder;
     std::ofstream(folder.File("ru.lng"), std::ios::binary)
         << common::Utf8ToCp1251("Русский\r\n1101=&Новая\r\n1110=&О программе...\r\n");
-    Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     ASSERT_EQ(strings.FindLanguages(folder.Path()), 1);
     ASSERT_TRUE(strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
     const auto entries = PopupMenuEntries(strings, {"&1:  /a.UZX"});

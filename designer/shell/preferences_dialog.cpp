@@ -13,9 +13,9 @@
 namespace shell {
 namespace {
 
-std::vector<std::string> LanguageNames(const Strings& strings) {
+std::vector<std::string> LanguageNames(const text::StringTable& strings) {
     std::vector<std::string> names;
-    for (const Language& language : strings.Languages()) names.push_back(language.name);
+    for (const text::Language& language : strings.Languages()) names.push_back(language.name);
     return names;
 }
 

@@ -2,33 +2,34 @@
 
 #include <algorithm>
 
+#include "designer/strings/string_ids.h"
+
 namespace shell {
 namespace {
 
-constexpr int kDetectCaption = 1320;
-constexpr int kCradleMissingText = 1321;
-constexpr int kCradleFoundText = 1322;
-constexpr int kFirstLinkType = 1491;
-constexpr int kFirstSpeed = 1501;
+namespace id = strings::id;
+
 constexpr char kEnglish[] = "0";
 
 }  // namespace
 
-PreferencesTexts LoadPreferencesTexts(Strings& strings) {
+PreferencesTexts LoadPreferencesTexts(text::StringTable& strings) {
     PreferencesTexts t;
-    t.title = strings.Direct(11, "Preferences");
-    t.downloadLabel = strings.Direct(12, "&Download via :");
-    t.receiveLabel = strings.Direct(13, "&Receive data via :");
-    t.portLabel = strings.Direct(14, "&COM port:");
-    t.speedLabel = strings.Direct(15, "&Baud rate :");
-    t.autoPreload = strings.Direct(16, "&Auto-preload the last editing file.");
-    t.alwaysOnTop = strings.Direct(17, "Always &on top.");
-    t.languageLabel = strings.Direct(18, "&Language :");
-    t.detectCradle = strings.Direct(19, "De&tect Cradle");
-    t.ok = strings.Direct(1218, "OK");
-    t.cancel = strings.Direct(1219, "Cancel");
-    for (int i = 0; i < 3; ++i) t.linkTypes.push_back(strings.Lookup(kFirstLinkType + i, LookupKind::Text));
-    for (int i = 0; i < 5; ++i) t.speeds.push_back(strings.Lookup(kFirstSpeed + i, LookupKind::Text));
+    t.title = strings.Direct(id::kPreferencesTitle);
+    t.downloadLabel = strings.Direct(id::kDownloadViaLabel);
+    t.receiveLabel = strings.Direct(id::kReceiveViaLabel);
+    t.portLabel = strings.Direct(id::kPortLabel);
+    t.speedLabel = strings.Direct(id::kSpeedLabel);
+    t.autoPreload = strings.Direct(id::kAutoPreloadLabel);
+    t.alwaysOnTop = strings.Direct(id::kAlwaysOnTopLabel);
+    t.languageLabel = strings.Direct(id::kLanguageLabel);
+    t.detectCradle = strings.Direct(id::kDetectCradleButton);
+    t.ok = strings.Direct(id::kOkButton);
+    t.cancel = strings.Direct(id::kCancelButton);
+    for (int i = 0; i < 3; ++i) {
+        t.linkTypes.push_back(strings.Lookup(id::kFirstLinkTypeName + i, text::LookupKind::Text));
+    }
+    for (int i = 0; i < 5; ++i) t.speeds.push_back(strings.Lookup(id::kFirstSpeedName + i, text::LookupKind::Text));
     t.defaultLanguage = "Default <English>";
     return t;
 }
@@ -69,14 +70,14 @@ void PreferencesPage::ChooseLanguage(int row) {
     if (row >= 0 && row <= static_cast<int>(languages_.size())) languageRow_ = row;
 }
 
-void PreferencesPage::TakeDetection(int position, const std::string& portName, Strings& strings,
+void PreferencesPage::TakeDetection(int position, const std::string& portName, text::StringTable& strings,
                                     common::UiPort& ui) {
-    const std::string caption = strings.Lookup(kDetectCaption, LookupKind::Caption);
+    const std::string caption = strings.Lookup(id::kDetectCaption, text::LookupKind::Caption);
     if (position < 0) {
-        ui.ShowMessage(caption, strings.Lookup(kCradleMissingText), common::MessageIcon::Warning);
+        ui.ShowMessage(caption, strings.Lookup(id::kCradleMissing), common::MessageIcon::Warning);
         return;
     }
-    ui.ShowMessage(caption, strings.Lookup(kCradleFoundText) + portName, common::MessageIcon::Information);
+    ui.ShowMessage(caption, strings.Lookup(id::kCradleFoundAt) + portName, common::MessageIcon::Information);
     copy_.portPosition = position;
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "common/text/string_table.h"
 #include "common/ui_port.h"
 #include "designer/shell/settings_file.h"
-#include "designer/shell/strings.h"
 
 namespace shell {
 
@@ -25,7 +25,7 @@ struct PreferencesTexts {
     std::vector<std::string> speeds;     // 115200 bps .. 9600 bps
     std::string defaultLanguage;         // row 0 of the language list
 };
-PreferencesTexts LoadPreferencesTexts(Strings& strings);
+PreferencesTexts LoadPreferencesTexts(text::StringTable& strings);
 
 class PreferencesPage {
 public:
@@ -56,7 +56,7 @@ public:
     // The result of Detect Cradle: `position` is where the cradle answered
     // (negative for nowhere), `portName` its name. Tells the user, and a
     // found port becomes the chosen one.
-    void TakeDetection(int position, const std::string& portName, Strings& strings, common::UiPort& ui);
+    void TakeDetection(int position, const std::string& portName, text::StringTable& strings, common::UiPort& ui);
 
     // The preferences OK keeps: the copy with the chosen language ("0" for
     // the built-in English).

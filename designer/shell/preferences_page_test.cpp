@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/scripted_ui.h"
+#include "designer/strings/english_table.h"
 
 namespace shell {
 namespace {
@@ -64,7 +65,7 @@ TEST(PreferencesPage, ChoicesChangeOnlyTheCopyAndStayInRange) {
 }
 
 TEST(PreferencesPage, DetectionTellsTheUserAndTakesTheFoundPort) {
-    Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     common::ScriptedUi ui;
     PreferencesPage page(Preferences{}, {}, ThreePorts());
     page.TakeDetection(-1, "", strings, ui);
@@ -79,7 +80,7 @@ TEST(PreferencesPage, DetectionTellsTheUserAndTakesTheFoundPort) {
 }
 
 TEST(PreferencesPage, TextsComeFromTheLanguageOrTheBuiltInLiterals) {
-    Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const PreferencesTexts texts = LoadPreferencesTexts(strings);
     EXPECT_EQ(texts.downloadLabel, "&Download via :");
     EXPECT_EQ(texts.detectCradle, "De&tect Cradle");

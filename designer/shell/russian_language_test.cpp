@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
+#include "designer/strings/string_ids.h"
 #include "designer/task/defaults.h"
 
 namespace shell {
 namespace {
+
+namespace id = strings::id;
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -21,17 +24,18 @@ TEST(RussianLanguage, ShippedFileMatchesItsSourceAndLoads) {
     ASSERT_FALSE(built.empty());
     EXPECT_EQ(ReadFile(std::string(MOSTREL_SOURCE_DIR) + "/resources/lang/Russian.lng"), built)
         << "resources/lang/Russian.lng is regenerated from Russian.txt";
-    EXPECT_LE(built.size(), Strings::kMaxFileSize);
+    EXPECT_LE(built.size(), text::StringTable::kMaxFileSize);
 
-    Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     ASSERT_GE(strings.FindLanguages(MOSTREL_BIN_DIR), 1);
     const std::string name = common::Utf8ToCp1251("Русский");
     EXPECT_EQ(strings.Languages()[0].name, name);
     ASSERT_TRUE(strings.LoadLanguage(name));
-    EXPECT_EQ(common::Cp1251ToUtf8(strings.Lookup(1171)), "Формат не совпадает !!!");
-    EXPECT_EQ(common::Cp1251ToUtf8(strings.Lookup(1131)), "Сохранить текущую программу?");
-    EXPECT_EQ(common::Cp1251ToUtf8(strings.Direct(1101, "")), "&Новый\tCtrl+N");
-    EXPECT_EQ(strings.Direct(1218, ""), "OK");
+    EXPECT_EQ(common::Cp1251ToUtf8(strings.Lookup(id::kFormatMismatch)), "Формат не совпадает !!!");
+    EXPECT_EQ(common::Cp1251ToUtf8(strings.Lookup(id::kSavePrompt)), "Сохранить текущую программу?");
+    EXPECT_EQ(common::Cp1251ToUtf8(strings.Direct(id::kMenuNew)), "&Новый\tCtrl+N");
+    EXPECT_EQ(strings.Direct(id::kOkButton), "OK");
+    EXPECT_EQ(strings.Direct(id::kProgressCaption), "Progress") << "an entry the file lacks stays English";
 
     // Every translated terminal text fits its screen line exactly.
     const task::DefaultTexts texts = task::LoadDefaultTexts(strings);

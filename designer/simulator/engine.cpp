@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "common/text/string_table.h"
 #include "common/ui_port.h"
-#include "designer/shell/strings.h"
 #include "designer/simulator/builtin_screens.h"
 #include "designer/simulator/clock_line.h"
 #include "designer/simulator/collect_data.h"
@@ -12,14 +12,13 @@
 #include "designer/simulator/menu_screen.h"
 #include "designer/simulator/multi_tap.h"
 #include "designer/simulator/output_record.h"
+#include "designer/strings/string_ids.h"
 #include "designer/task/normalize.h"
 #include "designer/task/task_model.h"
 
 namespace simulator {
 namespace {
 
-constexpr int kCaptionNoProgram = 1125;
-constexpr int kTextDefineProgram = 1133;
 constexpr task::Byte kPassDownAction = 3;
 constexpr int kTicksPerSecond = 10;
 
@@ -48,10 +47,10 @@ int Wrap(int value, int first, int last) {
 }  // namespace
 
 struct Engine::State {
-    State(task::Task& t, shell::Strings& s, common::UiPort& u, LocalTime& l) : task(t), strings(s), ui(u), time(l) {}
+    State(task::Task& t, text::StringTable& s, common::UiPort& u, LocalTime& l) : task(t), strings(s), ui(u), time(l) {}
 
     task::Task& task;
-    shell::Strings& strings;
+    text::StringTable& strings;
     common::UiPort& ui;
     LocalTime& time;
 
@@ -141,8 +140,9 @@ struct Engine::State {
             case StartPoint::FirstForm: StartForm(0); return;
             case StartPoint::Nothing: break;
         }
-        ui.ShowMessage(strings.Lookup(kCaptionNoProgram, shell::LookupKind::Caption),
-                       strings.Lookup(kTextDefineProgram, shell::LookupKind::Message), common::MessageIcon::Warning);
+        ui.ShowMessage(strings.Lookup(strings::id::kNoProgramCaption, text::LookupKind::Caption),
+                       strings.Lookup(strings::id::kDefineProgram, text::LookupKind::Message),
+                       common::MessageIcon::Warning);
         newTaskDue = true;
     }
 
@@ -278,7 +278,7 @@ struct Engine::State {
     }
 };
 
-Engine::Engine(task::Task& task, shell::Strings& strings, common::UiPort& ui, LocalTime& time)
+Engine::Engine(task::Task& task, text::StringTable& strings, common::UiPort& ui, LocalTime& time)
     : state_(std::make_unique<State>(task, strings, ui, time)) {
     state_->Restart(0);
     state_->Sync();

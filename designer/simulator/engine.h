@@ -12,8 +12,8 @@
 namespace task {
 struct Task;
 }
-namespace shell {
-class Strings;
+namespace text {
+class StringTable;
 }
 namespace common {
 class UiPort;
@@ -32,7 +32,7 @@ class Engine {
 public:
     // Every reference must outlive the engine. The engine starts at the main
     // menu with no item highlighted.
-    Engine(task::Task& task, shell::Strings& strings, common::UiPort& ui, LocalTime& time);
+    Engine(task::Task& task, text::StringTable& strings, common::UiPort& ui, LocalTime& time);
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;

@@ -8,9 +8,9 @@
 
 #include "common/clock.h"
 #include "common/scripted_ui.h"
-#include "designer/shell/strings.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_model.h"
 
@@ -63,7 +63,7 @@ protected:
     const ScreenBuffer& Screen() const { return engine.Screen(); }
     const std::string& Line(int number) const { return engine.Screen().lines[static_cast<std::size_t>(number - 1)]; }
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     task::Task task = NewTestTask(texts);
     common::ScriptedUi ui;

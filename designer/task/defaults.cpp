@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "designer/shell/strings.h"
+#include "common/text/string_table.h"
+#include "designer/strings/string_ids.h"
 
 namespace task {
 namespace {
@@ -15,17 +16,18 @@ struct IdRange {
 };
 
 // The 15-character variants that no new task copies, and the start-up texts.
+// With kTextTables this table is the registry of the default texts' string ids.
 constexpr IdRange kVariantRanges[] = {
     {771, 8, 15},  {791, 8, 15},  {811, 6, 15},  {831, 2, 15},  {851, 5, 15},
     {871, 5, 15},  {891, 4, 15},  {911, 4, 15},  {931, 4, 15},  {951, 6, 15},
-    {1061, 3, 15}, {1081, 6, 15}, {1741, 5, 20}, {1751, 5, 15},
+    {1061, 3, 15}, {1081, 6, 15},
+    {strings::id::kFirstExtraTextWide, startup::kExtraTextCount, 20},
+    {strings::id::kFirstExtraTextNarrow, startup::kExtraTextCount, 15},
 };
 
 constexpr int kMainMenuTable = 2;
 constexpr int kMainMenuTexts = 3;  // its fourth entry is blank, not a string
 constexpr char kMainMenuFourth[] = "            ";  // 12 spaces
-constexpr int kExtraTextsWide = 1741;
-constexpr int kExtraTextsNarrow = 1751;
 
 int TableTextCount(int table) {
     return table == kMainMenuTable ? kMainMenuTexts : kTextTables[table - 1].entries;
@@ -110,12 +112,12 @@ int DefaultTextWidth(int id) {
     return found;
 }
 
-DefaultTexts LoadDefaultTexts(shell::Strings& strings) {
+DefaultTexts LoadDefaultTexts(text::StringTable& strings) {
     DefaultTexts texts;
     ForEachDefaultId([&](int id, int width) {
-        std::string text = strings.Lookup(id, shell::LookupKind::TerminalText);
-        if (text.size() > static_cast<std::size_t>(width)) text.resize(static_cast<std::size_t>(width));
-        texts.byId[id] = std::move(text);
+        std::string line = strings.Lookup(id, text::LookupKind::TerminalText);
+        if (line.size() > static_cast<std::size_t>(width)) line.resize(static_cast<std::size_t>(width));
+        texts.byId[id] = std::move(line);
     });
     return texts;
 }
@@ -154,7 +156,7 @@ void ResetWeightCodeDefaults(TaskModel& model) {
 }
 
 void SetExtraTexts(TaskModel& model, const DefaultTexts& texts, bool narrow) {
-    const int first = narrow ? kExtraTextsNarrow : kExtraTextsWide;
+    const int first = narrow ? strings::id::kFirstExtraTextNarrow : strings::id::kFirstExtraTextWide;
     for (int e = 0; e < startup::kExtraTextCount; ++e) {
         PutText(&model.startup[startup::kExtraTexts + e * kWideSlot], kWideSlot, texts.Text(first + e));
     }

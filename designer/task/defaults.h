@@ -6,8 +6,8 @@
 
 #include "designer/task/task_model.h"
 
-namespace shell {
-class Strings;
+namespace text {
+class StringTable;
 }
 
 namespace task {
@@ -27,7 +27,7 @@ struct DefaultTexts {
 int DefaultTextWidth(int id);  // 15 or 20; 0 for an id that is no default text
 
 // Loaded through the localized lookup, so a language file replaces them.
-DefaultTexts LoadDefaultTexts(shell::Strings& strings);
+DefaultTexts LoadDefaultTexts(text::StringTable& strings);
 
 // BarcodeSettings to its defaults; the few bits no editor owns keep their value.
 void ResetBarcodeDefaults(TaskModel& model);

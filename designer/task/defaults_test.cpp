@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/test_support.h"
 
 namespace task {
@@ -118,7 +118,7 @@ TEST(NewTask, LeavesNothingOfTheTaskBefore) {
 }
 
 TEST(DefaultTexts, FitTheirLinesAndFollowTheLanguage) {
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const DefaultTexts texts = LoadDefaultTexts(strings);
     for (const auto& [id, text] : texts.byId) {
         EXPECT_EQ(static_cast<int>(text.size()), DefaultTextWidth(id)) << "id " << id;

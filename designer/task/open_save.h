@@ -3,19 +3,12 @@
 // task_file.h with the messages the user sees when they fail.
 #include <string>
 
+#include "common/text/string_table.h"
 #include "common/ui_port.h"
-#include "designer/shell/strings.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_model.h"
 
 namespace task {
-
-// String ids of the messages shown here.
-constexpr int kErrorCaption = 1121;
-constexpr int kWarningCaption = 1122;
-constexpr int kFormatMismatchText = 1171;
-constexpr int kTooShortText = 1172;
-constexpr int kSaveFailedText = 1173;
 
 // The warning after an earlier layout revision was brought up to date; it has
 // no string id and is shown in Russian whatever the language. Windows-1251.
@@ -27,12 +20,12 @@ std::string UpgradeWarningText();
 // the file's content, is unmodified, and its path is `path` -- except for a
 // converted 7xx file, whose path is cleared so the next Save asks for a name.
 // A caller keeping a recent-files list adds the path when it is not empty.
-bool OpenTaskFile(Task& task, const std::string& path, const DefaultTexts& texts, shell::Strings& strings,
+bool OpenTaskFile(Task& task, const std::string& path, const DefaultTexts& texts, text::StringTable& strings,
                   common::UiPort& ui);
 
 // Saves a named task to its path. On success the task is unmodified; on
 // failure the file on disk is left as it was, the task stays modified and the
 // user is told what failed. Returns false at once for a task without a path.
-bool SaveTaskFile(Task& task, shell::Strings& strings, common::UiPort& ui);
+bool SaveTaskFile(Task& task, text::StringTable& strings, common::UiPort& ui);
 
 }  // namespace task

@@ -21,7 +21,7 @@ using testing::WriteBytes;
 
 struct OpenSave : ::testing::Test {
     TempFolder folder;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     common::ScriptedUi ui;
     Task task;
 
@@ -57,7 +57,7 @@ TEST_F(OpenSave, RefusedFilesShowTheirMessageAndKeepTheTask) {
     cut.resize(9000);
     WriteBytes(folder.File("cut.UZX"), cut);
     EXPECT_FALSE(Open(folder.File("cut.UZX")));
-    ExpectOneWarning("Error", strings.English(kTooShortText).data());
+    ExpectOneWarning("Error", "The file is too short to be a complete task file. The task was not changed.");
 
     EXPECT_EQ(task.model, before.model);
     EXPECT_EQ(task.currentPath, before.currentPath);
@@ -103,7 +103,8 @@ TEST_F(OpenSave, SaveWritesOrKeepsTheTaskModified) {
     EXPECT_TRUE(task.modified);
     ASSERT_EQ(ui.events.size(), 1u);
     EXPECT_EQ(ui.events[0].caption, "Error");
-    EXPECT_NE(ui.events[0].text.find(strings.English(kSaveFailedText)), std::string::npos);
+    EXPECT_NE(ui.events[0].text.find("Cannot save the task file. The file on disk was left as it was.\r\n"),
+              std::string::npos);
     EXPECT_NE(ui.events[0].text.find("gone/task.UZX"), std::string::npos) << "the message names the file";
 }
 

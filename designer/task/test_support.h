@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 
 namespace task::testing {
 
 inline const DefaultTexts& EnglishDefaults() {
     static const DefaultTexts texts = [] {
-        shell::Strings strings;
+        text::StringTable strings = strings::MakeStringTable();
         return LoadDefaultTexts(strings);
     }();
     return texts;

@@ -6,7 +6,7 @@
 
 #include "designer/editors/property_sheet.h"
 #include "designer/editors/script_runner.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/open_save.h"
 #include "designer/task/task_file.h"
@@ -68,7 +68,7 @@ int RunEdit(const Args& args) {
     const editors::ParsedScript script = editors::ParseScript(text);
     if (script.error) return ScriptFailure(*script.error);
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const task::DefaultTexts defaults = task::LoadDefaultTexts(strings);
     editors::ScriptUi ui([](const std::string& line) { std::cout << line << '\n' << std::flush; });
 

@@ -12,7 +12,7 @@
 #include "designer/link/system_serial_link.h"
 #include "designer/link/terminal_image.h"
 #include "designer/link/upload.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
 #include "tools/uzx/commands.h"
@@ -23,7 +23,7 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-bool ReadTask(const std::string& path, shell::Strings& strings, task::TaskModel& model) {
+bool ReadTask(const std::string& path, text::StringTable& strings, task::TaskModel& model) {
     const task::ReadResult read = task::ReadTaskFile(path, task::LoadDefaultTexts(strings), model);
     switch (read.status) {
         case task::ReadStatus::Ok: return true;
@@ -88,7 +88,7 @@ struct Session {
         task::NewTask(task.model, task::LoadDefaultTexts(strings));
     }
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     common::ConsoleUi ui;
     common::SteadyClock clock;
     task::Task task;
@@ -104,7 +104,7 @@ int RunImage(const Args& args) {
         std::cerr << "usage: uzx image FILE OUT\n";
         return kUsage;
     }
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::TaskModel model;
     if (!ReadTask(args[0], strings, model)) return kFailed;
     const termlink::TerminalImage image = termlink::BuildTerminalImage(model);

@@ -10,9 +10,9 @@
 #include "common/clock.h"
 #include "common/console_ui.h"
 #include "common/cp1251.h"
-#include "designer/shell/strings.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/open_save.h"
 #include "tools/uzx/commands.h"
@@ -157,7 +157,7 @@ int RunSimulate(const Args& args) {
         std::cerr << "usage: uzx " << kUsage << '\n';
         return 2;
     }
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     common::ConsoleUi ui;
     task::Task task;

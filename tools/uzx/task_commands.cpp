@@ -1,7 +1,7 @@
 #include <iostream>
 
 #include "common/console_ui.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/open_save.h"
 #include "designer/task/task_file.h"
@@ -12,7 +12,7 @@ namespace uzx {
 namespace {
 
 struct Context {
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     common::ConsoleUi ui;
 };

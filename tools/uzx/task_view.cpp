@@ -4,7 +4,8 @@
 #include <string_view>
 
 #include "common/cp1251.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
+#include "designer/strings/string_ids.h"
 
 namespace uzx {
 namespace {
@@ -153,8 +154,8 @@ void AddFields(Node& node, const Byte* record, const Field (&fields)[N], std::si
 unsigned Word(const Byte* at) { return at[0] | (at[1] << 8); }
 
 std::string EnglishName(int id) {
-    static shell::Strings strings;
-    return common::Cp1251ToUtf8(strings.English(id));
+    static const text::StringTable table = strings::MakeStringTable();
+    return common::Cp1251ToUtf8(table.BuiltIn(id));
 }
 
 Node DescribeBarcode(const task::TaskModel& model) {
@@ -187,7 +188,9 @@ Node DescribeLine(const task::FormRecord& f, int j) {
     Node line = Node::Object();
     line.Add("type", f[kFieldType + j]);
     const Byte type = f[kFieldType + j];
-    line.Add("typeName", Node::Text(type == 0 ? EnglishName(1211) : type <= 18 ? EnglishName(1330 + type) : "?"));
+    line.Add("typeName", Node::Text(type == 0    ? EnglishName(strings::id::kNilName)
+                                    : type <= 18 ? EnglishName(strings::id::kFirstFieldTypeName + type - 1)
+                                                 : "?"));
     line.Add("prompt", SlotText(&f[kPrompt + j * kPromptWidth], kPromptWidth));
     AddFields(line, f.data(), kLineFields, 1, j);
     line.Add("initialValue", SlotText(&f[kInitialValue + j * kInitialValueWidth], kInitialValueWidth));
@@ -205,7 +208,9 @@ Node DescribeForm(const task::FormRecord& f) {
     AddFields(node, f.data(), kFormFields);
     node.Add("dateSeparator", SlotText(&f[kDateSeparator], 2));
     node.Add("timeSeparator", SlotText(&f[kTimeSeparator], 2));
-    node.Add("recordActionName", Node::Text(f[kRecordAction] <= 8 ? EnglishName(1311 + f[kRecordAction]) : "?"));
+    node.Add("recordActionName",
+             Node::Text(f[kRecordAction] <= 8 ? EnglishName(strings::id::kFirstRecordActionName + f[kRecordAction])
+                                              : "?"));
     Node& lines = node.Add("lines", Node::Array());
     for (int j = 0; j < task::kFormLines; ++j) lines.Push(DescribeLine(f, j));
     Node& keys = node.Add("functionKeys", Node::Array());

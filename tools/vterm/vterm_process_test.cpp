@@ -20,7 +20,7 @@
 #include "designer/link/system_serial_link.h"
 #include "designer/link/test_folder.h"
 #include "designer/link/terminal_image.h"
-#include "designer/shell/strings.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
 
@@ -141,7 +141,7 @@ TEST(VtermProcess, CradleHandshakeAndTaskOverTheRealLink) {
     ASSERT_TRUE(Send(*link, "CIPHER\r"));
     EXPECT_EQ(ReadReply(*link), "8300RU004\r");
 
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     task::TaskModel model;
     task::ResetBarcodeDefaults(model);

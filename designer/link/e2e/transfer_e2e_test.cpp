@@ -16,6 +16,7 @@
 #include "designer/link/terminal_image.h"
 #include "designer/link/test_folder.h"
 #include "designer/link/upload.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
 
@@ -86,7 +87,7 @@ protected:
     common::SteadyClock clock;
     std::unique_ptr<SerialLink> port = MakeSystemSerialLink();
     common::ScriptedUi ui;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     LinkState state;
     LinkContext context{task, strings, ui, clock, *port, state, "", 0, {}};

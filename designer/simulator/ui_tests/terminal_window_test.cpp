@@ -11,11 +11,11 @@
 #include <set>
 
 #include "common/scripted_ui.h"
-#include "designer/shell/strings.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
 #include "designer/simulator/terminal_layout.h"
 #include "designer/simulator/terminal_window.h"
+#include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 
 namespace simulator {
@@ -56,7 +56,7 @@ protected:
     std::string Line(int i) const { return engine.Screen().lines[i]; }
 
     task::Task task;
-    shell::Strings strings;
+    text::StringTable strings = strings::MakeStringTable();
     common::ScriptedUi ui;
     FixedTime time;
     Engine engine{task, strings, ui, time};

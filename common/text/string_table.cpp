@@ -1,17 +1,15 @@
-#include "designer/shell/strings.h"
+#include "common/text/string_table.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
 
-extern const unsigned char kEnglishStrings[];
-extern const std::size_t kEnglishStrings_size;
+#include "common/cp1251.h"
 
-namespace shell {
+namespace text {
 namespace {
 
 // A decimal id with optional blanks around it; nothing else.
@@ -27,26 +25,33 @@ std::optional<int> ParseId(std::string_view text) {
     return id;
 }
 
-// id=text lines; the first line names the language.
-std::map<int, std::string> ParseEnglish() {
-    std::map<int, std::string> table;
-    std::string_view all(reinterpret_cast<const char*>(kEnglishStrings), kEnglishStrings_size);
-    std::size_t pos = all.find('\n');
-    while (pos != std::string_view::npos && pos + 1 < all.size()) {
+// Calls visit(id, text) for every `id=text` line after the first, which
+// names the table or the language; `text` runs up to the line feed.
+template <typename Visit>
+void ForEachEntry(std::string_view content, Visit visit) {
+    std::size_t pos = content.find('\n');
+    while (pos != std::string_view::npos && pos + 1 < content.size()) {
         const std::size_t start = pos + 1;
-        pos = all.find('\n', start);
-        std::string_view line = all.substr(start, pos == std::string_view::npos ? all.npos : pos - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        pos = content.find('\n', start);
+        const std::string_view line =
+            content.substr(start, pos == std::string_view::npos ? content.npos : pos - start);
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        if (const auto id = ParseId(line.substr(0, eq))) table[*id] = std::string(line.substr(eq + 1));
+        if (const auto id = ParseId(line.substr(0, eq))) visit(*id, line.substr(eq + 1));
     }
-    return table;
 }
 
-const std::map<int, std::string>& EnglishTable() {
-    static const std::map<int, std::string> table = ParseEnglish();
-    return table;
+std::string WithLineBreaks(std::string_view text) {
+    std::string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+            result += '\n';
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }
 
 std::size_t BufferSize(LookupKind kind) { return kind == LookupKind::TerminalText ? 81 : 128; }
@@ -73,36 +78,41 @@ std::optional<std::string> ReadHead(const std::string& path, std::size_t limit) 
 
 }  // namespace
 
-Strings::Strings() : slots_(kSlotCount) {}
-
-std::string_view Strings::English(int id) const {
-    const auto& table = EnglishTable();
-    const auto it = table.find(id);
-    return it == table.end() ? std::string_view{} : std::string_view(it->second);
+StringTable::StringTable(std::string_view builtIn) : slots_(kSlotCount) {
+    // Converted whole: the markup ("=", digits, line ends) is ASCII and stays put.
+    const std::string converted = common::Utf8ToCp1251(builtIn);
+    ForEachEntry(converted, [&](int id, std::string_view text) {
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        builtIn_[id] = WithLineBreaks(text);
+    });
 }
 
-std::string Strings::Lookup(int id, LookupKind kind) {
+std::string_view StringTable::BuiltIn(int id) const {
+    const auto it = builtIn_.find(id);
+    return it == builtIn_.end() ? std::string_view{} : std::string_view(it->second);
+}
+
+std::string StringTable::Lookup(int id, LookupKind kind) {
     const std::size_t room = BufferSize(kind) - 1;
-    const bool hasSlot = id >= 0 && id < kSlotCount;
-    if (languageLoaded_ && hasSlot) {
+    if (languageLoaded_ && id >= 0 && id < kSlotCount) {
         std::string& slot = slots_[static_cast<std::size_t>(id)];
-        // An empty slot takes the English text, so later lookups find it there.
-        if (slot.empty()) slot = CutTo(English(id), kSlotText);
+        // An empty slot takes the built-in text, so later lookups find it there.
+        if (slot.empty()) slot = CutTo(BuiltIn(id), kSlotText);
         return CutTo(slot, room);
     }
-    return CutTo(English(id), room);
+    return CutTo(BuiltIn(id), room);
 }
 
-std::string Strings::Direct(int id, std::string_view builtIn) const {
-    // An empty slot falls back to the literal: a language file that lacks an
-    // entry must not leave a menu item or a label blank.
+std::string StringTable::Direct(int id) const {
+    // An empty slot falls back to the built-in text: a language file that
+    // lacks an entry must not leave a menu item or a label blank.
     if (languageLoaded_ && id >= 0 && id < kSlotCount && !slots_[static_cast<std::size_t>(id)].empty()) {
         return slots_[static_cast<std::size_t>(id)];
     }
-    return std::string(builtIn);
+    return std::string(BuiltIn(id));
 }
 
-int Strings::FindLanguages(const std::string& folder) {
+int StringTable::FindLanguages(const std::string& folder) {
     languages_.clear();
     std::vector<std::filesystem::path> files;
     std::error_code error;
@@ -121,7 +131,7 @@ int Strings::FindLanguages(const std::string& folder) {
     return languages_.empty() ? -1 : static_cast<int>(languages_.size());
 }
 
-bool Strings::LoadLanguage(const std::string& name) {
+bool StringTable::LoadLanguage(const std::string& name) {
     for (const auto& language : languages_) {
         if (language.name != name) continue;
         const auto content = ReadHead(language.path, kMaxFileSize);
@@ -135,23 +145,14 @@ bool Strings::LoadLanguage(const std::string& name) {
     return false;
 }
 
-void Strings::ReadLanguageText(std::string_view content) {
-    std::size_t pos = content.find('\n');  // the first line is the name
-    while (pos != std::string_view::npos && pos + 1 < content.size()) {
-        const std::size_t start = pos + 1;
-        pos = content.find('\n', start);
-        const std::string_view line =
-            content.substr(start, pos == std::string_view::npos ? content.npos : pos - start);
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) continue;
-        const auto id = ParseId(line.substr(0, eq));
-        if (!id || *id >= kSlotCount) continue;
-        std::string_view text = line.substr(eq + 1);
+void StringTable::ReadLanguageText(std::string_view content) {
+    ForEachEntry(content, [&](int id, std::string_view text) {
+        if (id >= kSlotCount) return;
         // The last character is the line's carriage return; it goes even on a
         // last line without a line feed, as the files have always been read.
         if (!text.empty()) text.remove_suffix(1);
-        slots_[static_cast<std::size_t>(*id)] = CutTo(text, kSlotText);
-    }
+        slots_[static_cast<std::size_t>(id)] = CutTo(text, kSlotText);
+    });
 }
 
-}  // namespace shell
+}  // namespace text

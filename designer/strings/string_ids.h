@@ -1,0 +1,152 @@
+#pragma once
+// Every string id the designer's code asks for, named, in one place and
+// grouped by what shows the text. The English texts are in
+// resources/strings_en.txt; a language file may replace any of them.
+//
+// Entries marked "direct" are read with StringTable::Direct (captions, titles,
+// labels, menu items); the rest with StringTable::Lookup.
+//
+// Each property-sheet page adds its group in its own range: Form 52-200,
+// Menu 202-250, Lookup 252-300, Barcode 302-600, Settings 602-700,
+// Startup 2000-2799.
+//
+// The default texts of the terminal's built-in screens (ids 721-1093 and
+// 1741-1755) are numbered by tables: task::kTextTables holds the first id of
+// each text table and designer/task/defaults.cpp the ranges of the other
+// variants. Those tables register their ranges; only the first ids that code
+// names on their own are here.
+namespace strings::id {
+
+// --- The program and the property sheet's caption (direct) ---
+inline constexpr int kProgramName = 1;  // the caption of the designer's message boxes
+inline constexpr int kProductName = 2;  // before " - [ " in the property sheet's caption
+inline constexpr int kNewFileName = 3;  // the task's name there while it has none
+
+// --- Preferences dialog (direct) ---
+inline constexpr int kPreferencesTitle = 11;
+inline constexpr int kDownloadViaLabel = 12;
+inline constexpr int kReceiveViaLabel = 13;
+inline constexpr int kPortLabel = 14;
+inline constexpr int kSpeedLabel = 15;
+inline constexpr int kAutoPreloadLabel = 16;
+inline constexpr int kAlwaysOnTopLabel = 17;
+inline constexpr int kLanguageLabel = 18;
+inline constexpr int kDetectCradleButton = 19;
+inline constexpr int kOkButton = 1218;
+inline constexpr int kCancelButton = 1219;
+// Its lists, one id per item from the first, and Detect Cradle's result.
+inline constexpr int kFirstLinkTypeName = 1491;  // RS-232, Cradle-IR, IrDA
+inline constexpr int kFirstSpeedName = 1501;     // 115200 bps .. 9600 bps
+inline constexpr int kDetectCaption = 1320;
+inline constexpr int kCradleMissing = 1321;
+inline constexpr int kCradleFoundAt = 1322;  // the port's name follows
+
+// --- Property sheet page titles (direct) ---
+inline constexpr int kFormPageTitle = 51;
+inline constexpr int kMenuPageTitle = 201;
+inline constexpr int kLookupPageTitle = 251;
+inline constexpr int kBarcodePageTitle = 301;
+inline constexpr int kSettingsPageTitle = 601;
+inline constexpr int kStartupPageTitle = 701;
+
+// --- Pop-up menu items (direct) ---
+inline constexpr int kMenuNew = 1101;
+inline constexpr int kMenuOpen = 1102;
+inline constexpr int kMenuSave = 1103;
+inline constexpr int kMenuSaveAs = 1104;
+inline constexpr int kMenuEdit = 1105;
+inline constexpr int kMenuPreferences = 1106;
+inline constexpr int kMenuDownloadApplication = 1107;
+inline constexpr int kMenuDownloadLookup = 1108;
+inline constexpr int kMenuReceiveData = 1109;
+inline constexpr int kMenuAbout = 1110;
+inline constexpr int kMenuExit = 1111;
+
+// --- Message box captions ---
+inline constexpr int kErrorCaption = 1121;
+inline constexpr int kWarningCaption = 1122;
+inline constexpr int kDownloadCaption = 1123;
+inline constexpr int kNoProgramCaption = 1125;
+
+// --- Task file commands: New, Open, Save, Save As ---
+inline constexpr int kSavePrompt = 1131;
+inline constexpr int kFormatMismatch = 1171;
+inline constexpr int kFileTooShort = 1172;
+inline constexpr int kSaveFailed = 1173;
+inline constexpr int kPathTooLong = 1174;
+inline constexpr int kOpenFilterTask = 1181;
+inline constexpr int kOpenFilterTemplate = 1182;
+inline constexpr int kOpenFilterAll = 1183;
+inline constexpr int kSaveFilterTask = 1184;
+
+// --- Simulator ---
+inline constexpr int kDefineProgram = 1133;
+
+// --- Transfers: download, lookup files, upload ---
+inline constexpr int kDownloadedCompletely = 1132;
+inline constexpr int kNoDataReceived = 1134;
+inline constexpr int kTimeOut = 1144;
+inline constexpr int kTerminalNotReady = 1145;
+inline constexpr int kMemoryFull = 1146;
+inline constexpr int kLookupLineTooLong = 1147;          // "%d": the line number
+inline constexpr int kRecordsSavedBeforeFailure = 1148;  // "%d": the records kept
+inline constexpr int kRecordRefusedTooOften = 1149;
+inline constexpr int kCannotOpenFile = 1161;
+inline constexpr int kCannotOpenPort = 1162;
+inline constexpr int kCannotConfigureIrUpload = 1163;
+inline constexpr int kFailedToConnect = 1165;
+inline constexpr int kRetryQuestion = 1166;
+inline constexpr int kFailedToConfigureIr = 1167;
+inline constexpr int kErrorOnDownloading = 1168;
+inline constexpr int kErrorOnCommState = 1169;
+inline constexpr int kFileCreateFailed = 1170;
+inline constexpr int kVersionIncompatible = 1325;
+// Direct ones.
+inline constexpr int kUploadDoneBefore = 1135;  // the text before the count
+inline constexpr int kUploadDoneAfter = 1136;   // the text after it
+inline constexpr int kCounterLabel = 1137;
+inline constexpr int kProgressCaption = 1138;
+inline constexpr int kProgressLabel = 1139;
+
+// --- Names of stored values ---
+inline constexpr int kNilName = 1211;                // field type 0, and "none" in the pages' lists
+inline constexpr int kFirstFieldTypeName = 1331;     // field types 1..18
+inline constexpr int kFirstRecordActionName = 1311;  // record actions 0..8
+// The property pages' lists; "numbered" names come before a number ("form  3").
+inline constexpr int kMainMenuName = 1212;         // target 0
+inline constexpr int kMenuNumbered = 1213;         // targets 11..20
+inline constexpr int kFormNumbered = 1214;         // targets 1..10
+inline constexpr int kFirstFontName = 1215;        // small, large
+inline constexpr int kSkipErrorName = 1230;        // the first on-error target
+inline constexpr int kFirstLookupFileName = 1191;  // 1st, 2nd, 3rd lookup file
+inline constexpr int kFirstInputSourceName = 1351;  // reader, keypad, both
+inline constexpr int kFirstVariableName = 1345;    // variable1..3, also the last input sources
+inline constexpr int kFieldNumbered = 1361;        // a lookup file's field
+inline constexpr int kMinusFieldNumbered = 1362;
+inline constexpr int kPlusFieldNumbered = 1363;
+
+// --- Form page "FORMDLG" (direct) ---
+inline constexpr int kFormNameLabel = 52;
+inline constexpr int kFormFontLabel = 53;
+inline constexpr int kFormEscLabel = 54;
+inline constexpr int kFormNextLabel = 55;
+inline constexpr int kFormOnErrorLabel = 56;
+inline constexpr int kFormLookupLabel = 57;
+inline constexpr int kFormRecordLabel = 58;
+inline constexpr int kFormTimeStampButton = 59;
+inline constexpr int kFormBranchButton = 60;
+inline constexpr int kFormTypeHeading = 61;  // the headings of the line table's columns
+inline constexpr int kFormPromptHeading = 62;
+inline constexpr int kFormInputSourceHeading = 63;
+inline constexpr int kFormMinLengthHeading = 64;
+inline constexpr int kFormMaxLengthHeading = 65;
+inline constexpr int kFormLineLookupHeading = 66;
+inline constexpr int kFormPropertiesHeading = 67;
+inline constexpr int kFormMoreButton = 68;    // a line's "more..."
+inline constexpr int kFormLineNumbered = 69;  // "#" before the line's number
+
+// --- Default texts the code names alone ---
+inline constexpr int kFirstExtraTextWide = 1741;    // the five start-up texts, 20 characters
+inline constexpr int kFirstExtraTextNarrow = 1751;  // the same, 15 characters
+
+}  // namespace strings::id
