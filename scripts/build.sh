@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (programs in build/bin/).
+# Configures and builds one preset of CMakePresets.json (dev when none is
+# named): dev builds into build/ with the programs in build/bin/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+preset="${1:-dev}"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"

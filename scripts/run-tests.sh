@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, then builds and runs every test twice: in the CI
+# build (warnings are errors) and under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Name presets to run only those:
+#   bash scripts/run-tests.sh dev
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
+presets=("$@")
+[ ${#presets[@]} -gt 0 ] || presets=(ci asan)
+for preset in "${presets[@]}"; do
+    echo "=== $preset: build"
+    bash scripts/build.sh "$preset"
+    echo "=== $preset: tests"
+    ctest --preset "$preset" -j "$(nproc)"
+done

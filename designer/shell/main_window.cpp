@@ -10,7 +10,7 @@
 #include "designer/shell/popup_menu.h"
 #include "designer/shell/preferences_dialog.h"
 #include "designer/shell/qt_text.h"
-#include "designer/simulator/terminal_window.h"
+#include "designer/simulator/qt/terminal_window.h"
 
 namespace shell {
 namespace {

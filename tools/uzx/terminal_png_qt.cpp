@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "designer/simulator/terminal_painter.h"
+#include "designer/simulator/qt/terminal_painter.h"
 #include "tools/uzx/terminal_png.h"
 
 namespace uzx {

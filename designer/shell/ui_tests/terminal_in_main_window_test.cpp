@@ -9,7 +9,7 @@
 
 #include "designer/shell/ui_tests/designer_window_rig.h"
 #include "designer/simulator/terminal_layout.h"
-#include "designer/simulator/terminal_window.h"
+#include "designer/simulator/qt/terminal_window.h"
 
 namespace simulator {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/simulator/terminal_art.h"
+#include "designer/simulator/qt/terminal_art.h"
 #include "designer/simulator/terminal_layout.h"
 
 namespace simulator {

@@ -14,7 +14,7 @@
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
 #include "designer/simulator/terminal_layout.h"
-#include "designer/simulator/terminal_window.h"
+#include "designer/simulator/qt/terminal_window.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "designer/simulator/screen_buffer.h"
-#include "designer/simulator/screen_font.h"
-#include "designer/simulator/terminal_art.h"
+#include "designer/simulator/qt/screen_font.h"
+#include "designer/simulator/qt/terminal_art.h"
 #include "designer/simulator/terminal_layout.h"
 
 class QPainter;

@@ -1,4 +1,4 @@
-#include "designer/simulator/terminal_art.h"
+#include "designer/simulator/qt/terminal_art.h"
 
 #include <QByteArray>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "designer/simulator/screen_font.h"
+#include "designer/simulator/qt/screen_font.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

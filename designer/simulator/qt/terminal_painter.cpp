@@ -1,4 +1,4 @@
-#include "designer/simulator/terminal_painter.h"
+#include "designer/simulator/qt/terminal_painter.h"
 
 #include <QPainter>
 #include <QString>

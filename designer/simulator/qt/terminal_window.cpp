@@ -1,4 +1,4 @@
-#include "designer/simulator/terminal_window.h"
+#include "designer/simulator/qt/terminal_window.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "designer/simulator/terminal_painter.h"
+#include "designer/simulator/qt/terminal_painter.h"
 
 namespace simulator {
 
