@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "common/clock.h"
-#include "designer/editors/sheet_launcher.h"
+#include "designer/editors/qt/sheet_launcher.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/shell/designer_session.h"
 #include "designer/shell/main_window.h"

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "designer/editors/script_runner.h"
-#include "designer/editors/sheet_launcher.h"
+#include "designer/editors/qt/sheet_launcher.h"
 #include "designer/editors/test_support.h"
 
 namespace editors {

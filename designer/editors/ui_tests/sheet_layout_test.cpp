@@ -14,7 +14,7 @@
 
 #include "common/cp1251.h"
 #include "designer/editors/form_page.h"
-#include "designer/editors/property_sheet_dialog.h"
+#include "designer/editors/qt/property_sheet_dialog.h"
 #include "designer/editors/test_support.h"
 #include "testing/qt/controls.h"
 

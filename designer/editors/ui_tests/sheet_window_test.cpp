@@ -14,8 +14,8 @@
 
 #include "common/cp1251.h"
 #include "designer/editors/form_page.h"
-#include "designer/editors/property_sheet_dialog.h"
-#include "designer/editors/sheet_launcher.h"
+#include "designer/editors/qt/property_sheet_dialog.h"
+#include "designer/editors/qt/sheet_launcher.h"
 #include "designer/editors/test_support.h"
 #include "testing/qt/controls.h"
 #include "testing/qt/modal_dialog_watch.h"

@@ -1,13 +1,13 @@
-#include "designer/editors/property_sheet_dialog.h"
+#include "designer/editors/qt/property_sheet_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "designer/editors/dialog_view.h"
-#include "designer/editors/editor_dialog.h"
-#include "designer/editors/ok_cancel_buttons.h"
-#include "designer/editors/sheet_icon.h"
+#include "designer/editors/qt/dialog_view.h"
+#include "designer/editors/qt/editor_dialog.h"
+#include "designer/editors/qt/ok_cancel_buttons.h"
+#include "designer/editors/qt/sheet_icon.h"
 
 namespace editors {
 

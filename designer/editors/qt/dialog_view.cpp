@@ -1,4 +1,4 @@
-#include "designer/editors/dialog_view.h"
+#include "designer/editors/qt/dialog_view.h"
 
 #include <map>
 

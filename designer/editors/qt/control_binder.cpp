@@ -1,4 +1,4 @@
-#include "designer/editors/control_binder.h"
+#include "designer/editors/qt/control_binder.h"
 
 #include <algorithm>
 

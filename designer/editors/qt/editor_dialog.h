@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "designer/editors/dialog_view.h"
+#include "designer/editors/qt/dialog_view.h"
 #include "designer/editors/property_sheet.h"
 
 namespace editors {

@@ -1,6 +1,6 @@
-#include "designer/editors/sheet_launcher.h"
+#include "designer/editors/qt/sheet_launcher.h"
 
-#include "designer/editors/property_sheet_dialog.h"
+#include "designer/editors/qt/property_sheet_dialog.h"
 
 namespace editors {
 

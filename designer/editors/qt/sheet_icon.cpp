@@ -1,4 +1,4 @@
-#include "designer/editors/sheet_icon.h"
+#include "designer/editors/qt/sheet_icon.h"
 
 #include <cstddef>
 

@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "designer/editors/control_binder.h"
+#include "designer/editors/qt/control_binder.h"
 
 namespace editors {
 

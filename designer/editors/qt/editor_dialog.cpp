@@ -1,10 +1,10 @@
-#include "designer/editors/editor_dialog.h"
+#include "designer/editors/qt/editor_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "designer/editors/ok_cancel_buttons.h"
+#include "designer/editors/qt/ok_cancel_buttons.h"
 
 namespace editors {
 

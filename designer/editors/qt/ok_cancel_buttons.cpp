@@ -1,4 +1,4 @@
-#include "designer/editors/ok_cancel_buttons.h"
+#include "designer/editors/qt/ok_cancel_buttons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
