@@ -21,7 +21,7 @@ enum class ControlKind {
 // Where a control sits: a cell of its container's grid.
 struct Place {
     int group = 0;  // the Group control it sits in; 0 for the page or dialog itself
-    int row = 0;
+    int row = -1;   // -1: the row after the last one its container uses so far
     int column = 0;
     int columnSpan = 1;
     int chars = 0;         // an edit box's width in characters; 0 for the natural width

@@ -68,6 +68,11 @@ void DialogModel::BackUp(std::span<task::Byte> record) {
     backups_.push_back({record, std::vector<task::Byte>(record.begin(), record.end())});
 }
 
+void DialogModel::SubDialogClosed(DialogModel& dialog, bool accepted) {
+    OnDialogClosed(dialog, accepted);
+    LoadControls();
+}
+
 void DialogModel::Cancel() {
     for (const Backup& backup : backups_) std::copy(backup.bytes.begin(), backup.bytes.end(), backup.record.begin());
     Rejected();

@@ -60,8 +60,10 @@ public:
     // when it opened gets its bytes back.
     void Cancel();
 
-    // A sub-dialog this one opened has closed, with OK or not.
-    virtual void DialogClosed(DialogModel& /*dialog*/, bool /*accepted*/) {}
+    // A sub-dialog this one opened has closed, with OK or not: OnDialogClosed
+    // runs, then every bound control shows its stored value again (the
+    // dialog's OK may have changed it, its Cancel given back the old one).
+    void SubDialogClosed(DialogModel& dialog, bool accepted);
 
 protected:
     DialogModel(EditorContext& context, std::string templateName, std::string title, std::vector<ControlSpec> controls);
@@ -87,6 +89,7 @@ protected:
     virtual void OnChosen(int /*id*/, int /*previous*/) {}
     virtual void OnClicked(int /*id*/) {}
     virtual void OnFocusLost(int /*id*/) {}
+    virtual void OnDialogClosed(DialogModel& /*dialog*/, bool /*accepted*/) {}
     // The rules that follow from the stored values (which controls are
     // enabled, captions that change), after every event.
     virtual void Update() {}

@@ -19,7 +19,7 @@ void DialogStack::Cancel() {
 void DialogStack::CloseNewest(bool accepted) {
     Entry closed = std::move(open_.back());
     open_.pop_back();
-    closed.owner->DialogClosed(*closed.dialog, accepted);
+    closed.owner->SubDialogClosed(*closed.dialog, accepted);
 }
 
 }  // namespace editors

@@ -1,7 +1,8 @@
 #pragma once
 // The sub-dialogs open over the property sheet, newest last. A button of a
 // page or dialog opens one; it is the dialog the user works in until its OK
-// or Cancel, and then the dialog that opened it hears how it closed.
+// or Cancel, and then the dialog that opened it hears how it closed and
+// shows its record again.
 #include <memory>
 #include <vector>
 

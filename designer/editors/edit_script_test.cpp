@@ -89,8 +89,11 @@ protected:
     std::optional<ScriptError> Run(const std::string& text) {
         const ParsedScript script = ParseScript(text);
         EXPECT_FALSE(script.error);
-        if (!sheet) sheet = bench.Open();
+        if (!sheet) Open();
         return RunScript(*sheet, script.actions, ui);
+    }
+    void Open(std::span<const PageKind> pages = DesignerPages()) {
+        sheet = std::make_unique<PropertySheet>(bench.task, bench.strings, ui, bench.defaults, pages);
     }
 
     testing::SheetBench bench;
@@ -147,6 +150,22 @@ TEST_F(ScriptRunTest, TheFirstFailingActionStopsTheRunAndIsNamed) {
     sheet.reset();
     Run("choose 401 1\nset 999 x\nchoose 401 2\n");
     EXPECT_EQ(sheet->Active().State(FormPage::kTypeList)->selection, 1);
+}
+
+TEST_F(ScriptRunTest, SubDialogsTakeTheActionsUntilTheirOkOrCancel) {
+    Open(testing::kSamplePages);
+    const auto failure = Run(testing::kSubDialogScript);
+    ASSERT_FALSE(failure) << failure->line << ": " << failure->message;
+    EXPECT_EQ(printed, (std::vector<std::string>{"message Warning|Format mismatch !!!"})) << "the refused OK";
+    EXPECT_FALSE(sheet->IsOpen());
+    EXPECT_EQ(bench.task.model.terminal[0], 1);
+
+    // A page cannot be changed while a dialog is open.
+    Open(testing::kSamplePages);
+    const auto blocked = Run("click 201\npage SAMPLEDLG\n");
+    ASSERT_TRUE(blocked);
+    EXPECT_EQ(blocked->line, 2);
+    EXPECT_EQ(blocked->message, "the dialog SampleDlg is open");
 }
 
 TEST(ScriptUi, MessagesAreOneLineAndQuestionsAreAnsweredNo) {

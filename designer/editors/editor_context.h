@@ -16,7 +16,7 @@ namespace editors {
 class DialogModel;
 
 // Opens a sub-dialog over `owner`; the dialog stays the current one until its
-// OK or Cancel, after which the owner hears DialogClosed.
+// OK or Cancel, after which the owner hears how it closed.
 class DialogHost {
 public:
     virtual ~DialogHost() = default;

@@ -14,20 +14,12 @@ public:
     void Commit() override {}
 };
 
-using MakePage = std::unique_ptr<PageModel> (*)(EditorContext&, std::string title);
-
 template <typename Page>
 std::unique_ptr<PageModel> Make(EditorContext& context, std::string title) {
     return std::make_unique<Page>(context, std::move(title));
 }
 
-struct PageKind {
-    std::string_view templateName;
-    int titleId;
-    MakePage make;  // null: an empty page
-};
-
-constexpr PageKind kPages[] = {
+constexpr PageKind kDesignerPages[] = {
     {"FORMDLG", strings::id::kFormPageTitle, Make<FormPage>},
     {"MENUDLG", strings::id::kMenuPageTitle, nullptr},
     {"LOOKUPDLG", strings::id::kLookupPageTitle, nullptr},
@@ -40,9 +32,11 @@ constexpr char kNoFile[] = "Unknow";
 
 }  // namespace
 
+std::span<const PageKind> DesignerPages() { return kDesignerPages; }
+
 PropertySheet::PropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui,
-                             const task::DefaultTexts& defaults)
-    : task_(task), context_(task, strings, ui, defaults, dialogs_), pages_(std::size(kPages)) {
+                             const task::DefaultTexts& defaults, std::span<const PageKind> pages)
+    : task_(task), kinds_(pages), context_(task, strings, ui, defaults, dialogs_), pages_(pages.size()) {
     ShowPage(0);
 }
 
@@ -54,26 +48,22 @@ std::string PropertySheet::Caption() const {
            (named ? task_.currentPath : context_.DirectText(strings::id::kNewFileName)) + " ]";
 }
 
-int PropertySheet::PageCount() { return static_cast<int>(std::size(kPages)); }
-
-std::string_view PropertySheet::PageTemplate(int index) { return kPages[index].templateName; }
-
-int PropertySheet::FindPage(std::string_view templateName) {
+int PropertySheet::FindPage(std::string_view templateName) const {
     for (int i = 0; i < PageCount(); ++i) {
-        if (kPages[i].templateName == templateName) return i;
+        if (PageTemplate(i) == templateName) return i;
     }
     return -1;
 }
 
 std::string PropertySheet::PageTitle(int index) const {
-    return context_.DirectText(kPages[index].titleId);
+    return context_.DirectText(kinds_[static_cast<std::size_t>(index)].titleId);
 }
 
 void PropertySheet::ShowPage(int index) {
     current_ = index;
     std::unique_ptr<PageModel>& page = pages_[static_cast<std::size_t>(index)];
     if (page) return;
-    const PageKind& kind = kPages[index];
+    const PageKind& kind = kinds_[static_cast<std::size_t>(index)];
     page = kind.make ? kind.make(context_, PageTitle(index))
                      : std::make_unique<EmptyPage>(context_, kind.templateName, PageTitle(index));
 }

@@ -5,6 +5,7 @@
 // order) or Cancel (nothing reaches the task). One PropertySheet is one
 // opening: the working copies are read from the task anew each time.
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,19 +17,33 @@
 
 namespace editors {
 
+// A page of the sheet: its template name, the string id of its tab title,
+// and what makes its model when it is first shown (null: a page with nothing
+// to edit yet).
+struct PageKind {
+    std::string_view templateName;
+    int titleId;
+    std::unique_ptr<PageModel> (*make)(EditorContext& context, std::string title);
+};
+
+// The designer's six pages in their order.
+std::span<const PageKind> DesignerPages();
+
 class PropertySheet final {
 public:
-    // Opens on the first page, which is initialised at once.
-    PropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui, const task::DefaultTexts& defaults);
+    // Opens on the first page, which is initialised at once. Tests may give
+    // pages of their own.
+    PropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui, const task::DefaultTexts& defaults,
+                  std::span<const PageKind> pages = DesignerPages());
     ~PropertySheet();
 
     // "Quarrow - [ C:\tasks\shop.UZX ]", or "New file" inside the brackets; UTF-8.
     std::string Caption() const;
 
-    static int PageCount();
+    int PageCount() const { return static_cast<int>(kinds_.size()); }
     // The page's template name ("FORMDLG"), -1 from FindPage for none.
-    static std::string_view PageTemplate(int index);
-    static int FindPage(std::string_view templateName);
+    std::string_view PageTemplate(int index) const { return kinds_[static_cast<std::size_t>(index)].templateName; }
+    int FindPage(std::string_view templateName) const;
     // The tab title in the user's language; UTF-8.
     std::string PageTitle(int index) const;
     // The texts of the OK and Cancel buttons of the sheet and its dialogs; UTF-8.
@@ -55,6 +70,7 @@ public:
 
 private:
     task::Task& task_;
+    std::span<const PageKind> kinds_;
     DialogStack dialogs_;
     EditorContext context_;
     std::vector<std::unique_ptr<PageModel>> pages_;

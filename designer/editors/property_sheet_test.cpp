@@ -16,15 +16,15 @@ using task::form::kPrompt;
 TEST(PropertySheet, SixPagesInTheirOrderWithTheirTitles) {
     testing::SheetBench bench;
     const auto sheet = bench.Open();
-    ASSERT_EQ(PropertySheet::PageCount(), 6);
+    ASSERT_EQ(sheet->PageCount(), 6);
     const char* templates[] = {"FORMDLG", "MENUDLG", "LOOKUPDLG", "BARCODESETTINGDLG", "SETTINGSDLG", "STARTUPDLG"};
     const char* titles[] = {"Form", "Menu", "Lookup", "Barcode", "Settings", "Startup"};
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(PropertySheet::PageTemplate(i), templates[i]);
-        EXPECT_EQ(PropertySheet::FindPage(templates[i]), i);
+        EXPECT_EQ(sheet->PageTemplate(i), templates[i]);
+        EXPECT_EQ(sheet->FindPage(templates[i]), i);
         EXPECT_EQ(sheet->PageTitle(i), titles[i]);
     }
-    EXPECT_EQ(PropertySheet::FindPage("GridDlg"), -1);
+    EXPECT_EQ(sheet->FindPage("GridDlg"), -1);
 }
 
 TEST(PropertySheet, CaptionNamesTheTaskFile) {

@@ -57,7 +57,7 @@ std::optional<std::string> Perform(PropertySheet& sheet, const ScriptAction& act
     switch (action.kind) {
         case Kind::Page: {
             if (inDialog) return "the dialog " + active.TemplateName() + " is open";
-            const int page = PropertySheet::FindPage(action.text);
+            const int page = sheet.FindPage(action.text);
             if (page < 0) return "there is no page " + action.text;
             sheet.ShowPage(page);
             return std::nullopt;

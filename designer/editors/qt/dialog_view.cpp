@@ -1,5 +1,6 @@
 #include "designer/editors/qt/dialog_view.h"
 
+#include <algorithm>
 #include <map>
 
 #include <QFontMetrics>
@@ -21,10 +22,14 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
     : QWidget(parent), binder_(new ControlBinder(model, std::move(afterEvent), this)) {
     setObjectName(QString::fromStdString(model.TemplateName()));
     std::map<int, QGridLayout*> grids{{0, new QGridLayout(this)}};
+    std::map<int, int> nextRow;  // per container, the row after the last one used
     for (const ControlSpec& spec : model.Controls()) {
         const auto container = grids.find(spec.place.group);
         if (container == grids.end()) continue;  // a group must come before what it holds
         QGridLayout* grid = container->second;
+        int& next = nextRow[spec.place.group];
+        const int row = spec.place.row >= 0 ? spec.place.row : next;
+        next = std::max(next, row + 1);
         QWidget* widget = binder_->Create(spec, grid->parentWidget());
         if (spec.kind == ControlKind::Group) {
             auto* inner = new QGridLayout(widget);
@@ -34,7 +39,7 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
         if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && spec.place.chars > 0) {
             edit->setMinimumWidth(EditWidth(*edit, spec.place.chars));
         }
-        grid->addWidget(widget, spec.place.row, spec.place.column, 1, spec.place.columnSpan);
+        grid->addWidget(widget, row, spec.place.column, 1, spec.place.columnSpan);
         if (spec.place.stretch) grid->setColumnStretch(spec.place.column, 1);
     }
     // What the table leaves over stays below and beside the controls.

@@ -12,15 +12,15 @@
 namespace editors {
 
 PropertySheetDialog::PropertySheetDialog(PropertySheet& sheet, QWidget* parent)
-    : QDialog(parent), sheet_(sheet), pages_(static_cast<std::size_t>(PropertySheet::PageCount()), nullptr) {
+    : QDialog(parent), sheet_(sheet), pages_(static_cast<std::size_t>(sheet.PageCount()), nullptr) {
     setObjectName(QStringLiteral("PropertySheet"));
     setWindowTitle(QString::fromStdString(sheet.Caption()));
     setWindowIcon(SheetIcon());
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
-    for (int i = 0; i < PropertySheet::PageCount(); ++i) {
+    for (int i = 0; i < sheet.PageCount(); ++i) {
         auto* page = new QWidget(tabs_);
-        page->setObjectName(QString::fromUtf8(PropertySheet::PageTemplate(i)));
+        page->setObjectName(QString::fromUtf8(sheet.PageTemplate(i)));
         new QVBoxLayout(page);
         tabs_->addTab(page, QString::fromStdString(sheet.PageTitle(i)));
     }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "designer/editors/script_runner.h"
+#include "designer/editors/qt/property_sheet_dialog.h"
 #include "designer/editors/qt/sheet_launcher.h"
 #include "designer/editors/test_support.h"
 
@@ -68,6 +69,21 @@ TEST(ScriptReplay, TheSharedCasesHoldOnTheWidgets) {
         ++cases;
     }
     EXPECT_GE(cases, 3);
+}
+
+TEST(ScriptReplay, SubDialogsRunModallyOverTheSheet) {
+    testing::SheetBench bench;
+    std::vector<std::string> printed;
+    ScriptUi ui([&printed](const std::string& line) { printed.push_back(line); });
+    const auto failure = testing::ReplayScript(Actions(testing::kSubDialogScript), ui, [&bench, &ui] {
+        PropertySheet sheet(bench.task, bench.strings, ui, bench.defaults, testing::kSamplePages);
+        PropertySheetDialog window(sheet);
+        window.exec();
+    });
+    EXPECT_FALSE(failure) << failure->line << ": " << failure->message;
+    EXPECT_EQ(printed, (std::vector<std::string>{"message Warning|Format mismatch !!!"})) << "the refused OK";
+    EXPECT_EQ(bench.task.model.terminal[0], 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(ScriptReplay, FailuresNameTheLineAsTheModelsDo) {

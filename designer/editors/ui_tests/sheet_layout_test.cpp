@@ -14,6 +14,7 @@
 
 #include "common/cp1251.h"
 #include "designer/editors/form_page.h"
+#include "designer/editors/qt/editor_dialog.h"
 #include "designer/editors/qt/property_sheet_dialog.h"
 #include "designer/editors/test_support.h"
 #include "testing/qt/controls.h"
@@ -32,9 +33,23 @@ void ExpectNothingCutOff(QWidget& page, const QString& longPrompt) {
         EXPECT_GE(widget->height(), widget->minimumSizeHint().height()) << id.toStdString();
     }
     // A prompt box shows a prompt of twenty capitals whole.
+    if (longPrompt.isEmpty()) return;
     auto* prompt = testing_qt::ControlOf<QLineEdit>(&page, FormPage::kPromptBox);
     ASSERT_NE(prompt, nullptr);
     EXPECT_GT(prompt->width(), prompt->fontMetrics().horizontalAdvance(longPrompt));
+}
+
+// No two controls share a place: each has its own cell of its grid.
+void ExpectNoOverlap(const DialogModel& model, QWidget& window) {
+    std::vector<std::pair<int, QRect>> placed;
+    for (const ControlSpec& spec : model.Controls()) {
+        if (spec.kind == ControlKind::Group) continue;  // a group holds its controls
+        QWidget* widget = testing_qt::ControlOf<QWidget>(&window, spec.id);
+        ASSERT_NE(widget, nullptr) << spec.id;
+        const QRect area(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        for (const auto& [id, other] : placed) EXPECT_FALSE(area.intersects(other)) << spec.id << " and " << id;
+        placed.emplace_back(spec.id, area);
+    }
 }
 
 void SaveScreenshot(QWidget& window, const char* name) {
@@ -57,6 +72,7 @@ void CheckFormPage(testing::SheetBench& bench, const QString& longPrompt, const 
     QWidget* page = window.findChild<QWidget*>("FORMDLG");
     ASSERT_NE(page, nullptr);
     ExpectNothingCutOff(*page, longPrompt);
+    ExpectNoOverlap(*sheet->Page(0), *page);
     EXPECT_GE(window.width(), window.minimumSizeHint().width());
     SaveScreenshot(window, shotName);
 }
@@ -71,6 +87,18 @@ TEST(SheetLayout, TheRussianFormPageGivesEveryTextItsRoom) {
     ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
     ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
     CheckFormPage(bench, QStringLiteral("КОЛИЧЕСТВО НА СКЛАДЕ"), "form-page-ru");
+}
+
+TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {
+    testing::SheetBench bench;
+    const auto sheet = bench.Open(testing::kSamplePages);
+    ASSERT_EQ(sheet->Page(0)->Click(testing::SamplePage::kOpen), EventError::None);
+    EditorDialog dialog(*sheet, 0, {}, nullptr);
+    dialog.show();
+    EXPECT_EQ(dialog.objectName(), "SampleDlg");
+    ExpectNoOverlap(sheet->Dialog(0), dialog);
+    ExpectNothingCutOff(dialog, {});
+    SaveScreenshot(dialog, "sample-dialog");
 }
 
 }  // namespace
