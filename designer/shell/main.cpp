@@ -8,8 +8,8 @@
 #include "designer/link/system_serial_link.h"
 #include "designer/shell/designer_session.h"
 #include "designer/shell/main_window.h"
-#include "designer/shell/qt_text.h"
-#include "designer/shell/qt_ui_port.h"
+#include "common/qt/qt_text.h"
+#include "common/qt/qt_ui_port.h"
 #include "designer/shell/transfer_commands.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
@@ -18,8 +18,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mostrel"));
 
-    shell::QtUiPort ui;
-    shell::DesignerSession session(ui, shell::ToNativePath(QCoreApplication::applicationDirPath()));
+    qtui::QtUiPort ui;
+    shell::DesignerSession session(ui, qtui::ToNativePath(QCoreApplication::applicationDirPath()));
     session.Start();
 
     // The engine outlives the window that draws it.

@@ -9,7 +9,7 @@
 #include "designer/shell/commands.h"
 #include "designer/shell/popup_menu.h"
 #include "designer/shell/preferences_dialog.h"
-#include "designer/shell/qt_text.h"
+#include "common/qt/qt_text.h"
 #include "designer/simulator/qt/terminal_window.h"
 
 namespace shell {
@@ -83,7 +83,7 @@ void MainWindow::FillPopupMenu() {
             popup_->addSeparator();
             continue;
         }
-        QAction* action = popup_->addAction(FromCp1251(entry.text));
+        QAction* action = popup_->addAction(qtui::FromCp1251(entry.text));
         action->setData(entry.command);
     }
 }

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "designer/link/port_list.h"
-#include "designer/shell/qt_text.h"
+#include "common/qt/qt_text.h"
 
 namespace shell {
 namespace {
@@ -31,7 +31,7 @@ PreferencesPage MakePage(DesignerSession& session) {
 }
 
 QLabel* Label(const std::string& text, int controlId, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(FromCp1251(text), parent);
+    auto* label = new QLabel(qtui::FromCp1251(text), parent);
     label->setProperty("controlId", controlId);
     label->setBuddy(buddy);
     return label;
@@ -43,7 +43,7 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands*
     : QDialog(parent), session_(session), transfers_(transfers), page_(MakePage(session)) {
     setObjectName(QStringLiteral("PreferencesDlg"));
     const PreferencesTexts texts = LoadPreferencesTexts(session_.Texts());
-    setWindowTitle(FromCp1251(texts.title));
+    setWindowTitle(qtui::FromCp1251(texts.title));
     auto* grid = new QGridLayout(this);
 
     QComboBox* download = AddList(401, texts.linkTypes, page_.DownloadRow());
@@ -58,7 +58,7 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands*
 
     ports_ = AddList(405, page_.PortLines(), page_.PortRow());
     connect(ports_, &QComboBox::currentIndexChanged, this, [this](int row) { page_.ChoosePort(row); });
-    auto* detect = new QPushButton(FromCp1251(texts.detectCradle), this);
+    auto* detect = new QPushButton(qtui::FromCp1251(texts.detectCradle), this);
     detect->setProperty("controlId", 1013);
     detect->setAutoDefault(false);
     detect->setEnabled(transfers_ != nullptr);
@@ -72,13 +72,13 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands*
     grid->addWidget(Label(texts.speedLabel, 904, speed, this), 3, 0);
     grid->addWidget(speed, 3, 1, 1, 2);
 
-    auto* preload = new QCheckBox(FromCp1251(texts.autoPreload), this);
+    auto* preload = new QCheckBox(qtui::FromCp1251(texts.autoPreload), this);
     preload->setProperty("controlId", 101);
     preload->setChecked(page_.AutoPreload());
     connect(preload, &QCheckBox::toggled, this, [this](bool on) { page_.SetAutoPreload(on); });
     grid->addWidget(preload, 4, 0, 1, 3);
 
-    auto* onTop = new QCheckBox(FromCp1251(texts.alwaysOnTop), this);
+    auto* onTop = new QCheckBox(qtui::FromCp1251(texts.alwaysOnTop), this);
     onTop->setProperty("controlId", 102);
     onTop->setChecked(page_.AlwaysOnTop());
     connect(onTop, &QCheckBox::toggled, this, [this](bool on) { page_.SetAlwaysOnTop(on); });
@@ -95,10 +95,10 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands*
     grid->addWidget(language, 6, 1, 1, 2);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(FromCp1251(texts.ok), QDialogButtonBox::AcceptRole);
+    QPushButton* ok = buttons->addButton(qtui::FromCp1251(texts.ok), QDialogButtonBox::AcceptRole);
     ok->setProperty("controlId", 1);
     ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(FromCp1251(texts.cancel), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(qtui::FromCp1251(texts.cancel), QDialogButtonBox::RejectRole);
     cancel->setProperty("controlId", 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -108,7 +108,7 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands*
 QComboBox* PreferencesDialog::AddList(int controlId, const std::vector<std::string>& rows, int row) {
     auto* list = new QComboBox(this);
     list->setProperty("controlId", controlId);
-    for (const std::string& text : rows) list->addItem(FromCp1251(text));
+    for (const std::string& text : rows) list->addItem(qtui::FromCp1251(text));
     list->setCurrentIndex(row);
     return list;
 }

@@ -13,6 +13,7 @@ int RunUpgrade(const Args& args);
 int RunShow(const Args& args);
 int RunSimulate(const Args& args);
 int RunEdit(const Args& args);
+int RunConvert(const Args& args);
 
 int RunImage(const Args& args);
 int RunDownload(const Args& args);

@@ -1,10 +1,14 @@
 #include <iostream>
+#include <optional>
 
 #include "common/console_ui.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/open_save.h"
 #include "designer/task/task_file.h"
+#include "loader/batch_models.h"
+#include "loader/file_bytes.h"
+#include "loader/task_files.h"
 #include "tools/uzx/commands.h"
 #include "tools/uzx/task_view.h"
 
@@ -37,6 +41,26 @@ bool Write(const std::string& path, const task::TaskModel& model) {
     return result.ok;
 }
 
+// Files of the other batch models are read as the loader reads them; the
+// designer's own model and layouts as the designer does.
+bool IsOtherModelsFile(const std::string& path) {
+    const auto head = loader::ReadFileBytes(path, 6);
+    if (!head) return false;
+    const auto model = loader::BatchModelOfPrefix(std::string(head->begin(), head->end()));
+    return model && *model != loader::BatchModel::M8300;
+}
+
+std::optional<Node> ReadDocument(Context& context, const std::string& path) {
+    if (IsOtherModelsFile(path)) {
+        const auto read = loader::ReadTaskFile(path, context.ui);
+        if (!read) return std::nullopt;
+        return DescribeLoaderTask(*read);
+    }
+    task::Task read = NewTaskModel(context);
+    if (!Open(context, read, path)) return std::nullopt;
+    return DescribeTask(read.model);
+}
+
 int Usage(const char* usage) {
     std::cerr << "usage: uzx " << usage << '\n';
     return 2;
@@ -62,14 +86,13 @@ int RunShow(const Args& args) {
     const bool json = !args.empty() && args[0] == "--json";
     if (args.size() != (json ? 2u : 1u)) return Usage("show [--json] FILE");
     Context context;
-    task::Task read = NewTaskModel(context);
-    if (!Open(context, read, args.back())) return 1;
-    const Node document = DescribeTask(read.model);
+    const std::optional<Node> document = ReadDocument(context, args.back());
+    if (!document) return 1;
     if (json) {
-        document.PrintJson(std::cout);
+        document->PrintJson(std::cout);
         std::cout << '\n';
     } else {
-        document.PrintText(std::cout);
+        document->PrintText(std::cout);
     }
     return 0;
 }

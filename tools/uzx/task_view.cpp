@@ -6,6 +6,7 @@
 #include "common/cp1251.h"
 #include "designer/strings/english_table.h"
 #include "designer/strings/string_ids.h"
+#include "loader/text_layouts.h"
 
 namespace uzx {
 namespace {
@@ -230,12 +231,14 @@ Node DescribeLookup(const task::LookupRecord& l) {
     return node;
 }
 
-Node DescribeTexts(const task::TaskModel& model) {
+// The 27 tables of either layout; every entry of the wide one is 21 bytes.
+Node DescribeTexts(const Byte* texts, loader::TextLayout layout) {
     Node tables = Node::Array();
     for (int t = 1; t <= static_cast<int>(task::kTextTables.size()); ++t) {
         const task::TextTable& table = task::kTextTables[t - 1];
+        const std::size_t slot = layout == loader::TextLayout::Wide ? task::kWideSlot : table.slot;
         Node entries = Node::Array();
-        for (int e = 0; e < table.entries; ++e) entries.Push(SlotText(&model.texts[task::TextOffset(t, e)], table.slot));
+        for (int e = 0; e < table.entries; ++e) entries.Push(SlotText(texts + loader::TextEntryOffset(layout, t, e), slot));
         tables.Push(std::move(entries));
     }
     return tables;
@@ -274,10 +277,7 @@ Node DescribeWeightCode(const task::TaskModel& model) {
     return node;
 }
 
-}  // namespace
-
-Node DescribeTask(const task::TaskModel& model) {
-    Node root = Node::Object();
+void AddBlocks(Node& root, const task::TaskModel& model, Node textTables) {
     root.Add("firmwareId", SlotText(model.firmwareId.data(), model.firmwareId.size()));
     root.Add("reserved", ByteList(model.reserved.data(), model.reserved.size()));
     root.Add("barcode", DescribeBarcode(model));
@@ -287,12 +287,30 @@ Node DescribeTask(const task::TaskModel& model) {
     for (const auto& f : model.forms) forms.Push(DescribeForm(f));
     Node& lookups = root.Add("lookups", Node::Array());
     for (const auto& l : model.lookups) lookups.Push(DescribeLookup(l));
-    root.Add("textTables", DescribeTexts(model));
+    root.Add("textTables", std::move(textTables));
     Node& terminal = root.Add("terminal", Node::Object());
     AddFields(terminal, model.terminal.data(), kTerminalFields);
     terminal.Add("bytes", Hex(model.terminal.data(), model.terminal.size()));
     root.Add("startup", DescribeStartup(model));
     root.Add("weightCode", DescribeWeightCode(model));
+}
+
+}  // namespace
+
+Node DescribeTask(const task::TaskModel& model) {
+    Node root = Node::Object();
+    AddBlocks(root, model, DescribeTexts(model.texts.data(), loader::TextLayout::Mixed));
+    return root;
+}
+
+Node DescribeLoaderTask(const loader::BatchTask& task) {
+    const loader::TextLayout layout = loader::LayoutOf(task.sourceModel);
+    const bool wide = layout == loader::TextLayout::Wide;
+    Node root = Node::Object();
+    Node& readAs = root.Add("readAs", Node::Object());
+    readAs.Add("model", Node::Text(std::string(loader::FirmwareIdText(task.sourceModel).substr(0, 4))));
+    readAs.Add("textLayout", Node::Text(wide ? "wide" : "mixed"));
+    AddBlocks(root, task.blocks, DescribeTexts(wide ? task.wideTexts.data() : task.blocks.texts.data(), layout));
     return root;
 }
 

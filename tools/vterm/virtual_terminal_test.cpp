@@ -65,7 +65,8 @@ void SendImage(Rig& rig, const termlink::TerminalImage& image,
                std::function<void(int block, int attempt, std::string& frame)> spoil = nullptr) {
     auto block = std::make_shared<int>(-1);
     auto attempt = std::make_shared<int>(0);
-    rig.next = [&rig, &image, spoil, block, attempt](const std::string& answer) -> std::string {
+    // A copy: callers pass temporaries, and the host answers long after this returns.
+    rig.next = [&rig, image, spoil, block, attempt](const std::string& answer) -> std::string {
         if (answer == "ACK\r" || *block < 0) {
             ++*block;
             *attempt = 0;

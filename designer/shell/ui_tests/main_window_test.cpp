@@ -22,7 +22,7 @@
 #include "designer/shell/about_box.h"
 #include "designer/shell/link_label.h"
 #include "designer/shell/preferences_dialog.h"
-#include "designer/shell/qt_text.h"
+#include "common/qt/qt_text.h"
 #include "designer/shell/ui_tests/designer_window_rig.h"
 #include "designer/task/task_file.h"
 #include "testing/qt/controls.h"
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, SaveAsAddsTheRecentEntryThatReopensTheFile) {
 
     QMenu* menu = window->PopupMenu();
     ASSERT_EQ(menu->actions().size(), 16);
-    EXPECT_EQ(menu->actions()[12]->text(), FromNativePath("&1:  " + path));
+    EXPECT_EQ(menu->actions()[12]->text(), qtui::FromNativePath("&1:  " + path));
     EXPECT_EQ(menu->actions()[12]->data().toInt(), 3300);
     EXPECT_TRUE(menu->actions()[13]->isSeparator());
     EXPECT_EQ(menu->actions()[14]->data().toInt(), 9030);

@@ -10,7 +10,7 @@
 class QDialog;
 class QProgressBar;
 
-namespace shell {
+namespace qtui {
 
 class ProgressDialog final : public common::ProgressWindow {
 public:
@@ -23,4 +23,4 @@ private:
     QPointer<QProgressBar> bar_;
 };
 
-}  // namespace shell
+}  // namespace qtui

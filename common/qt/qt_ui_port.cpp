@@ -1,15 +1,15 @@
-#include "designer/shell/qt_ui_port.h"
+#include "common/qt/qt_ui_port.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "designer/shell/progress_dialog.h"
-#include "designer/shell/qt_text.h"
-#include "designer/shell/text_editor.h"
-#include "designer/shell/upload_counter_widget.h"
+#include "common/qt/progress_dialog.h"
+#include "common/qt/qt_text.h"
+#include "common/qt/text_editor.h"
+#include "common/qt/upload_counter_widget.h"
 
-namespace shell {
+namespace qtui {
 namespace {
 
 QMessageBox::Icon ToQtIcon(common::MessageIcon icon) {
@@ -58,7 +58,11 @@ std::optional<std::string> RunFileDialog(QWidget* owner, const common::FileChoos
     QFileDialog dialog(owner, FromCp1251(chooser.title));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(NameFilters(chooser.filters));
+    const QStringList filters = NameFilters(chooser.filters);
+    dialog.setNameFilters(filters);
+    if (chooser.selectedFilter < static_cast<std::size_t>(filters.size())) {
+        dialog.selectNameFilter(filters[static_cast<qsizetype>(chooser.selectedFilter)]);
+    }
     if (!chooser.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(chooser.defaultExtension));
     if (!chooser.initialPath.empty()) dialog.selectFile(FromNativePath(chooser.initialPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
@@ -109,4 +113,4 @@ void QtUiPort::SetBusy(bool busy) {
 
 void QtUiPort::OpenInTextEditor(const std::string& path) { OpenTextFileForReading(FromNativePath(path)); }
 
-}  // namespace shell
+}  // namespace qtui

@@ -1,4 +1,4 @@
-#include "designer/shell/upload_counter_widget.h"
+#include "common/qt/upload_counter_widget.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QScreen>
 
-#include "designer/shell/qt_text.h"
+#include "common/qt/qt_text.h"
 
-namespace shell {
+namespace qtui {
 namespace {
 
 constexpr int kExtraWidth = 20;
@@ -44,4 +44,4 @@ void UploadCounterWidget::Show(const std::string& text) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-}  // namespace shell
+}  // namespace qtui

@@ -1,4 +1,4 @@
-#include "designer/shell/progress_dialog.h"
+#include "common/qt/progress_dialog.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-namespace shell {
+namespace qtui {
 namespace {
 
 // Paint what changed, but take no clicks or keys: the transfer that is
@@ -46,4 +46,4 @@ void ProgressDialog::SetPosition(int percent) {
     PaintNow();
 }
 
-}  // namespace shell
+}  // namespace qtui

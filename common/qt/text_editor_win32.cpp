@@ -1,9 +1,9 @@
 #include <QProcess>
 
-#include "designer/shell/text_editor.h"
+#include "common/qt/text_editor.h"
 
-namespace shell {
+namespace qtui {
 
 void OpenTextFileForReading(const QString& path) { QProcess::startDetached(QStringLiteral("notepad.exe"), {path}); }
 
-}  // namespace shell
+}  // namespace qtui

@@ -7,7 +7,7 @@
 
 class QLabel;
 
-namespace shell {
+namespace qtui {
 
 class UploadCounterWidget final : public common::UploadCounter {
 public:
@@ -19,4 +19,4 @@ private:
     QPointer<QLabel> box_;
 };
 
-}  // namespace shell
+}  // namespace qtui

@@ -7,7 +7,7 @@
 
 #include "common/ui_port.h"
 
-namespace shell {
+namespace qtui {
 
 class QtUiPort final : public common::UiPort {
 public:
@@ -32,4 +32,4 @@ private:
     int busyDepth_ = 0;
 };
 
-}  // namespace shell
+}  // namespace qtui

@@ -3,8 +3,8 @@
 // user has it; the desktop's own opener elsewhere.
 #include <QString>
 
-namespace shell {
+namespace qtui {
 
 void OpenTextFileForReading(const QString& path);
 
-}  // namespace shell
+}  // namespace qtui

@@ -1,10 +1,10 @@
-#include "designer/shell/qt_text.h"
+#include "common/qt/qt_text.h"
 
 #include <QFile>
 
 #include "common/cp1251.h"
 
-namespace shell {
+namespace qtui {
 
 QString FromCp1251(const std::string& text) {
     QString converted = QString::fromStdString(common::Cp1251ToUtf8(text));
@@ -18,4 +18,4 @@ QString FromNativePath(const std::string& path) { return QFile::decodeName(QByte
 
 std::string ToNativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-}  // namespace shell
+}  // namespace qtui

@@ -1,7 +1,8 @@
 // The real dialogs behind the UI port, found by their names and control ids.
-#include "designer/shell/qt_ui_port.h"
+#include "common/qt/qt_ui_port.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -13,7 +14,7 @@
 #include "testing/qt/controls.h"
 #include "testing/qt/modal_dialog_watch.h"
 
-namespace shell {
+namespace qtui {
 namespace {
 
 using testing_qt::ControlOf;
@@ -94,5 +95,23 @@ TEST(QtUiPort, QuestionsAnswerWithThePressedButton) {
     EXPECT_EQ(shown.icon, QMessageBox::Warning);
 }
 
+TEST(QtUiPort, FileChooserShowsTheChosenFilterFirst) {
+    QtUiPort ui;
+    common::FileChooser chooser;
+    chooser.filters = {{"A85", "*.A85"}, {".UZX", "*.UZX"}, {"All", "*.ATF;*.UZX;*.A85"}};
+    chooser.selectedFilter = 2;
+    QString shownFilter;
+    {
+        testing_qt::ModalDialogWatch watch(QString(), [&](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            ASSERT_NE(files, nullptr);
+            shownFilter = files->selectedNameFilter();
+            files->reject();
+        });
+        EXPECT_EQ(ui.ChooseOpenFile(chooser), std::nullopt);
+    }
+    EXPECT_EQ(shownFilter, "All (*.ATF;*.UZX;*.A85)");
+}
+
 }  // namespace
-}  // namespace shell
+}  // namespace qtui

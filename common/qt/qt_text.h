@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-namespace shell {
+namespace qtui {
 
 // Windows-1251 to a QString; the CR LF line ends of message texts become LF.
 QString FromCp1251(const std::string& text);
@@ -13,4 +13,4 @@ std::string ToCp1251(const QString& text);
 QString FromNativePath(const std::string& path);
 std::string ToNativePath(const QString& path);
 
-}  // namespace shell
+}  // namespace qtui

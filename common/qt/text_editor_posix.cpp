@@ -1,10 +1,10 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "designer/shell/text_editor.h"
+#include "common/qt/text_editor.h"
 
-namespace shell {
+namespace qtui {
 
 void OpenTextFileForReading(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
-}  // namespace shell
+}  // namespace qtui
