@@ -77,6 +77,26 @@ TEST_F(FormPageTest, ShowsTheFirstFormOfTheTask) {
     EXPECT_EQ(State(F::kNextList).selection, 2);
 }
 
+TEST_F(FormPageTest, BytesWithoutAnItemShowNoneAndStayUntilChosen) {
+    Live(0)[kEscTarget] = 25;
+    Live(0)[kRecordAction] = 9;
+    Live(0)[kFieldType] = 40;
+    Live(0)[kFieldType + 1] = kText;
+    Live(0)[kInputSource + 1] = 7;
+    Open();
+    EXPECT_EQ(State(F::kEscList).selection, -1);
+    EXPECT_EQ(State(F::kRecordList).selection, -1);
+    EXPECT_EQ(State(F::kTypeList).selection, -1);
+    EXPECT_FALSE(State(F::kPromptBox).enabled) << "a type the page does not know opens nothing";
+    EXPECT_EQ(State(F::kSourceList + 1).selection, -1);
+    Page().Choose(F::kNextList, 3);
+    Commit();
+    EXPECT_EQ(Live(0)[kEscTarget], 25);
+    EXPECT_EQ(Live(0)[kRecordAction], 9);
+    EXPECT_EQ(Live(0)[kInputSource + 1], 7);
+    EXPECT_EQ(Live(0)[kNextTarget], 3);
+}
+
 // Which of a row's controls are open to each type, row 1 with the small font.
 TEST_F(FormPageTest, EachTypeEnablesItsControls) {
     struct Row {

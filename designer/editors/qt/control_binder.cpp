@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,9 +39,9 @@ void ShowItems(QComboBox& list, const ControlState& state) {
 ControlBinder::ControlBinder(DialogModel& model, std::function<void()> afterEvent, QObject* parent)
     : QObject(parent), model_(model), afterEvent_(std::move(afterEvent)) {}
 
-void ControlBinder::Took(EventError error) {
-    // A widget can only send what its control takes; a refused event changed nothing.
-    if (error == EventError::None && afterEvent_) afterEvent_();
+void ControlBinder::AfterEvent() {
+    // Also after a refused event: the widget goes back to what the model shows.
+    if (afterEvent_) afterEvent_();
 }
 
 QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
@@ -52,8 +53,10 @@ QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
             break;
         case ControlKind::Edit: {
             auto* edit = new QLineEdit(parent);
-            connect(edit, &QLineEdit::textEdited, this,
-                    [this, id](const QString& text) { Took(model_.SetText(id, text.toStdString())); });
+            connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+                model_.SetText(id, text.toStdString());
+                AfterEvent();
+            });
             edit->installEventFilter(this);
             widget = edit;
             break;
@@ -61,7 +64,10 @@ QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::Combo: {
             auto* list = new QComboBox(parent);
             list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            connect(list, &QComboBox::activated, this, [this, id](int index) { Took(model_.Choose(id, index)); });
+            connect(list, &QComboBox::activated, this, [this, id](int index) {
+                model_.Choose(id, index);
+                AfterEvent();
+            });
             list->installEventFilter(this);
             widget = list;
             break;
@@ -81,7 +87,10 @@ QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
                 push->setAutoDefault(false);
                 button = push;
             }
-            connect(button, &QAbstractButton::clicked, this, [this, id] { Took(model_.Click(id)); });
+            connect(button, &QAbstractButton::clicked, this, [this, id] {
+                model_.Click(id);
+                AfterEvent();
+            });
             widget = button;
             break;
         }
@@ -99,10 +108,14 @@ QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
 }
 
 bool ControlBinder::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    // A list's own drop-down taking the focus is no leaving of the list.
+    if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         const auto found = std::find_if(widgets_.begin(), widgets_.end(),
                                         [watched](const auto& entry) { return entry.second == watched; });
-        if (found != widgets_.end()) Took(model_.FocusOut(found->first));
+        if (found != widgets_.end()) {
+            model_.FocusOut(found->first);
+            AfterEvent();
+        }
     }
     return QObject::eventFilter(watched, event);
 }

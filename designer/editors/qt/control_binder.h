@@ -29,7 +29,7 @@ public:
 
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void Took(EventError error);
+    void AfterEvent();
 
     DialogModel& model_;
     std::function<void()> afterEvent_;
