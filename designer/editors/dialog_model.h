@@ -71,6 +71,7 @@ protected:
     EditorContext& Context() { return context_; }
     ControlState& Control(int id);
     void Enable(int id, bool enabled) { Control(id).enabled = enabled; }
+    void SetVisible(int id, bool visible) { Control(id).visible = visible; }
     // What a control shows: an edit box's text, any other control's caption.
     void ShowText(int id, std::string utf8) { Control(id).text = std::move(utf8); }
     // A list's new items; its selection follows its binding (none when unbound).
