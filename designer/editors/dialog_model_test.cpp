@@ -125,7 +125,7 @@ TEST_F(DialogModelTest, WritesIntoTheLiveTaskMarkItModified) {
 TEST(Field, BitsAndWordsKeepTheirNeighbours) {
     std::array<Byte, 3> bytes{0b1111'0000, 0x00, 0x77};
     const auto at = [&bytes](std::size_t i) -> Locate { return [&bytes, i] { return &bytes[i]; }; };
-    const Field high = Field::Bits(at(0), 4, 4);
+    const Field high = Field::Bits(at(0), {4, 4});
     EXPECT_EQ(high.Get(), 15);
     high.Set(0b1010);
     EXPECT_EQ(bytes[0], 0b1010'0000);

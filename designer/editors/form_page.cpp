@@ -1,10 +1,10 @@
 #include "designer/editors/form_page.h"
 
-#include <utility>
 
 #include "designer/editors/edit_rules.h"
 #include "designer/editors/item_lists.h"
 #include "designer/strings/string_ids.h"
+#include "designer/task/form_view.h"
 #include "designer/task/normalize.h"
 
 namespace editors {
@@ -15,8 +15,6 @@ using task::Byte;
 using K = ControlKind;
 
 constexpr int kLines = task::kFormLines;
-constexpr std::size_t kSmallFontLimit = 20;
-constexpr std::size_t kLargeFontLimit = 15;
 constexpr int kMaxInputLength = 80;
 constexpr int kFieldTypes = 19;    // "nil" and the 18 types
 constexpr int kRecordActions = 9;
@@ -80,16 +78,16 @@ std::vector<ControlSpec> FormControls() {
 }
 
 // The output settings of a line: what the field dialogs add around its value.
-void ClearOutputProperties(task::FormRecord& f, int i) {
-    f[kInputMark + i] = 0;
-    f[kInitialValue + i * kInitialValueWidth] = 0;
-    f[kPrefix + i * kPrefixWidth] = 0;
-    f[kSuffix + i * kSuffixWidth] = 0;
-    f[kHasPrefix + i] = 0;
-    f[kHasSuffix + i] = 0;
-    f[kAlignment + i] = 0;
-    f[kFixedLengthValue + i] = 0;
-    f[kFixedLength + i] = 0;
+void ClearOutputProperties(const task::FormView& form, int line) {
+    form.SetInputMark(line, 0);
+    form.InitialValueSlot(line)[0] = 0;
+    form.PrefixSlot(line)[0] = 0;
+    form.SuffixSlot(line)[0] = 0;
+    form.SetHasPrefix(line, 0);
+    form.SetHasSuffix(line, 0);
+    form.SetAlignment(line, 0);
+    form.SetFixedLengthValue(line, 0);
+    form.SetFixedLength(line, 0);
 }
 
 // A line whose new type cannot use what its old type set starts afresh.
@@ -102,9 +100,9 @@ bool TypeChangeResets(int from, int to) {
 
 // Before the commit: only lines that output a value keep their output
 // settings (a lookup line only when it saves the field's data).
-bool KeepsOutputProperties(const task::FormRecord& f, int i) {
-    const int type = f[kFieldType + i];
-    if (type == kLookup) return f[kHasInitialValue + i] != 0;
+bool KeepsOutputProperties(const task::ConstFormView& form, int line) {
+    const int type = form.Type(line);
+    if (type == kLookup) return form.HasInitialValue(line) != 0;
     return InRange(type, kText, kBoolean) || type == kFixedData || InRange(type, kAlphameric, kVariable3);
 }
 
@@ -151,7 +149,7 @@ void FormPage::BindControls() {
     Bind(kOnErrorList, ListBinding(Field::Whole(ByteAt(kOnErrorTarget))));
     Bind(kLookupFileList, ListBinding(Field::Whole(ByteAt(kLookupFile))));
     Bind(kRecordList, ListBinding(Field::Whole(ByteAt(kRecordAction))));
-    const auto promptLimit = [this] { return LargeFont() ? kLargeFontLimit : kSmallFontLimit; };
+    const auto promptLimit = [this] { return static_cast<std::size_t>(task::ConstFormView(WorkingForm()).TextWidth()); };
     for (int i = 0; i < kLines; ++i) {
         Bind(kPromptBox + i, TextBinding(TextSlot(ByteAt(kPrompt + i * kPromptWidth), kPromptWidth), promptLimit));
         Bind(kSourceList + i, ListBinding(Field::Whole(ByteAt(kInputSource + i))));
@@ -161,30 +159,28 @@ void FormPage::BindControls() {
     }
 }
 
-bool FormPage::LargeFont() { return WorkingForm()[kFont] != 0; }
-
 void FormPage::ShowForm() {
     // The type lists are not bound: a change of type needs the type it replaces.
     for (int i = 0; i < kLines; ++i) {
-        Control(kTypeList + i).selection = SelectionFor(WorkingForm()[kFieldType + i], kFieldTypes);
+        Control(kTypeList + i).selection = SelectionFor(task::ConstFormView(WorkingForm()).Type(i), kFieldTypes);
         RebuildLookupList(i);
     }
     LoadControls();
 }
 
 void FormPage::RebuildLookupList(int line) {
-    const int type = WorkingForm()[kFieldType + line];
-    Byte& field = WorkingForm()[kLookupField + line];
+    const task::FormView form(WorkingForm());
     std::vector<std::string> items{Context().Text(strings::id::kNilName)};
     for (auto& item : NumberedItems(Context(), strings::id::kFieldNumbered, kLookupFields)) items.push_back(std::move(item));
-    if (IsNumericType(type)) {
+    const int field = form.LookupField(line);
+    if (IsNumericType(form.Type(line))) {
         for (int id : {strings::id::kMinusFieldNumbered, strings::id::kPlusFieldNumbered}) {
             for (auto& item : NumberedItems(Context(), id, kLookupFields)) items.push_back(std::move(item));
         }
     } else if (field > kLookupFields && field <= 3 * kLookupFields) {
         // "-field n" and "+field n" add to or take from a number: other types read field n itself.
-        field &= 7;
-        if (field == 0) field = kLookupFields;
+        const int plain = field & 7;
+        form.SetLookupField(line, static_cast<Byte>(plain == 0 ? kLookupFields : plain));
     }
     SetItems(kLookupList + line, std::move(items));
 }
@@ -200,18 +196,19 @@ void FormPage::OnChosen(int id, int previous) {
 }
 
 void FormPage::ChangeType(int line, Byte type) {
-    task::FormRecord& f = WorkingForm();
-    const int previous = std::exchange(f[kFieldType + line], type);
+    const task::FormView form(WorkingForm());
+    const int previous = form.Type(line);
+    form.SetType(line, type);
     if (TypeChangeResets(previous, type)) {
-        ClearOutputProperties(f, line);
-        f[kHasInitialValue + line] = 0;
-        f[kCheckDigit + line] = 0;
+        ClearOutputProperties(form, line);
+        form.SetHasInitialValue(line, 0);
+        form.SetCheckDigit(line, 0);
     }
-    if (type == kPause) f[kInputSource + line] = kKeypad;
+    if (type == kPause) form.SetInputSource(line, kKeypad);
     if (type == kBoolean) {
         // A yes/no answer is one character long; the length boxes stay disabled for it.
-        f[kMinLength + line] = 1;
-        f[kMaxLength + line] = 1;
+        form.SetMinLength(line, 1);
+        form.SetMaxLength(line, 1);
         ShowText(kMinBox + line, "1");
         ShowText(kMaxBox + line, "1");
     }
@@ -219,11 +216,11 @@ void FormPage::ChangeType(int line, Byte type) {
 }
 
 void FormPage::Update() {
-    const bool large = LargeFont();
+    const task::ConstFormView form(WorkingForm());
     for (int i = 0; i < kLines; ++i) {
-        const int type = WorkingForm()[kFieldType + i];
+        const int type = form.Type(i);
         // With the large font a form has four lines: rows 5 to 8 are closed whole.
-        const bool open = !(large && i >= 4);
+        const bool open = i < form.ShownLines();
         const bool entry = IsEntryType(type);
         Enable(kTypeList + i, open);
         Enable(kPromptBox + i, open && type != kUnused && type != kExtension && type < kFieldTypes);
@@ -236,9 +233,10 @@ void FormPage::Update() {
 }
 
 void FormPage::Commit() {
-    for (task::FormRecord& f : forms_) {
+    for (task::FormRecord& record : forms_) {
+        const task::FormView form(record);
         for (int i = 0; i < kLines; ++i) {
-            if (!KeepsOutputProperties(f, i)) ClearOutputProperties(f, i);
+            if (!KeepsOutputProperties(form, i)) ClearOutputProperties(form, i);
         }
     }
     task::Task& live = Context().LiveTask();

@@ -48,7 +48,6 @@ protected:
 
 private:
     Locate ByteAt(std::size_t offset);
-    bool LargeFont();
     void BindControls();
     void ShowForm();
     void ChangeType(int line, task::Byte type);

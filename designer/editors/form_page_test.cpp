@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "designer/editors/test_support.h"
+#include "designer/task/form_view.h"
 
 namespace editors {
 namespace {
@@ -140,7 +141,7 @@ TEST_F(FormPageTest, TheLargeFontClosesRowsFiveToEightAndShortensPrompts) {
     }
     Page().SetText(F::kPromptBox, "Twenty characters!!!");
     EXPECT_EQ(State(F::kPromptBox).text, "Twenty characte");
-    EXPECT_EQ(task::testing::SlotText(&Working()[kPrompt], kPromptWidth), "Twenty characte");
+    EXPECT_EQ(task::ConstFormView(Working()).Prompt(0), "Twenty characte");
     EXPECT_EQ(Working()[kFieldType + 6], kText) << "closed rows keep their data until OK";
 
     Page().Choose(F::kFontList, 0);
@@ -152,7 +153,7 @@ TEST_F(FormPageTest, TheLargeFontClosesRowsFiveToEightAndShortensPrompts) {
     Commit();
     EXPECT_EQ(Live(0)[kFieldType + 3], kText);
     for (int i = 4; i < 8; ++i) EXPECT_EQ(Live(0)[kFieldType + i], kUnused) << i;
-    EXPECT_EQ(task::testing::SlotText(&Live(0)[kPrompt + kPromptWidth], kPromptWidth), "Twenty characte");
+    EXPECT_EQ(task::ConstFormView(Live(0)).Prompt(1), "Twenty characte");
 }
 
 TEST_F(FormPageTest, LengthBoxesHoldZeroToEighty) {
@@ -291,7 +292,7 @@ TEST_F(FormPageTest, EachFormKeepsItsEditsWhileAnotherIsShown) {
     EXPECT_EQ(State(F::kPromptBox).text, "Item");
     EXPECT_EQ(Live(0)[kFieldType], kUnused) << "nothing reaches the task before OK";
     Commit();
-    EXPECT_EQ(task::testing::SlotText(&Live(0)[kPrompt], kPromptWidth), "Item");
+    EXPECT_EQ(task::ConstFormView(Live(0)).Prompt(0), "Item");
     EXPECT_EQ(Live(4)[kRecordAction], 8);
 }
 

@@ -6,6 +6,7 @@
 #include "common/cp1251.h"
 #include "designer/editors/form_page.h"
 #include "designer/editors/test_support.h"
+#include "designer/task/form_view.h"
 
 namespace editors {
 namespace {
@@ -92,7 +93,7 @@ TEST(PropertySheet, OkCommitsTheInitialisedPagesAndMarksTheTask) {
     EXPECT_TRUE(sheet->Accepted());
     EXPECT_TRUE(bench.task.modified);
     EXPECT_EQ(bench.task.model.forms[0][kFieldType], task::form::kText);
-    EXPECT_EQ(task::testing::SlotText(&bench.task.model.forms[0][kPrompt], 21), "Kept");
+    EXPECT_EQ(task::ConstFormView(bench.task.model.forms[0]).Prompt(0), "Kept");
     // Pages never shown leave their blocks alone.
     EXPECT_EQ(bench.task.model.menus, before.menus);
     EXPECT_EQ(bench.task.model.lookups, before.lookups);

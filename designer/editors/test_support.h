@@ -59,8 +59,8 @@ public:
         const auto at = [this](std::size_t offset) -> Locate { return [this, offset] { return &record_[offset]; }; };
         Bind(kCheck, CheckBinding(Field::Whole(at(0))));
         Bind(kList, ListBinding(Field::Whole(at(1))));
-        Bind(kRadioA, RadioBinding(Field::Bits(at(2), 2, 2), 1));
-        Bind(kRadioB, RadioBinding(Field::Bits(at(2), 2, 2), 2));
+        Bind(kRadioA, RadioBinding(Field::Bits(at(2), {2, 2}), 1));
+        Bind(kRadioB, RadioBinding(Field::Bits(at(2), {2, 2}), 2));
         Bind(kNumber, NumberBinding(Field::Whole(at(3)), 1, 80));
         Bind(kText, TextBinding(TextSlot(at(4), 6), [] { return std::size_t{5}; }));
         LoadControls();

@@ -74,8 +74,7 @@ int RunEdit(const Args& args) {
 
     // As the designer's Open: a new task first, then the file over it.
     task::Task edited;
-    task::ResetBarcodeDefaults(edited.model);
-    task::NewTask(edited.model, defaults);
+    task::MakeNewTask(edited.model, defaults);
     if (!task::OpenTaskFile(edited, parsed.in, defaults, strings, ui)) {
         std::cerr << "uzx edit: cannot open " << parsed.in << '\n';
         return 1;

@@ -17,6 +17,7 @@
 #include "designer/editors/qt/property_sheet_dialog.h"
 #include "designer/editors/qt/sheet_launcher.h"
 #include "designer/editors/test_support.h"
+#include "designer/task/form_view.h"
 #include "testing/qt/controls.h"
 #include "testing/qt/modal_dialog_watch.h"
 
@@ -100,7 +101,7 @@ TEST_F(SheetWindowTest, AWriteBackIsNoEdit) {
     prompt->insert(QStringLiteral("Quantity of the article"));
     EXPECT_EQ(prompt->text(), "Quantity of the arti") << "cut back to 20 characters at once";
     EXPECT_EQ(edits.count(), 1) << "the cut was written back without a second edit";
-    EXPECT_EQ(task::testing::SlotText(&static_cast<FormPage*>(sheet->Page(0))->WorkingForm()[task::form::kPrompt], 21),
+    EXPECT_EQ(task::ConstFormView(static_cast<FormPage*>(sheet->Page(0))->WorkingForm()).Prompt(0),
               "Quantity of the arti");
 }
 
