@@ -87,7 +87,9 @@ std::unique_ptr<Binding> ListBinding(Field field, int firstValue) {
     return std::make_unique<List>(std::move(field), firstValue);
 }
 
-std::unique_ptr<Binding> RadioBinding(Field field, int value) { return std::make_unique<Radio>(std::move(field), value); }
+std::unique_ptr<Binding> RadioBinding(Field field, int value) {
+    return std::make_unique<Radio>(std::move(field), value);
+}
 
 std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum) {
     return std::make_unique<Number>(std::move(field), minimum, maximum);

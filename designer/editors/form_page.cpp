@@ -1,6 +1,5 @@
 #include "designer/editors/form_page.h"
 
-
 #include "designer/editors/edit_rules.h"
 #include "designer/editors/item_lists.h"
 #include "designer/strings/string_ids.h"
@@ -126,7 +125,7 @@ FormPage::FormPage(EditorContext& context, std::string title)
     std::vector<std::string> types = TextItems(context, strings::id::kFirstFieldTypeName, kFieldTypes - 1);
     types.insert(types.begin(), context.Text(strings::id::kNilName));
     std::vector<std::string> sources = TextItems(context, strings::id::kFirstInputSourceName, 3);
-    for (auto& variable : TextItems(context, strings::id::kFirstVariableName, 3)) sources.push_back(std::move(variable));
+    Append(sources, TextItems(context, strings::id::kFirstVariableName, 3));
     const std::string lineNumbered = context.Text(strings::id::kFormLineNumbered);
     for (int i = 0; i < kLines; ++i) {
         ShowText(kRowLabel + i, lineNumbered + std::to_string(i + 1));
@@ -149,7 +148,9 @@ void FormPage::BindControls() {
     Bind(kOnErrorList, ListBinding(Field::Whole(ByteAt(kOnErrorTarget))));
     Bind(kLookupFileList, ListBinding(Field::Whole(ByteAt(kLookupFile))));
     Bind(kRecordList, ListBinding(Field::Whole(ByteAt(kRecordAction))));
-    const auto promptLimit = [this] { return static_cast<std::size_t>(task::ConstFormView(WorkingForm()).TextWidth()); };
+    const auto promptLimit = [this] {
+        return static_cast<std::size_t>(task::ConstFormView(WorkingForm()).TextWidth());
+    };
     for (int i = 0; i < kLines; ++i) {
         Bind(kPromptBox + i, TextBinding(TextSlot(ByteAt(kPrompt + i * kPromptWidth), kPromptWidth), promptLimit));
         Bind(kSourceList + i, ListBinding(Field::Whole(ByteAt(kInputSource + i))));
@@ -171,12 +172,11 @@ void FormPage::ShowForm() {
 void FormPage::RebuildLookupList(int line) {
     const task::FormView form(WorkingForm());
     std::vector<std::string> items{Context().Text(strings::id::kNilName)};
-    for (auto& item : NumberedItems(Context(), strings::id::kFieldNumbered, kLookupFields)) items.push_back(std::move(item));
+    Append(items, NumberedItems(Context(), strings::id::kFieldNumbered, kLookupFields));
     const int field = form.LookupField(line);
     if (IsNumericType(form.Type(line))) {
-        for (int id : {strings::id::kMinusFieldNumbered, strings::id::kPlusFieldNumbered}) {
-            for (auto& item : NumberedItems(Context(), id, kLookupFields)) items.push_back(std::move(item));
-        }
+        Append(items, NumberedItems(Context(), strings::id::kMinusFieldNumbered, kLookupFields));
+        Append(items, NumberedItems(Context(), strings::id::kPlusFieldNumbered, kLookupFields));
     } else if (field > kLookupFields && field <= 3 * kLookupFields) {
         // "-field n" and "+field n" add to or take from a number: other types read field n itself.
         const int plain = field & 7;

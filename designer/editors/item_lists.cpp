@@ -1,5 +1,7 @@
 #include "designer/editors/item_lists.h"
 
+#include <iterator>
+
 #include "designer/strings/string_ids.h"
 
 namespace editors {
@@ -17,10 +19,14 @@ std::vector<std::string> NumberedItems(EditorContext& context, int id, int count
     return items;
 }
 
+void Append(std::vector<std::string>& items, std::vector<std::string> more) {
+    items.insert(items.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+}
+
 std::vector<std::string> TargetItems(EditorContext& context) {
     std::vector<std::string> items{context.Text(strings::id::kMainMenuName)};
-    for (auto& item : NumberedItems(context, strings::id::kFormNumbered, task::kFormCount)) items.push_back(std::move(item));
-    for (auto& item : NumberedItems(context, strings::id::kMenuNumbered, task::kMenuCount)) items.push_back(std::move(item));
+    Append(items, NumberedItems(context, strings::id::kFormNumbered, task::kFormCount));
+    Append(items, NumberedItems(context, strings::id::kMenuNumbered, task::kMenuCount));
     return items;
 }
 

@@ -14,6 +14,9 @@ std::vector<std::string> TextItems(EditorContext& context, int firstId, int coun
 // The string `id` followed by 1, 2, ... count.
 std::vector<std::string> NumberedItems(EditorContext& context, int id, int count);
 
+// `items` with `more` after them.
+void Append(std::vector<std::string>& items, std::vector<std::string> more);
+
 // The targets of forms and menus: "main", "form  1".."form  10", "menu  1".."menu  10"
 // (item n is target byte n).
 std::vector<std::string> TargetItems(EditorContext& context);

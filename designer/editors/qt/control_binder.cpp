@@ -25,11 +25,13 @@ void ShowText(QLineEdit& edit, const QString& text) {
 }
 
 void ShowItems(QComboBox& list, const ControlState& state) {
-    bool same = list.count() == static_cast<int>(state.items.size());
-    for (int i = 0; same && i < list.count(); ++i) same = list.itemText(i) == QString::fromStdString(state.items[static_cast<std::size_t>(i)]);
-    if (!same) {
+    QStringList items;
+    for (const std::string& item : state.items) items.append(QString::fromStdString(item));
+    QStringList shown;
+    for (int i = 0; i < list.count(); ++i) shown.append(list.itemText(i));
+    if (shown != items) {
         list.clear();
-        for (const std::string& item : state.items) list.addItem(QString::fromStdString(item));
+        list.addItems(items);
     }
     list.setCurrentIndex(state.selection);
 }

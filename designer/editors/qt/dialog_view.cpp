@@ -13,7 +13,8 @@ namespace {
 // Room for `chars` characters of the box's font with its frame.
 int EditWidth(const QLineEdit& edit, int chars) {
     const QFontMetrics metrics(edit.font());
-    return metrics.horizontalAdvance(QString(chars, QLatin1Char('M'))) + 2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    const int frame = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
+    return metrics.horizontalAdvance(QString(chars, QLatin1Char('M'))) + frame;
 }
 
 }  // namespace
