@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/editors/page_model.h"
 #include "designer/editors/property_sheet.h"
 #include "designer/strings/english_table.h"
@@ -23,7 +23,7 @@ inline task::Task NewTask() {
 struct SheetBench {
     task::Task task = NewTask();
     text::StringTable strings = strings::MakeStringTable();
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     task::DefaultTexts defaults = task::testing::EnglishDefaults();
 
     std::unique_ptr<PropertySheet> Open(std::span<const PageKind> pages = DesignerPages()) {

@@ -1,14 +1,13 @@
 // uzx edit on real files: what it prints, its exit status and the bytes it writes.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
+#include "tools/uzx/run_uzx.h"
 
 namespace {
 
@@ -29,25 +28,19 @@ protected:
     int Edit(const std::string& script, bool fromStdin = false) {
         const std::string scriptPath = folder.File("edit.script");
         std::ofstream(scriptPath, std::ios::binary) << script;
-        std::string command = std::string(UZX_PROGRAM) + " edit '" + in + "' '" + out + "' --script ";
-        command += fromStdin ? "- < '" + scriptPath + "'" : "'" + scriptPath + "'";
-        command += " 2>'" + folder.File("stderr.txt") + "'";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return -1;
-        output.clear();
-        char buffer[512];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        const int status = pclose(pipe);
-        std::ifstream err(folder.File("stderr.txt"));
-        errors.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const uzx::testing::RunResult run =
+            uzx::testing::RunUzx({"edit", in, out, "--script", fromStdin ? "-" : scriptPath},
+                                 folder.File("stderr.txt"), fromStdin ? scriptPath : std::string());
+        output = run.out;
+        errors = run.err;
+        return run.status;
     }
 
     std::uint8_t FormByte(const std::vector<std::uint8_t>& file, int form, std::size_t offset) {
         return file.at(kFormsOffset + static_cast<std::size_t>(form) * 1215 + offset);
     }
 
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     std::string in, out, output, errors;
 };
 
