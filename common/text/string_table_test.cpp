@@ -119,7 +119,10 @@ TEST(StringTable, LongLanguageFiles) {
                   "a file with every slot filled is read whole");
     TempFolder folder;
     std::string content = "Big\r\n";
-    while (content.size() < StringTable::kMaxFileSize - 10) content += "1500=filler\r\n";
+    const std::string filler = "1500=filler\r\n";
+    while (content.size() + filler.size() <= StringTable::kMaxFileSize) content += filler;
+    // A line without "=" is skipped; it brings the file to the limit exactly.
+    content += std::string(StringTable::kMaxFileSize - content.size() - 2, '-') + "\r\n";
     content += "1501=beyond the limit\r\n";
     folder.Write("big.lng", content);
     folder.Write("empty.lng", "");
