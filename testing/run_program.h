@@ -1,8 +1,8 @@
 #pragma once
 // Runs a program of the build the way a user's shell would, for the tests
-// of the command-line tools: no shell in between, nothing on its standard
-// input, and both of its outputs kept apart and read as text (on Windows a
-// CR LF comes back as a line feed).
+// of the command-line tools: no shell in between, a file or nothing on its
+// standard input, and both of its outputs kept apart and read as text (on
+// Windows a CR LF comes back as a line feed).
 #include <string>
 #include <vector>
 
@@ -15,7 +15,9 @@ struct ProgramRun {
 };
 
 // Runs `program` with `args`, each passed as one argument whatever it holds,
-// and waits for it to end.
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args);
+// and waits for it to end. A non-empty `inputFile` is what it reads on its
+// standard input.
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& inputFile = {});
 
 }  // namespace test_support

@@ -35,7 +35,8 @@ void Drain(int outFd, int errFd, ProgramRun& run) {
 
 }  // namespace
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& inputFile) {
     ProgramRun run;
     int out[2], err[2];
     if (pipe2(out, O_CLOEXEC) != 0) return run;
@@ -52,7 +53,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, inputFile.empty() ? "/dev/null" : inputFile.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     pid_t pid = -1;

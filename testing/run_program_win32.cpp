@@ -56,7 +56,8 @@ bool MakePipe(HANDLE& readEnd, HANDLE& writeEnd) {
 
 }  // namespace
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const std::string& inputFile) {
     ProgramRun run;
     std::string line;
     AppendArgument(line, program);
@@ -70,12 +71,13 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
         return run;
     }
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE nothing = CreateFileA("NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
+    HANDLE input = CreateFileA(inputFile.empty() ? "NUL" : inputFile.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = nothing;
+    startup.hStdInput = input;
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
     PROCESS_INFORMATION process{};
@@ -84,7 +86,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     // Only the child holds the write ends now, so the reads end when it does.
     CloseHandle(outWrite);
     CloseHandle(errWrite);
-    if (nothing != INVALID_HANDLE_VALUE) CloseHandle(nothing);
+    if (input != INVALID_HANDLE_VALUE) CloseHandle(input);
     if (started) {
         std::thread outReader(ReadText, outRead, std::ref(run.out));
         ReadText(errRead, run.err);

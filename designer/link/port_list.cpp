@@ -57,6 +57,14 @@ std::string KindLabel(int kind) {
     }
 }
 
+std::string PortListLine(const SerialPort& port) {
+    std::string line = port.name + " - " + KindLabel(port.kind);
+    // A device node ("/dev/ttyUSB0") tells the user which adapter it is; the
+    // registry's kernel names ("\Device\Serial0") tell nothing and stay hidden.
+    if (!port.device.empty() && port.device.front() == '/') line += " (" + port.device + ")";
+    return line;
+}
+
 int ListSerialPorts(std::vector<std::string>* lines, int* portPosition, int comPort) {
     if (lines) lines->clear();
     const auto ports = EnumerateSerialPorts();

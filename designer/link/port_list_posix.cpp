@@ -146,13 +146,6 @@ std::optional<std::vector<SerialPort>> EnumerateSerialPorts() {
     return ports;
 }
 
-// Many devices are "virtual" here, so the line says which one it is.
-std::string PortListLine(const SerialPort& port) {
-    std::string line = port.name + " - " + KindLabel(port.kind);
-    if (!port.device.empty()) line += " (" + port.device + ")";
-    return line;
-}
-
 std::string ResolvePortDevice(std::string_view portOrDevice) {
     if (portOrDevice.starts_with("\\\\.\\")) portOrDevice.remove_prefix(4);
     if (portOrDevice.find('/') != std::string_view::npos) return std::string(portOrDevice);

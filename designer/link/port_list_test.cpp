@@ -21,5 +21,11 @@ TEST(PortKinds, RegistryDevicePathsByTheirLastPart) {
     EXPECT_EQ(KindLabel(kBluetoothPort), "Bluetooth port");
 }
 
+TEST(PortKinds, ListLinesShowDeviceNodesButNotKernelNames) {
+    EXPECT_EQ(PortListLine({"COM3", "\\Device\\Serial0", kSerialPort}), "COM3 - Serial port");
+    EXPECT_EQ(PortListLine({"COM7", "/dev/pts/3", kVirtualPort}), "COM7 - Virtual port (/dev/pts/3)");
+    EXPECT_EQ(PortListLine({"COM9", "", kUnknownPort}), "COM9 - Unknown port");
+}
+
 }  // namespace
 }  // namespace termlink

@@ -38,8 +38,6 @@ std::optional<std::vector<SerialPort>> EnumerateSerialPorts() {
     return ports;
 }
 
-std::string PortListLine(const SerialPort& port) { return port.name + " - " + KindLabel(port.kind); }
-
 std::string ResolvePortDevice(std::string_view portOrDevice) {
     if (portOrDevice.starts_with("\\\\.\\")) return std::string(portOrDevice);
     return "\\\\.\\" + std::string(portOrDevice);

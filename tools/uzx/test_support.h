@@ -9,6 +9,9 @@ namespace uzx::testing {
 
 using RunResult = test_support::ProgramRun;
 
-inline RunResult RunUzx(const std::vector<std::string>& args) { return test_support::RunProgram(UZX_PROGRAM, args); }
+// A non-empty `inputFile` is what the program reads on its standard input.
+inline RunResult RunUzx(const std::vector<std::string>& args, const std::string& inputFile = {}) {
+    return test_support::RunProgram(UZX_PROGRAM, args, inputFile);
+}
 
 }  // namespace uzx::testing
