@@ -1,7 +1,5 @@
 #include "loader/link/loader_image.h"
 
-#include <algorithm>
-
 #include "loader/link/batch_stream.h"
 #include "loader/link/radio_image.h"
 #include "loader/radio_normalize.h"
@@ -9,22 +7,9 @@
 namespace loader {
 namespace {
 
-constexpr std::size_t kKeptReply = 9;
 constexpr std::size_t kBlockSize = 100;
 
 }  // namespace
-
-FirmwareId TerminalIdOf(std::string_view reply) {
-    FirmwareId id{};
-    const std::string_view kept = reply.substr(0, std::min(reply.size(), kKeptReply));
-    std::copy(kept.begin(), kept.end(), id.begin());
-    return id;
-}
-
-std::string_view TerminalIdText(const FirmwareId& id) {
-    const auto end = std::find(id.begin(), id.end(), Byte{0});
-    return {reinterpret_cast<const char*>(id.data()), static_cast<std::size_t>(end - id.begin())};
-}
 
 std::optional<LoaderMode> ChooseLoaderMode(const LoadedTask& task, const FirmwareId& terminal) {
     const std::optional<BatchModel> batchTerminal = BatchModelOf(terminal);

@@ -4,21 +4,14 @@
 // the task's stream in mode 1, those of the wide layout in mode 2, and radio
 // terminals the radio image in mode 3.
 #include <optional>
-#include <string_view>
 #include <vector>
 
+#include "loader/link/handshake_reply.h"
 #include "loader/loaded_task.h"
 
 namespace loader {
 
 enum class LoaderMode { MixedBatch = 1, WideBatch = 2, Radio = 3 };
-
-// The terminal's reply as the loader keeps it: cut after its ninth
-// character, NUL-padded to ten bytes.
-FirmwareId TerminalIdOf(std::string_view reply);
-
-// The identifier's nine characters or fewer, as text.
-std::string_view TerminalIdText(const FirmwareId& id);
 
 // The mode a terminal that answered `terminal` is served in; nothing when it
 // cannot take the task: a batch task goes only to one of the seven batch

@@ -29,13 +29,6 @@ std::optional<LoaderMode> ModeFor(const LoadedTask& task, std::string_view reply
     return ChooseLoaderMode(task, TerminalIdOf(reply));
 }
 
-TEST(LoaderImage, TheReplyIsKeptToNineCharacters) {
-    EXPECT_EQ(Slice(TerminalIdOf("8300RU004"), 0, 10), std::string("8300RU004\0", 10));
-    EXPECT_EQ(Slice(TerminalIdOf("8300RU004-B2-LONG"), 0, 10), std::string("8300RU004\0", 10));
-    EXPECT_EQ(Slice(TerminalIdOf("ACK"), 0, 10), std::string("ACK\0\0\0\0\0\0\0", 10));
-    EXPECT_EQ(TerminalIdText(TerminalIdOf("80xxRU102X")), "80xxRU102");
-}
-
 TEST(LoaderImage, BatchTerminalsAreServedByTheirLayout) {
     const LoadedTask batch = BatchTaskOf("8300RU004", 18954);
     for (std::string_view mixed : {"8000RU004", "8300RU004", "8300RU004 rev.B"}) {
