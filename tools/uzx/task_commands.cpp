@@ -21,10 +21,9 @@ struct Context {
     common::ConsoleUi ui;
 };
 
-task::Task NewTaskModel(const Context& context) {
+task::Task NewTask(const Context& context) {
     task::Task fresh;
-    task::ResetBarcodeDefaults(fresh.model);
-    task::NewTask(fresh.model, context.texts);
+    task::MakeNewTask(fresh.model, context.texts);
     return fresh;
 }
 
@@ -56,7 +55,7 @@ std::optional<Node> ReadDocument(Context& context, const std::string& path) {
         if (!read) return std::nullopt;
         return DescribeLoaderTask(*read);
     }
-    task::Task read = NewTaskModel(context);
+    task::Task read = NewTask(context);
     if (!Open(context, read, path)) return std::nullopt;
     return DescribeTask(read.model);
 }
@@ -71,13 +70,13 @@ int Usage(const char* usage) {
 int RunNew(const Args& args) {
     if (args.size() != 1) return Usage("new OUT");
     Context context;
-    return Write(args[0], NewTaskModel(context).model) ? 0 : 1;
+    return Write(args[0], NewTask(context).model) ? 0 : 1;
 }
 
 int RunUpgrade(const Args& args) {
     if (args.size() != 2) return Usage("upgrade IN OUT");
     Context context;
-    task::Task read = NewTaskModel(context);
+    task::Task read = NewTask(context);
     if (!Open(context, read, args[0])) return 1;
     return Write(args[1], read.model) ? 0 : 1;
 }
