@@ -3,7 +3,6 @@
 #include <array>
 #include <cctype>
 #include <charconv>
-#include <optional>
 
 #include "loader/loader_string_ids.h"
 #include "loader/loader_strings.h"
@@ -33,13 +32,6 @@ std::optional<int> WholeNumber(std::string_view text) {
     return value;
 }
 
-std::optional<int> SpeedIndexOf(std::string_view text) {
-    for (std::size_t i = 0; i < kSpeeds.size(); ++i) {
-        if (text == kSpeeds[i]) return static_cast<int>(i);
-    }
-    return std::nullopt;
-}
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -52,6 +44,13 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 ParsedCommandLine FormatError() { return {CommandLineVerdict::FormatError, {}}; }
 
 }  // namespace
+
+std::optional<int> SpeedIndexOfRate(std::string_view rate) {
+    for (std::size_t i = 0; i < kSpeeds.size(); ++i) {
+        if (rate == kSpeeds[i]) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
 
 std::string_view LoadExtensionOf(std::string_view path) {
     const std::size_t dot = path.rfind('.');
@@ -83,7 +82,7 @@ ParsedCommandLine ParseCommandLine(std::string_view text) {
     const std::size_t third = text.find(',', second + 1);
     if (third == std::string_view::npos) return FormatError();
 
-    const auto speed = SpeedIndexOf(text.substr(first + 1, second - first - 1));
+    const auto speed = SpeedIndexOfRate(text.substr(first + 1, second - first - 1));
     const auto port = WholeNumber(text.substr(second + 1, third - second - 1));
     const auto link = WholeNumber(text.substr(third + 1));
     if (!speed || !port || *port < 1 || !link || (*link != 0 && *link != 1)) return FormatError();

@@ -1,6 +1,7 @@
 #pragma once
 // The loader's command line: "task file,speed,port number,link type", which
 // loads one task unattended. Tarvel and `uzx load` read it the same way.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,10 @@ TaskKind TaskKindForLoadButton(std::string_view path);
 // The command line: "UZX" and "A85" in any mix of cases are batch tasks;
 // anything else is read as a radio task.
 TaskKind TaskKindForCommandLine(std::string_view path);
+
+// The SpeedIndex of a rate written exactly as "115200", "57600", "38400",
+// "19200" or "9600"; nothing for any other text.
+std::optional<int> SpeedIndexOfRate(std::string_view rate);
 
 // How to reach the terminal, as the command line or the load page gives it.
 struct LoadTarget {
