@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "designer/link/terminal_image.h"
+#include "designer/task/terminal_numbering.h"
 #include "loader/batch_file.h"
 
 namespace loader {
@@ -71,9 +71,9 @@ std::vector<Byte> BuildBatchStream(const BatchTask& task, BatchModel terminal) {
     }
     // TerminalSettings go as the file holds them.
     while (stream.size() + kCountedAhead < layout.settigsOffset) stream.push_back(file.Next());
-    std::array<Byte, task::kStartupSettingsSize> startup{};
+    task::StartupSettings startup{};
     for (Byte& b : startup) b = file.Next();
-    const auto renumbered = termlink::StartupSettingsForTerminal(startup);
+    const task::StartupSettings renumbered = task::StartupSettingsForTerminal(startup);
     stream.insert(stream.end(), renumbered.begin(), renumbered.end());
     while (stream.size() < kBatchBlocks * kBlockSize) stream.push_back(file.Next());
     return stream;
