@@ -50,14 +50,6 @@ int ListSerialPorts(std::vector<std::string>* lines, int* portPosition, int comP
 // The port at `position`; kind kNoPort when there is none.
 SerialPort GetSerialPort(int position);
 
-// The position of the port named by a list line (its text before the first
-// space); 0 when no port has that name.
-int FindPortPosition(std::string_view listLine);
-
-// The index among `lines` of the line for the port at `position`; -1 when
-// the port or its line is gone (the system's list changed in between).
-int FindListLine(int position, const std::vector<std::string>& lines);
-
 // What to pass to SerialLink::Open for a port name: "\\.\COM3" on Windows;
 // on POSIX the device the name maps to. A device path is given back as it is.
 std::string DeviceOfPort(std::string_view portName);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/strings/english_table.h"
 
 namespace shell {
@@ -66,7 +66,7 @@ TEST(PreferencesPage, ChoicesChangeOnlyTheCopyAndStayInRange) {
 
 TEST(PreferencesPage, DetectionTellsTheUserAndTakesTheFoundPort) {
     text::StringTable strings = strings::MakeStringTable();
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     PreferencesPage page(Preferences{}, {}, ThreePorts());
     page.TakeDetection(-1, "", strings, ui);
     page.TakeDetection(2, "COM7", strings, ui);
