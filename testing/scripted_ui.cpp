@@ -7,7 +7,8 @@ class ScriptedProgress final : public common::ProgressWindow {
 public:
     explicit ScriptedProgress(ScriptedUi& ui) : ui_(ui) { ++ui_.openProgressWindows; }
     ~ScriptedProgress() override { --ui_.openProgressWindows; }
-    void SetPosition(int percent) override { ui_.progressPositions.push_back(percent); }
+    void SetRange(int minimum, int maximum) override { ui_.progressRanges.emplace_back(minimum, maximum); }
+    void SetPosition(int position) override { ui_.progressPositions.push_back(position); }
 
 private:
     ScriptedUi& ui_;
@@ -31,12 +32,17 @@ void ScriptedUi::ShowMessage(const std::string& caption, const std::string& text
 
 common::Answer ScriptedUi::AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) {
     events.push_back({ShownEvent::Kind::Question, caption, text, icon});
-    return NextAnswer();
+    return NextAnswer(common::Answer::No);
 }
 
 common::Answer ScriptedUi::AskYesNoCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
     events.push_back({ShownEvent::Kind::Question, caption, text, icon});
-    return NextAnswer();
+    return NextAnswer(common::Answer::No);
+}
+
+common::Answer ScriptedUi::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
+    events.push_back({ShownEvent::Kind::OkCancelQuestion, caption, text, icon});
+    return NextAnswer(common::Answer::Cancel);
 }
 
 std::optional<std::string> ScriptedUi::ChooseOpenFile(const common::FileChooser& chooser) {
@@ -51,8 +57,9 @@ std::optional<std::string> ScriptedUi::ChooseSaveFile(const common::FileChooser&
     return NextPath();
 }
 
-std::unique_ptr<common::ProgressWindow> ScriptedUi::OpenProgress(const std::string& caption, const std::string& label) {
-    events.push_back({ShownEvent::Kind::Progress, caption, label});
+std::unique_ptr<common::ProgressWindow> ScriptedUi::OpenProgress(const common::ProgressLook& look) {
+    events.push_back({ShownEvent::Kind::Progress, look.caption, look.label});
+    progressLooks.push_back(look);
     return std::make_unique<ScriptedProgress>(*this);
 }
 
@@ -77,8 +84,8 @@ std::vector<std::string> ScriptedUi::MessageTexts() const {
     return texts;
 }
 
-common::Answer ScriptedUi::NextAnswer() {
-    if (answers.empty()) return common::Answer::No;
+common::Answer ScriptedUi::NextAnswer(common::Answer whenNoneLeft) {
+    if (answers.empty()) return whenNoneLeft;
     const common::Answer a = answers.front();
     answers.pop_front();
     return a;
