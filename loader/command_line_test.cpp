@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "loader/test_support.h"
 
 namespace loader {
@@ -103,11 +103,11 @@ TEST(CommandLine, TheLoadButtonTellsTaskKindsByExtensionExactlyAsWritten) {
 }
 
 TEST(CommandLine, TheFormatErrorAsksWhetherToGoOn) {
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     ui.answers = {common::Answer::Yes};
     EXPECT_TRUE(AskToContinueAfterFormatError(ui));
     ASSERT_EQ(ui.events.size(), 1u);
-    EXPECT_EQ(ui.events[0].kind, common::ShownEvent::Kind::Question);
+    EXPECT_EQ(ui.events[0].kind, test_support::ShownEvent::Kind::Question);
     EXPECT_EQ(ui.events[0].caption, Cp("Ошибка"));
     EXPECT_EQ(ui.events[0].text, Cp("Формат командной строки не верен:\r\n имя файла,скорость порта,номер СОМ "
                                     "порта, (RS-232 - 0 , Cradle IR - 1)  \r\nПродолжить работу?."));
