@@ -23,7 +23,8 @@ using testing_qt::TopLevel;
 TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
     QtUiPort ui;
     {
-        auto progress = ui.OpenProgress({common::Utf8ToCp1251("Передача"), "Downloading...", "ProgressDlg", 901, 870});
+        auto progress =
+            ui.OpenProgress({common::Utf8ToCp1251("Передача"), "Downloading...", "ProgressDlg", 901, 870});
         QWidget* dialog = TopLevel("ProgressDlg");
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->isVisible());

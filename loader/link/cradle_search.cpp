@@ -23,6 +23,7 @@ int DetectCradleLoader(termlink::SerialLink& port, common::Clock& clock, std::st
     return -1;
 }
 
+// A plain box under the program's name, like the loader's other boxes without a caption of their own.
 void TellCradleNotFound(common::UiPort& ui) {
     ui.ShowMessage(LoaderText(ids::kReaderCaption), LoaderText(ids::kCradleNotFound), common::MessageIcon::Warning);
 }

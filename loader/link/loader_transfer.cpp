@@ -58,11 +58,12 @@ public:
             termlink::Show(session_.ui, FirmwareMismatch());
             return termlink::AttemptEnd::Failed;
         }
+        // The limit stays for the rest of the session, later handshakes included.
         session_.reply.limit = image->mode == LoaderMode::Radio ? kFirstReplyLimit : kBatchReplyLimit;
         connection.reply = session_.reply;
 
         connection.progress = OpenProgress(session_.ui);
-        connection.progress->SetRange(0, kBlockRangeEnd);
+        connection.progress->SetRange(0, kBlockRangeEnd);  // one step a block
         if (!SendBlocks(connection, *image)) return termlink::AttemptEnd::Failed;
         connection.progress.reset();
         if (!commandLineMode_) termlink::Show(session_.ui, LoadComplete());
@@ -120,7 +121,8 @@ TransferOutcome RunLoaderTransfer(LoaderSession& session, const LoadedTask& task
             return outcome;
     }
     Attempt attempt(context, session, task, commandLineMode, outcome);
-    const termlink::AttemptEnd end = termlink::RepeatWhileAsked(session.ui, RetryQuestion(), [&] { return attempt.Run(); });
+    const termlink::AttemptEnd end =
+        termlink::RepeatWhileAsked(session.ui, RetryQuestion(), [&] { return attempt.Run(); });
     session.port.Purge(true, true);
     session.port.Close();
     outcome.code = 1;

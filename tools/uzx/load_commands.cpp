@@ -189,8 +189,9 @@ int RunLoaderImage(const Args& args) {
         std::cerr << "uzx: cannot write " << args[1] << ": " << written.error << '\n';
         return kFailed;
     }
-    std::cout << common::Cp1251ToUtf8(std::string(loader::TerminalIdText(terminal))) << ": mode " << static_cast<int>(image->mode) << ", "
-              << image->blocks << " blocks\n";
+    const std::string id(loader::TerminalIdText(terminal));
+    std::cout << common::Cp1251ToUtf8(id) << ": mode " << static_cast<int>(image->mode) << ", " << image->blocks
+              << " blocks\n";
     return 0;
 }
 
