@@ -54,16 +54,6 @@ TEST(LoaderImage, ATaskGoesOnlyToATerminalOfItsKind) {
     }
 }
 
-TEST(LoaderImage, BatchModesSendTwoHundredBlocks) {
-    const LoadedTask task = BatchTaskOf("8300RU004", 18954);
-    const auto image = BuildLoaderImage(task, TerminalIdOf("8600RU004"));
-    ASSERT_TRUE(image);
-    EXPECT_EQ(image->mode, LoaderMode::WideBatch);
-    EXPECT_EQ(image->blocks, 200);
-    EXPECT_EQ(image->bytes.size(), 20000u);
-    EXPECT_EQ(image->bytes[0], testing::PatternAt(12));
-}
-
 TEST(LoaderImage, TheRadioVariantComesFromTheTasksOwnIdentifier) {
     // A large task is never cut to 50 blocks by what the terminal answers, nor a small one stretched.
     const LoadedTask large = RadioTaskOf("84xxRU103");
