@@ -40,9 +40,9 @@ Answer ConsoleUi::AskYesNoCancel(const std::string& caption, const std::string& 
     return Answer::No;
 }
 
-Answer ConsoleUi::AskOkCancel(const std::string& caption, const std::string& text, MessageIcon) {
+bool ConsoleUi::AskOkCancel(const std::string& caption, const std::string& text, MessageIcon) {
     Print(prefix, caption, text + " -> Cancel");
-    return Answer::Cancel;
+    return false;
 }
 
 std::optional<std::string> ConsoleUi::ChooseOpenFile(const FileChooser&) {

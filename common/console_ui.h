@@ -20,7 +20,7 @@ public:
     void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) override;
     Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
     Answer AskYesNoCancel(const std::string& caption, const std::string& text, MessageIcon icon) override;
-    Answer AskOkCancel(const std::string& caption, const std::string& text, MessageIcon icon) override;
+    bool AskOkCancel(const std::string& caption, const std::string& text, MessageIcon icon) override;
     std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) override;
     std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) override;
     std::unique_ptr<ProgressWindow> OpenProgress(const ProgressLook& look) override;

@@ -12,7 +12,7 @@
 namespace common {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class Answer { Yes, No, Cancel, Ok };
+enum class Answer { Yes, No, Cancel };
 
 struct FileFilter {
     std::string description;  // "Quarrow Files (*.UZX)"
@@ -64,8 +64,8 @@ public:
     virtual Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) = 0;
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text,
                                   MessageIcon icon) = 0;
-    // Ok or Cancel.
-    virtual Answer AskOkCancel(const std::string& caption, const std::string& text, MessageIcon icon) = 0;
+    // True for OK, false for Cancel.
+    virtual bool AskOkCancel(const std::string& caption, const std::string& text, MessageIcon icon) = 0;
 
     // Empty when the user cancels.
     virtual std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) = 0;

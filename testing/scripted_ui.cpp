@@ -32,17 +32,17 @@ void ScriptedUi::ShowMessage(const std::string& caption, const std::string& text
 
 common::Answer ScriptedUi::AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) {
     events.push_back({ShownEvent::Kind::Question, caption, text, icon});
-    return NextAnswer(common::Answer::No);
+    return NextAnswer();
 }
 
 common::Answer ScriptedUi::AskYesNoCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
     events.push_back({ShownEvent::Kind::Question, caption, text, icon});
-    return NextAnswer(common::Answer::No);
+    return NextAnswer();
 }
 
-common::Answer ScriptedUi::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
+bool ScriptedUi::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
     events.push_back({ShownEvent::Kind::OkCancelQuestion, caption, text, icon});
-    return NextAnswer(common::Answer::Cancel);
+    return NextAnswer() == common::Answer::Yes;
 }
 
 std::optional<std::string> ScriptedUi::ChooseOpenFile(const common::FileChooser& chooser) {
@@ -84,8 +84,8 @@ std::vector<std::string> ScriptedUi::MessageTexts() const {
     return texts;
 }
 
-common::Answer ScriptedUi::NextAnswer(common::Answer whenNoneLeft) {
-    if (answers.empty()) return whenNoneLeft;
+common::Answer ScriptedUi::NextAnswer() {
+    if (answers.empty()) return common::Answer::No;
     const common::Answer a = answers.front();
     answers.pop_front();
     return a;

@@ -20,8 +20,8 @@ struct ShownEvent {
 
 class ScriptedUi final : public common::UiPort {
 public:
-    // Answers for every question, consumed in order; No (Cancel for an
-    // OK/Cancel question) when the script is empty.
+    // Answers for every question, consumed in order; No when the script is
+    // empty. An OK/Cancel question takes Yes for OK and anything else for Cancel.
     std::deque<common::Answer> answers;
     // Paths for the file choosers, consumed in order; an empty string means Cancel.
     std::deque<std::string> chosenPaths;
@@ -38,7 +38,7 @@ public:
     void ShowMessage(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     common::Answer AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     common::Answer AskYesNoCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
-    common::Answer AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
+    bool AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     std::optional<std::string> ChooseOpenFile(const common::FileChooser& chooser) override;
     std::optional<std::string> ChooseSaveFile(const common::FileChooser& chooser) override;
     std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;
@@ -50,7 +50,7 @@ public:
     std::vector<std::string> MessageTexts() const;
 
 private:
-    common::Answer NextAnswer(common::Answer whenNoneLeft);
+    common::Answer NextAnswer();
     std::optional<std::string> NextPath();
 };
 

@@ -35,7 +35,6 @@ common::Answer ToAnswer(QMessageBox::StandardButton button) {
     switch (button) {
         case QMessageBox::Yes: return common::Answer::Yes;
         case QMessageBox::No: return common::Answer::No;
-        case QMessageBox::Ok: return common::Answer::Ok;
         default: return common::Answer::Cancel;
     }
 }
@@ -87,8 +86,9 @@ common::Answer QtUiPort::AskYesNoCancel(const std::string& caption, const std::s
                            QMessageBox::Cancel));
 }
 
-common::Answer QtUiPort::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
-    return ToAnswer(RunBox(owner_, caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel));
+bool QtUiPort::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
+    return RunBox(owner_, caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) ==
+           QMessageBox::Ok;
 }
 
 std::optional<std::string> QtUiPort::ChooseOpenFile(const common::FileChooser& chooser) {

@@ -18,8 +18,7 @@ public:
     common::Answer AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     common::Answer AskYesNoCancel(const std::string& caption, const std::string& text,
                                   common::MessageIcon icon) override;
-    common::Answer AskOkCancel(const std::string& caption, const std::string& text,
-                               common::MessageIcon icon) override;
+    bool AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     std::optional<std::string> ChooseOpenFile(const common::FileChooser& chooser) override;
     std::optional<std::string> ChooseSaveFile(const common::FileChooser& chooser) override;
     std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;

@@ -31,8 +31,7 @@ void TellCradleNotFound(common::UiPort& ui) {
 bool AskToApplyCradlePort(common::UiPort& ui, int portNumber) {
     const std::string question =
         LoaderText(ids::kCradleFoundOnPort) + std::to_string(portNumber) + LoaderText(ids::kApplySettingsQuestion);
-    return ui.AskOkCancel(LoaderText(ids::kCradleFoundCaption), question, common::MessageIcon::Information) ==
-           common::Answer::Ok;
+    return ui.AskOkCancel(LoaderText(ids::kCradleFoundCaption), question, common::MessageIcon::Information);
 }
 
 std::optional<int> FindCradle(common::UiPort& ui, termlink::SerialLink& port, common::Clock& clock,

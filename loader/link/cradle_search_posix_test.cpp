@@ -82,7 +82,7 @@ TEST_F(CradleSearchTest, ABluetoothPortIsNeverProbed) {
 
 TEST_F(CradleSearchTest, FoundAndTakenOnlyOnOk) {
     cradleDevice = "/dev/ttyUSB0";
-    ui.answers = {Answer::Ok};
+    ui.answers = {Answer::Yes};  // OK
     EXPECT_EQ(FindCradle(ui, port, clock, showBanner), 12);
     EXPECT_EQ(banner, (std::vector<bool>{true, false}));
     ASSERT_EQ(ui.events.size(), 1u);

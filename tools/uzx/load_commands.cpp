@@ -86,9 +86,7 @@ struct ManyTerminals {
 };
 
 std::optional<ManyTerminals> ParseManyTerminals(const Args& args) {
-    ManyTerminals many;
-    many.target.speedIndex = 0;
-    many.target.linkType = 0;
+    ManyTerminals many;  // 115200 bit/s and a direct link unless told otherwise
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
