@@ -77,20 +77,21 @@ ParsedCommandLine ParseCommandLine(std::string_view text) {
 
     const std::size_t first = text.find(',');
     if (first == std::string_view::npos) return FormatError();
-    const std::size_t second = text.find(',', first + 1);
-    if (second == std::string_view::npos) return FormatError();
-    const std::size_t third = text.find(',', second + 1);
-    if (third == std::string_view::npos) return FormatError();
+    ParsedCommandLine parsed = FormatError();
+    parsed.namesTask = true;
+    parsed.load.taskPath = std::string(text.substr(0, first));
+    parsed.load.kind = TaskKindForCommandLine(parsed.load.taskPath);
 
+    const std::size_t second = text.find(',', first + 1);
+    if (second == std::string_view::npos) return parsed;
+    const std::size_t third = text.find(',', second + 1);
+    if (third == std::string_view::npos) return parsed;
     const auto speed = SpeedIndexOfRate(text.substr(first + 1, second - first - 1));
     const auto port = WholeNumber(text.substr(second + 1, third - second - 1));
     const auto link = WholeNumber(text.substr(third + 1));
-    if (!speed || !port || *port < 1 || !link || (*link != 0 && *link != 1)) return FormatError();
+    if (!speed || !port || *port < 1 || !link || (*link != 0 && *link != 1)) return parsed;
 
-    ParsedCommandLine parsed;
     parsed.verdict = CommandLineVerdict::Load;
-    parsed.load.taskPath = std::string(text.substr(0, first));
-    parsed.load.kind = TaskKindForCommandLine(parsed.load.taskPath);
     parsed.load.target = {*speed, *port, *link};
     return parsed;
 }

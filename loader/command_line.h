@@ -51,14 +51,16 @@ enum class CommandLineVerdict {
 
 struct ParsedCommandLine {
     CommandLineVerdict verdict = CommandLineVerdict::Interactive;
-    CommandLineLoad load;  // meaningful for Load only
+    // Load: everything. A format error found after the first comma: the task
+    // file and its kind, which the loader reads before it judges the rest.
+    CommandLineLoad load;
+    bool namesTask = false;  // the text has the comma that ends the task file
 };
 
 // Reads the program's arguments taken as one text, untrimmed. The speed must
 // be written exactly as one of the five rates; the port must be a whole
 // number of 1 and up and the link type 0 or 1, each written as a decimal
-// number (spaces before it, or after it, are allowed). The whole line is
-// checked before anything is read or opened.
+// number (spaces before it, or after it, are allowed).
 ParsedCommandLine ParseCommandLine(std::string_view text);
 
 // Tells the user the command line was not understood and asks whether to go

@@ -79,15 +79,15 @@ TEST_F(UnattendedLoadTest, AnUnreadableTaskIsToldAndNoPortOpened) {
 }
 
 TEST_F(UnattendedLoadTest, ARefusedCommandLineStartsNothing) {
-    // A bad speed is found before the missing file is looked for.
-    UnattendedResult result = RunCommandLine(folder.File("missing.uzx") + ", 9600,3,1", session);
+    const std::string path = WriteTask("shop.uzx", PatternFile("8300RU004", 18954));
+    UnattendedResult result = RunCommandLine(path + ", 9600,3,1", session);
     EXPECT_EQ(result.end, UnattendedEnd::FormatError);
     ASSERT_EQ(ui.events.size(), 1u);
     EXPECT_EQ(ui.events[0].kind, ShownEvent::Kind::Question);
     EXPECT_EQ(ui.events[0].caption, Cp("Ошибка"));
 
     ui.answers = {Answer::Yes};
-    result = RunCommandLine("shop.uzx,9600,3,256", session);
+    result = RunCommandLine(path + ",9600,3,256", session);
     EXPECT_EQ(result.end, UnattendedEnd::ContinueInteractively);
     EXPECT_TRUE(pair.host().ops.empty());
 
@@ -95,6 +95,21 @@ TEST_F(UnattendedLoadTest, ARefusedCommandLineStartsNothing) {
     EXPECT_EQ(RunCommandLine("shop.uzx,9600,3,1 /?", session).end, UnattendedEnd::Quit);
     EXPECT_EQ(RunCommandLine("", session).end, UnattendedEnd::Interactive);
     EXPECT_TRUE(ui.events.empty());
+    EXPECT_TRUE(pair.host().ops.empty());
+}
+
+TEST_F(UnattendedLoadTest, TheTaskFileIsReadBeforeTheRestIsJudged) {
+    // A file that cannot be read ends the run with the reader's message,
+    // even when a later field is wrong too.
+    const std::string missing = folder.File("missing.uzx");
+    EXPECT_EQ(RunCommandLine(missing + ", 9600,3,1", session).end, UnattendedEnd::TaskRefused);
+    ASSERT_EQ(ui.events.size(), 1u);
+    EXPECT_EQ(ui.events[0].text, Cp("Файл (" + missing + ") не существует."));
+    // A text without a comma names no file: only the format question.
+    ui.events.clear();
+    EXPECT_EQ(RunCommandLine(missing, session).end, UnattendedEnd::FormatError);
+    ASSERT_EQ(ui.events.size(), 1u);
+    EXPECT_EQ(ui.events[0].kind, ShownEvent::Kind::Question);
     EXPECT_TRUE(pair.host().ops.empty());
 }
 

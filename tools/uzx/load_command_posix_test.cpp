@@ -177,13 +177,15 @@ TEST_F(LoadCommandTest, CommandLineErrorsAndRefusedTasks) {
     const std::string formatError =
         "Ошибка: Формат командной строки не верен:\r\n имя файла,скорость порта,номер СОМ порта, (RS-232 - 0 , "
         "Cradle IR - 1)  \r\nПродолжить работу?. -> No\n";
+    // The file is read before the rest is judged, so it must be there.
+    const std::string shop = WriteTask("shop.UZX", PatternFile("8300RU004", 18954));
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"load", "shop.UZX"},
-             {"load", "shop.UZX,", "9600,3,1"},  // joined by a space: " 9600"
-             {"load", "shop.UZX,9600,0,1"},
-             {"load", "shop.UZX,9600,-2,1"},
-             {"load", "shop.UZX,9600,3,2"},
-             {"load", "shop.UZX,9600,3,257"},
+             {"load", shop},
+             {"load", shop + ",", "9600,3,1"},  // joined by a space: " 9600"
+             {"load", shop + ",9600,0,1"},
+             {"load", shop + ",9600,-2,1"},
+             {"load", shop + ",9600,3,2"},
+             {"load", shop + ",9600,3,257"},
          }) {
         const Outcome run = Uzx(args);
         EXPECT_EQ(run.status, 1) << args[1];
