@@ -83,7 +83,8 @@ void MainWindow::FillPopupMenu() {
             popup_->addSeparator();
             continue;
         }
-        QAction* action = popup_->addAction(qtui::FromCp1251(entry.text));
+        QAction* action =
+            popup_->addAction(entry.nativeText ? qtui::FromNativePath(entry.text) : qtui::FromCp1251(entry.text));
         action->setData(entry.command);
     }
 }
