@@ -27,6 +27,8 @@ public:
     std::vector<ShownEvent> events;
     std::vector<int> progressPositions;  // every SetPosition of every progress window
     std::vector<std::string> counterTexts;  // every text the upload counter showed
+    // Whether OpenInTextEditor finds a program to show the file.
+    bool editorOpens = true;
     int openProgressWindows = 0;
     int openCounters = 0;
 
@@ -38,7 +40,7 @@ public:
     std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& label) override;
     std::unique_ptr<UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
     // The texts of the Message events, in order.
     std::vector<std::string> MessageTexts() const;

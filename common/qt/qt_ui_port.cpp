@@ -107,6 +107,6 @@ void QtUiPort::SetBusy(bool busy) {
     }
 }
 
-void QtUiPort::OpenInTextEditor(const std::string& path) { OpenTextFileForReading(FromNativePath(path)); }
+bool QtUiPort::OpenInTextEditor(const std::string& path) { return OpenTextFileForReading(FromNativePath(path)); }
 
 }  // namespace qtui

@@ -25,7 +25,7 @@ public:
                                                          const std::string& label) override;
     std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
 private:
     QPointer<QWidget> owner_;

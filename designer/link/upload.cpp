@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "common/native_path.h"
 #include "designer/link/frames.h"
 #include "designer/link/port_setup.h"
 #include "designer/strings/string_ids.h"
@@ -238,8 +239,11 @@ UploadResult ReceiveData(LinkContext& context, bool withCradle) {
     }
     const std::string done = context.strings.Direct(id::kUploadDoneBefore) + std::to_string(received.stored) +
                              context.strings.Direct(id::kUploadDoneAfter);
-    if (context.ui.AskYesNo(kUploadCaption, done, MessageIcon::None) == common::Answer::Yes) {
-        context.ui.OpenInTextEditor(*target);
+    if (context.ui.AskYesNo(kUploadCaption, done, MessageIcon::None) == common::Answer::Yes &&
+        !context.ui.OpenInTextEditor(*target)) {
+        context.ui.ShowMessage(kUploadCaption,
+                               context.strings.Lookup(id::kReceivedDataAt) + "\r\n" + common::NativePathToCp1251(*target),
+                               MessageIcon::Information);
     }
     return {received.stored, true};
 }
