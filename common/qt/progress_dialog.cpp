@@ -8,6 +8,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "common/qt/text_room.h"
+
 namespace qtui {
 namespace {
 
@@ -32,6 +34,7 @@ ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QSt
     layout->addWidget(text);
     layout->addWidget(bar_);
     dialog_->setMinimumWidth(260);
+    MakeRoomForTexts(*dialog_);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();

@@ -59,8 +59,10 @@ std::string KindLabel(int kind) {
     }
 }
 
-std::string PortListLine(const SerialPort& port) {
-    std::string line = port.name + " - " + KindLabel(port.kind);
+std::string PortListLine(const SerialPort& port) { return PortListLine(port, KindLabel(port.kind)); }
+
+std::string PortListLine(const SerialPort& port, std::string_view kindName) {
+    std::string line = port.name + " - " + std::string(kindName);
 #ifndef _WIN32
     if (!port.device.empty()) line += " (" + port.device + ")";
 #endif

@@ -40,6 +40,8 @@ int KindOfDeviceNode(std::string_view path);
 std::string KindLabel(int kind);  // "Serial port", ..., "Unknown port"
 // "COM3 - Serial port"; on POSIX the device path follows in brackets.
 std::string PortListLine(const SerialPort& port);
+// The same with the kind named by the caller (a program's own language).
+std::string PortListLine(const SerialPort& port, std::string_view kindName);
 
 // The list lines of every port, into `lines` when given, and their count
 // (0 when the list cannot be read). While listing, a stored position of -1
