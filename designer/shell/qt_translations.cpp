@@ -30,6 +30,8 @@ bool QtTranslations::Follow(const text::StringTable& strings) {
     Remove();
     const QString code = strings.LanguageLoaded() ? qtui::FromCp1251(strings.Direct(strings::id::kQtTranslationsCode))
                                                   : QString();
+    // Dates and numbers in Qt's dialogs (a file's date) follow the language too.
+    QLocale::setDefault(code.isEmpty() ? QLocale::system() : QLocale(code));
     if (code.isEmpty() || code == QLatin1String("en")) return false;
     translator_ = LoadQtTranslator(code);
     if (!translator_) return false;

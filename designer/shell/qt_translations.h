@@ -1,6 +1,6 @@
 #pragma once
 // Qt's own texts (the standard buttons of message boxes and dialog button
-// boxes, the file dialogs) in the designer's language. A language file names
+// boxes, the file dialogs) and its dates in the designer's language. A language file names
 // the code of Qt's translations for it in entry 1240 ("ru"); the built-in
 // English needs none.
 #include <memory>

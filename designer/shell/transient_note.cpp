@@ -8,7 +8,7 @@ namespace {
 constexpr int kMargin = 8;
 // Where the note stands: over the band between the screen and the keys, as a
 // share of the terminal's height, so it sits there at every zoom.
-constexpr double kBandCentre = 200.0 / 459.0;
+constexpr double kBandCentre = 163.0 / 459.0;
 
 }  // namespace
 

@@ -53,6 +53,12 @@ int KeyForKeyboard(int qtKey) {
     }
 }
 
+// Wayland lets no program place its own window: the system must move it.
+// Elsewhere the window follows the mouse itself, which keeps the case under
+// the mouse from the first pixel (a system move starts where the mouse is
+// when it is asked for, a few pixels after the press).
+bool PlatformMovesWindows() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 }  // namespace
 
 TerminalWindow::TerminalWindow(Engine& engine, QWidget* parent)
@@ -165,9 +171,9 @@ void TerminalWindow::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const QPointF at = event->globalPosition();
-    if (drag_.Move(static_cast<int>(at.x()), static_cast<int>(at.y()))) {
-        // Where the platform moves windows itself (Wayland needs it), let it:
-        // it follows the mouse until the button goes up.
+    const bool starting = drag_.Move(static_cast<int>(at.x()), static_cast<int>(at.y()));
+    if (starting && PlatformMovesWindows()) {
+        // It follows the mouse from here until the button goes up.
         if (QWindow* handle = window()->windowHandle(); handle && handle->startSystemMove()) {
             drag_.Release();
             return;
