@@ -10,6 +10,12 @@ namespace id = strings::id;
 
 bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h" || argument == "-?"; }
 
+CommandLine Just(CommandLine::Action action) {
+    CommandLine line;
+    line.action = action;
+    return line;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -21,8 +27,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         line.refusalTextId = textId;
     };
     for (const std::string& argument : arguments) {
-        if (options && IsHelp(argument)) return {CommandLine::Action::Help};
-        if (options && argument == "--version") return {CommandLine::Action::Version};
+        if (options && IsHelp(argument)) return Just(CommandLine::Action::Help);
+        if (options && argument == "--version") return Just(CommandLine::Action::Version);
         if (options && argument == "--") {
             options = false;
         } else if (options && argument.size() > 1 && argument[0] == '-') {

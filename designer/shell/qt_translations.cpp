@@ -24,7 +24,10 @@ std::unique_ptr<QTranslator> LoadQtTranslator(const QString& code) {
 
 }  // namespace
 
-QtTranslations::~QtTranslations() { Remove(); }
+QtTranslations::~QtTranslations() {
+    Remove();
+    QLocale::setDefault(QLocale::system());
+}
 
 bool QtTranslations::Follow(const text::StringTable& strings) {
     Remove();
