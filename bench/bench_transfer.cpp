@@ -86,7 +86,7 @@ bool RunTransfers(bool paced, const std::string& records, const std::filesystem:
     common::ConsoleUi ui;
     common::SteadyClock clock;
     task::Task task;
-    task::NewTask(task.model, task::LoadDefaultTexts(strings));
+    task::MakeNewTask(task.model, task::LoadDefaultTexts(strings));
     termlink::LinkState state;
     auto system = termlink::MakeSystemSerialLink();
     CountingLink link(*system);

@@ -41,11 +41,13 @@ Answer ScriptedUi::AskYesNoCancel(const std::string& caption, const std::string&
 
 std::optional<std::string> ScriptedUi::ChooseOpenFile(const FileChooser& chooser) {
     events.push_back({ShownEvent::Kind::OpenChooser, chooser.title, chooser.initialPath});
+    choosers.push_back(chooser);
     return NextPath();
 }
 
 std::optional<std::string> ScriptedUi::ChooseSaveFile(const FileChooser& chooser) {
     events.push_back({ShownEvent::Kind::SaveChooser, chooser.title, chooser.initialPath});
+    choosers.push_back(chooser);
     return NextPath();
 }
 

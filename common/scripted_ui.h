@@ -25,6 +25,7 @@ public:
     std::deque<std::string> chosenPaths;
 
     std::vector<ShownEvent> events;
+    std::vector<FileChooser> choosers;  // every file chooser opened, in order
     std::vector<int> progressPositions;  // every SetPosition of every progress window
     std::vector<std::string> counterTexts;  // every text the upload counter showed
     // Whether OpenInTextEditor finds a program to show the file.

@@ -3,6 +3,7 @@
 // answers with real dialogs, the command-line tool with stderr, tests with a
 // script and a record of what was shown. All texts are Windows-1251 bytes,
 // exactly as the string lookup returns them; file paths are native paths.
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,6 +22,7 @@ struct FileFilter {
 struct FileChooser {
     std::string title;
     std::vector<FileFilter> filters;
+    std::size_t selectedFilter = 0;  // the filter shown first, an index into `filters`
     std::string initialPath;
     std::string defaultExtension;  // without the dot; empty for none
 };

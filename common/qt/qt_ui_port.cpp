@@ -60,7 +60,11 @@ std::optional<std::string> RunFileDialog(QWidget* owner, const common::FileChoos
     QFileDialog dialog(owner, FromCp1251(chooser.title));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(NameFilters(chooser.filters));
+    const QStringList filters = NameFilters(chooser.filters);
+    dialog.setNameFilters(filters);
+    if (chooser.selectedFilter < static_cast<std::size_t>(filters.size())) {
+        dialog.selectNameFilter(filters[static_cast<qsizetype>(chooser.selectedFilter)]);
+    }
     if (!chooser.defaultExtension.empty()) dialog.setDefaultSuffix(QString::fromStdString(chooser.defaultExtension));
     if (!chooser.initialPath.empty()) dialog.selectFile(FromNativePath(chooser.initialPath));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

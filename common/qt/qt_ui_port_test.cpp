@@ -2,6 +2,7 @@
 #include "common/qt/qt_ui_port.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -125,6 +126,24 @@ TEST(QtUiPort, MessageBoxesCutNeitherTheirCaptionNorTheirText) {
         });
         ui.ShowMessage(caption, "Time out!", common::MessageIcon::None);
     }
+}
+
+TEST(QtUiPort, FileChooserShowsTheChosenFilterFirst) {
+    QtUiPort ui;
+    common::FileChooser chooser;
+    chooser.filters = {{"A85", "*.A85"}, {".UZX", "*.UZX"}, {"All", "*.ATF;*.UZX;*.A85"}};
+    chooser.selectedFilter = 2;
+    QString shownFilter;
+    {
+        testing_qt::ModalDialogWatch watch(QString(), [&](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            ASSERT_NE(files, nullptr);
+            shownFilter = files->selectedNameFilter();
+            files->reject();
+        });
+        EXPECT_EQ(ui.ChooseOpenFile(chooser), std::nullopt);
+    }
+    EXPECT_EQ(shownFilter, "All (*.ATF;*.UZX;*.A85)");
 }
 
 }  // namespace

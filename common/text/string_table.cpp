@@ -41,12 +41,12 @@ void ForEachEntry(std::string_view content, Visit visit) {
     }
 }
 
+// "\n" and "\r" written in a table line stand for a line feed and a carriage return.
 std::string WithLineBreaks(std::string_view text) {
     std::string result;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
-            result += '\n';
-            ++i;
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == 'r')) {
+            result += text[++i] == 'n' ? '\n' : '\r';
         } else {
             result += text[i];
         }

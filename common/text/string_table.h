@@ -31,8 +31,8 @@ public:
     // `builtIn` is the program's own table as UTF-8 text: the first line
     // names the table, every further line is `id=text`; other lines (blank
     // ones, "#" comments) are skipped. A line cannot hold a line break, so
-    // the two characters "\n" in a text stand for one. The texts are kept
-    // as Windows-1251.
+    // the two characters "\n" in a text stand for a line feed and "\r" for a
+    // carriage return. The texts are kept as Windows-1251.
     explicit StringTable(std::string_view builtIn);
 
     // The text of `id`: the loaded language's entry, else the built-in one

@@ -19,6 +19,7 @@ const std::string kEnglish =
     "1121=Error\r\n"
     "1122=Warning\r\n"
     "1136= records received.\\nView the received data?\r\n"
+    "1137=Continue?\\r\\nYes\\No\r\n"
     "1171=Format mismatch !!!\r\n"
     "1213=menu  \r\n"
     "1381=" + std::string(100, 'M') + "\r\n"
@@ -57,6 +58,7 @@ TEST(StringTable, BuiltInTableLines) {
     EXPECT_EQ(strings.Lookup(1213), "menu  ") << "trailing blanks are part of a text";
     EXPECT_EQ(strings.Lookup(1101), "&New\tCtrl+N") << "a last line without a line end";
     EXPECT_EQ(strings.Lookup(1136), " records received.\nView the received data?");
+    EXPECT_EQ(strings.Lookup(1137), "Continue?\r\nYes\\No") << "a backslash before other letters stays";
     EXPECT_EQ(strings.Lookup(3000), "beyond the slots") << "built-in ids are not limited to the slots";
     EXPECT_EQ(strings.Lookup(9999), "");
     EXPECT_EQ(strings.Lookup(12), "") << "a line whose id is not a number is skipped";

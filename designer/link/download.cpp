@@ -9,6 +9,7 @@
 #include "designer/link/port_setup.h"
 #include "designer/link/terminal_image.h"
 #include "designer/strings/string_ids.h"
+#include "designer/task/slot_text.h"
 
 namespace termlink {
 namespace {
@@ -36,8 +37,7 @@ void SetProgress(Connection& connection, int percent) {
 
 // The identifier the terminal must name; a task without one expects the designer's own.
 std::string FirmwareIdOf(const task::TaskModel& model) {
-    const auto& id = model.firmwareId;
-    std::string text(id.begin(), std::find(id.begin(), id.end(), 0));
+    const std::string text = task::TextBeforeZero(model.firmwareId);
     return text.empty() ? std::string(task::kFirmwareId) : text;
 }
 

@@ -4,11 +4,11 @@
 
 #include "common/scripted_ui.h"
 #include "designer/link/frames.h"
-#include "designer/link/test_terminal.h"
 #include "designer/link/terminal_image.h"
 #include "designer/link/test_folder.h"
+#include "designer/link/test_terminal.h"
 #include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
+#include "designer/task/test_support.h"
 
 namespace termlink {
 namespace {
@@ -20,7 +20,7 @@ constexpr char kReady[] = "8300RU004\r";
 
 class DownloadTest : public ::testing::Test {
 protected:
-    DownloadTest() { task::NewTask(task.model, task::LoadDefaultTexts(strings)); }
+    DownloadTest() { task.model = task::testing::FreshTask(); }
 
     std::string WriteFile(const std::string& name, const std::string& content) {
         folder.Write(name, content);

@@ -37,10 +37,4 @@ TerminalImage BuildTerminalImage(task::TaskModel& model);
 // The image of a task that is already normalised; the task is left as it is.
 TerminalImage WriteImage(const task::TaskModel& model);
 
-// The terminal's numbering of the two settings blocks.
-std::array<std::uint8_t, task::kTerminalSettingsSize> TerminalSettingsForTerminal(
-    const std::array<std::uint8_t, task::kTerminalSettingsSize>& settings);
-std::array<std::uint8_t, task::kStartupSettingsSize> StartupSettingsForTerminal(
-    const std::array<std::uint8_t, task::kStartupSettingsSize>& settings);
-
 }  // namespace termlink

@@ -12,9 +12,4 @@ namespace termlink {
 
 task::TaskModel DecodeTerminalImage(const TerminalImage& image);
 
-std::array<std::uint8_t, task::kTerminalSettingsSize> TerminalSettingsFromTerminal(
-    const std::array<std::uint8_t, task::kTerminalSettingsSize>& settings);
-std::array<std::uint8_t, task::kStartupSettingsSize> StartupSettingsFromTerminal(
-    const std::array<std::uint8_t, task::kStartupSettingsSize>& settings);
-
 }  // namespace termlink

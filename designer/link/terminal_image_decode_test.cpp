@@ -4,22 +4,13 @@
 
 #include <cstring>
 
-#include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
+#include "designer/task/test_support.h"
 
 namespace termlink {
 namespace {
 
-task::TaskModel NewDefaultTask() {
-    text::StringTable strings = strings::MakeStringTable();
-    task::TaskModel model;
-    task::ResetBarcodeDefaults(model);
-    task::NewTask(model, task::LoadDefaultTexts(strings));
-    return model;
-}
-
 TEST(TerminalImageDecode, AReceivedImageGivesTheSentTaskAndTheSameImageAgain) {
-    task::TaskModel model = NewDefaultTask();
+    task::TaskModel model = task::testing::FreshTask();
     model.forms[2][task::form::kFieldType] = task::form::kText;
     model.menus[1][task::menu::kItems] = 'X';
     model.startup[task::startup::kStartWithMenu] = 1;

@@ -26,8 +26,7 @@ void DesignerSession::Start(bool mayPreload) {
     strings_.FindLanguages(programFolder_);
     strings_.LoadLanguage(preferences_.language);
     defaultTexts_ = task::LoadDefaultTexts(strings_);
-    task::ResetBarcodeDefaults(task_.model);
-    task::NewTask(task_.model, defaultTexts_);
+    task::MakeNewTask(task_.model, defaultTexts_);
     // A remembered file that cannot be read leaves the new task unnamed, so
     // a later Save cannot overwrite that file with an empty task.
     if (mayPreload && preferences_.autoPreload && preferences_.lastFile != kNoLastFile) {
@@ -57,8 +56,7 @@ bool DesignerSession::MayClose() { return SettleUnsavedChanges(); }
 void DesignerSession::ResetToNewTask() {
     task_.recordCounter = 0;
     task_.modified = false;
-    task::ResetBarcodeDefaults(task_.model);
-    task::NewTask(task_.model, defaultTexts_);
+    task::MakeNewTask(task_.model, defaultTexts_);
 }
 
 bool DesignerSession::New() {

@@ -1,6 +1,6 @@
 #include "designer/simulator/builtin_screens.h"
 
-#include "designer/simulator/task_text.h"
+#include "designer/task/terminal_texts_view.h"
 
 namespace simulator {
 namespace {
@@ -22,6 +22,10 @@ void Clear(ScreenBuffer& screen, Mode mode, int columns, bool wideSpacing, int h
     screen.cursorColumn = 0;
 }
 
+std::string TableText(const task::TaskModel& model, int table, int entry) {
+    return task::ConstTerminalTextsView(model.texts).Text(table, entry);
+}
+
 void FillFromTable(const task::TaskModel& model, int table, int lines, ScreenBuffer& screen) {
     for (int i = 0; i < lines && i < kScreenLines; ++i) {
         screen.lines[static_cast<std::size_t>(i)] = TableText(model, table, i);
@@ -31,22 +35,22 @@ void FillFromTable(const task::TaskModel& model, int table, int lines, ScreenBuf
 }  // namespace
 
 void ShowMainMenu(const task::TaskModel& model, int item, ScreenBuffer& screen) {
-    Clear(screen, Mode::MainMenu, 15, true, item);
+    Clear(screen, Mode::MainMenu, task::kLargeFontWidth, true, item);
     FillFromTable(model, kMainMenuTable, 4, screen);
 }
 
 void ShowUploadScreen(const task::TaskModel& model, ScreenBuffer& screen) {
-    Clear(screen, Mode::Upload, 15, true, 0);
+    Clear(screen, Mode::Upload, task::kLargeFontWidth, true, 0);
     FillFromTable(model, kUploadTable, 4, screen);
 }
 
 void ShowSystemMenu(const task::TaskModel& model, int lines, int item, ScreenBuffer& screen) {
-    Clear(screen, Mode::SystemMenu, 20, false, item);
+    Clear(screen, Mode::SystemMenu, task::kSmallFontWidth, false, item);
     FillFromTable(model, kSystemMenuTable, lines, screen);
 }
 
 void ShowProgramSettings(const task::TaskModel& model, int item, ScreenBuffer& screen) {
-    Clear(screen, Mode::ProgramSettings, 20, false, item);
+    Clear(screen, Mode::ProgramSettings, task::kSmallFontWidth, false, item);
     FillFromTable(model, kProgramSettingsTable, kSettingsItems, screen);
 }
 
@@ -57,7 +61,7 @@ void ShowEntryError(const task::TaskModel& model, EntryError error, ScreenBuffer
     screen.lines[6] = TableText(model, kErrorTable, kPressAnyKeyEntry);
     screen.lines[7] = stars;
     screen.mode = Mode::Error;
-    screen.columns = 20;
+    screen.columns = task::kSmallFontWidth;
     screen.wideSpacing = false;
     screen.highlight = 0;
     screen.cursorRow = -1;

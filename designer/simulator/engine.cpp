@@ -13,7 +13,9 @@
 #include "designer/simulator/multi_tap.h"
 #include "designer/simulator/output_record.h"
 #include "designer/strings/string_ids.h"
+#include "designer/task/form_view.h"
 #include "designer/task/normalize.h"
+#include "designer/task/startup_view.h"
 #include "designer/task/task_model.h"
 
 namespace simulator {
@@ -160,13 +162,15 @@ struct Engine::State {
         if (mode == Mode::Form) TypeCharacter(c);
     }
 
+    const task::FormRecord& RunningForm() { return Model().forms[static_cast<std::size_t>(form.Number())]; }
+
     void CompleteRecord() {
         ++task.recordCounter;
-        const task::FormRecord& record = Model().forms[static_cast<std::size_t>(form.Number())];
-        if (record[task::form::kRecordAction] == kPassDownAction) {
-            lastRecord = BuildOutputRecord(FormFields(record), form.Inputs(), RecordSeparators(Model()), time.Now());
+        const FormFields fields(RunningForm());
+        if (fields.View().RecordAction() == kPassDownAction) {
+            lastRecord = BuildOutputRecord(fields, form.Inputs(), RecordSeparators(Model()), time.Now());
         }
-        GoTo(record[task::form::kNextTarget], false);
+        GoTo(fields.View().NextTarget(), false);
     }
 
     void MainMenuKey(int key) {
@@ -243,7 +247,7 @@ struct Engine::State {
                 break;
             case kKeyUp: form.PreviousLine(); ShowForm(); break;
             case kKeyDown: form.NextLine(); ShowForm(); break;
-            case kKeyEscape: GoTo(Model().forms[static_cast<std::size_t>(form.Number())][task::form::kEscTarget], true); break;
+            case kKeyEscape: GoTo(task::ConstFormView(RunningForm()).EscTarget(), true); break;
             case kKeyBackspace: form.Backspace(); ShowForm(); break;
             default: break;
         }
@@ -273,7 +277,7 @@ struct Engine::State {
         screen.pendingLetter = multiTap.PendingCharacter();
         screen.clockLine = mode == Mode::MainMenu
                                ? ClockLineText(time.Now(), tick, task.recordCounter,
-                                               Model().startup[task::startup::kClockLineMode] == 0)
+                                               task::ConstStartupView(Model().startup).SeparateDataFiles() == 0)
                                : std::string();
     }
 };
@@ -313,7 +317,5 @@ void Engine::Tick() {
 const ScreenBuffer& Engine::Screen() const { return state_->screen; }
 
 void Engine::SetNewTaskRequest(std::function<void()> request) { state_->newTaskRequest = std::move(request); }
-
-const std::string& Engine::LastOutputRecord() const { return state_->lastRecord; }
 
 }  // namespace simulator

@@ -56,9 +56,6 @@ public:
     // PressKey has finished with the engine, so it may restart the engine.
     void SetNewTaskRequest(std::function<void()> request);
 
-    // The last record built for pass-down lines (Windows-1251, at most 404 characters).
-    const std::string& LastOutputRecord() const;
-
 private:
     struct State;
     std::unique_ptr<State> state_;

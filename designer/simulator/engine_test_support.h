@@ -11,8 +11,9 @@
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
 #include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
+#include "designer/task/form_view.h"
 #include "designer/task/task_model.h"
+#include "designer/task/test_support.h"
 
 namespace simulator::testing {
 
@@ -24,21 +25,18 @@ struct FieldSetup {
 };
 
 inline void SetField(task::FormRecord& form, int line, const FieldSetup& field) {
-    using namespace task::form;
-    const auto i = static_cast<std::size_t>(line);
-    form[kFieldType + i] = static_cast<task::Byte>(field.type);
-    std::memset(form.data() + kPrompt + i * kPromptWidth, 0, kPromptWidth);
-    std::memcpy(form.data() + kPrompt + i * kPromptWidth, field.prompt.data(), field.prompt.size());
-    form[kMaxLength + i] = static_cast<task::Byte>(field.maxLength);
-    form[kMinLength + i] = static_cast<task::Byte>(field.minLength);
+    const task::FormView view(form);
+    view.SetType(line, static_cast<task::Byte>(field.type));
+    view.SetPrompt(line, field.prompt);
+    view.SetMaxLength(line, static_cast<task::Byte>(field.maxLength));
+    view.SetMinLength(line, static_cast<task::Byte>(field.minLength));
 }
 
 inline void SetSlot(task::Byte* slot, const std::string& text) { std::memcpy(slot, text.data(), text.size()); }
 
-inline task::Task NewTestTask(const task::DefaultTexts& texts) {
+inline task::Task NewTask() {
     task::Task fresh;
-    task::ResetBarcodeDefaults(fresh.model);
-    task::NewTask(fresh.model, texts);
+    fresh.model = task::testing::FreshTask();
     return fresh;
 }
 
@@ -64,8 +62,7 @@ protected:
     const std::string& Line(int number) const { return engine.Screen().lines[static_cast<std::size_t>(number - 1)]; }
 
     text::StringTable strings = strings::MakeStringTable();
-    task::DefaultTexts texts = task::LoadDefaultTexts(strings);
-    task::Task task = NewTestTask(texts);
+    task::Task task = NewTask();
     common::ScriptedUi ui;
     common::TestClock clock;
     ClockedLocalTime time{CivilTime{2024, 1, 7, 9, 5, 30}, clock};

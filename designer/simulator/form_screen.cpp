@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "designer/simulator/task_text.h"
+#include "designer/simulator/clock_line.h"
 
 namespace simulator {
 namespace {
@@ -13,8 +13,7 @@ using namespace task::form;
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLatinLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-}  // namespace
-
+// Whether a field of `type` accepts the typed character `c`.
 bool AcceptsCharacter(int type, char c) {
     switch (type) {
         case kText:
@@ -28,6 +27,8 @@ bool AcceptsCharacter(int type, char c) {
         default: return false;
     }
 }
+
+}  // namespace
 
 void FormScreen::Start(task::FormRecord& form, int number) {
     form_ = &form;
@@ -51,11 +52,11 @@ void FormScreen::Start(task::FormRecord& form, int number) {
 }
 
 int FormScreen::CurrentLine() const {
-    return std::min<int>((*form_)[kCurrentLine], task::kFormLines - 1);
+    return std::min<int>(task::ConstFormView(*form_).CurrentLine(), task::kFormLines - 1);
 }
 
 void FormScreen::SetCurrentLine(int line) {
-    (*form_)[kCurrentLine] = static_cast<task::Byte>(std::clamp(line, 0, task::kFormLines - 1));
+    task::FormView(*form_).SetCurrentLine(static_cast<task::Byte>(std::clamp(line, 0, task::kFormLines - 1)));
 }
 
 int FormScreen::NextInputLine(int after) const {

@@ -64,7 +64,4 @@ private:
     std::array<Line, task::kFormLines> lines_{};
 };
 
-// Whether a field of `type` accepts the typed character `c`.
-bool AcceptsCharacter(int type, char c);
-
 }  // namespace simulator

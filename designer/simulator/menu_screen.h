@@ -9,13 +9,6 @@ namespace simulator {
 // Byte 247, at most 10.
 int MenuItemCount(const task::MenuRecord& menu);
 
-// The item count Collect data stores in byte 247: items with a character
-// above a space within the menu's screen width.
-int CountVisibleItems(const task::MenuRecord& menu);
-
-// Items the screen has lines for: 7 under a caption, else 8, at most the item count.
-int MenuLinesForItems(const task::MenuRecord& menu);
-
 // Entering a menu through a target starts it at its first item.
 void ResetMenu(task::MenuRecord& menu);
 

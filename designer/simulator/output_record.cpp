@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "designer/task/startup_view.h"
+
 namespace simulator {
 namespace {
 
@@ -23,21 +25,20 @@ std::string Joined(const std::string& parts, const std::string& next, char separ
     return separator != 0 ? parts + separator + next : parts + next;
 }
 
-std::string DatePart(const FormFields& form, const CivilTime& now) {
-    const task::FormRecord& r = form.Record();
+std::string DatePart(const task::ConstFormView& form, const CivilTime& now) {
     std::string year;
-    if (r[kStampYear] != 0) {
+    if (form.StampYear() != 0) {
         char text[8];
         // Two-digit years are the last two digits: 2024 gives "24".
-        std::snprintf(text, sizeof text, "%04d", r[kStampTwoDigitYear] != 0 ? now.year % 100 : now.year % 10000);
-        year = r[kStampTwoDigitYear] != 0 ? std::string(text + 2) : std::string(text);
+        std::snprintf(text, sizeof text, "%04d", form.StampTwoDigitYear() != 0 ? now.year % 100 : now.year % 10000);
+        year = form.StampTwoDigitYear() != 0 ? std::string(text + 2) : std::string(text);
     }
-    const std::string month = r[kStampMonth] != 0 ? TwoDigits(now.month) : "";
-    const std::string day = r[kStampDay] != 0 ? TwoDigits(now.day) : "";
-    const char separator = r[kStampDateSeparated] != 0 ? static_cast<char>(r[kDateSeparator]) : 0;
+    const std::string month = form.StampMonth() != 0 ? TwoDigits(now.month) : "";
+    const std::string day = form.StampDay() != 0 ? TwoDigits(now.day) : "";
+    const char separator = form.StampDateSeparated() != 0 ? static_cast<char>(form.DateSeparator()) : 0;
 
     std::string ordered[3];
-    switch (r[kDateOrder]) {
+    switch (form.DateOrder()) {
         case 1: ordered[0] = month; ordered[1] = day; ordered[2] = year; break;
         case 2: ordered[0] = day; ordered[1] = month; ordered[2] = year; break;
         default: ordered[0] = year; ordered[1] = month; ordered[2] = day; break;
@@ -49,14 +50,21 @@ std::string DatePart(const FormFields& form, const CivilTime& now) {
     return date;
 }
 
-std::string TimePart(const FormFields& form, const CivilTime& now) {
-    const task::FormRecord& r = form.Record();
-    const char separator = r[kStampTimeSeparated] != 0 ? static_cast<char>(r[kTimeSeparator]) : 0;
+std::string TimePart(const task::ConstFormView& form, const CivilTime& now) {
+    const char separator = form.StampTimeSeparated() != 0 ? static_cast<char>(form.TimeSeparator()) : 0;
     std::string time;
-    if (r[kStampHour] != 0) time = Joined(time, TwoDigits(now.hour), separator);
-    if (r[kStampMinute] != 0) time = Joined(time, TwoDigits(now.minute), separator);
-    if (r[kStampSecond] != 0) time = Joined(time, TwoDigits(now.second), separator);
+    if (form.StampHour() != 0) time = Joined(time, TwoDigits(now.hour), separator);
+    if (form.StampMinute() != 0) time = Joined(time, TwoDigits(now.minute), separator);
+    if (form.StampSecond() != 0) time = Joined(time, TwoDigits(now.second), separator);
     return time;
+}
+
+// The date and time stamp of the form's stamp settings.
+std::string StampText(const task::ConstFormView& form, const CivilTime& now, const std::string& separators) {
+    const std::string date = DatePart(form, now);
+    const std::string time = TimePart(form, now);
+    if (date.empty() || time.empty()) return date + time;
+    return form.StampSeparateFields() != 0 ? date + separators + time : date + time;
 }
 
 std::string FixedLengthValue(const FormFields& form, int line, std::string value) {
@@ -87,28 +95,22 @@ bool IsRecordField(const FormFields& form, int line) {
 }  // namespace
 
 std::string RecordSeparators(const task::TaskModel& model) {
+    const task::ConstStartupView startup(model.startup);
     std::string separators;
-    for (const std::size_t offset : {task::startup::kFirstSeparator, task::startup::kSecondSeparator}) {
-        if (model.startup[offset] != 0) separators.push_back(static_cast<char>(model.startup[offset]));
+    for (const task::Byte separator : {startup.FirstSeparator(), startup.SecondSeparator()}) {
+        if (separator != 0) separators.push_back(static_cast<char>(separator));
     }
     return separators;
 }
 
-std::string StampText(const FormFields& form, const CivilTime& now, const std::string& separators) {
-    const std::string date = DatePart(form, now);
-    const std::string time = TimePart(form, now);
-    if (date.empty() || time.empty()) return date + time;
-    return form.Record()[kStampSeparateFields] != 0 ? date + separators + time : date + time;
-}
-
 std::string BuildOutputRecord(const FormFields& form, const std::array<std::string, task::kFormLines>& inputs,
                               const std::string& separators, const CivilTime& now) {
-    const task::Byte stampPosition = form.Record()[kStampPosition];
+    const task::Byte stampPosition = form.View().StampPosition();
     std::string record;
     // A stamp at the top is a field like the others: the separators follow it.
     bool first = true;
     if (stampPosition == kStampFirst) {
-        record = StampText(form, now, separators);
+        record = StampText(form.View(), now, separators);
         first = record.empty();
     }
     for (int line = 0; line < form.RecordLines(); ++line) {
@@ -121,7 +123,7 @@ std::string BuildOutputRecord(const FormFields& form, const std::array<std::stri
         if (form.HasSuffix(line)) record += form.Suffix(line);
     }
     if (stampPosition == kStampLast) {
-        const std::string stamp = StampText(form, now, separators);
+        const std::string stamp = StampText(form.View(), now, separators);
         if (!record.empty() && !stamp.empty()) record += separators;
         record += stamp;
     }

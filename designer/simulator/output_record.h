@@ -17,9 +17,6 @@ constexpr std::size_t kOutputRecordCapacity = 404;
 // (a zero separator is left out).
 std::string RecordSeparators(const task::TaskModel& model);
 
-// The date and time stamp of the form's stamp settings.
-std::string StampText(const FormFields& form, const CivilTime& now, const std::string& separators);
-
 // `inputs` holds each line's typed input. At most kOutputRecordCapacity characters.
 std::string BuildOutputRecord(const FormFields& form, const std::array<std::string, task::kFormLines>& inputs,
                               const std::string& separators, const CivilTime& now);

@@ -1,10 +1,13 @@
 #include "designer/task/defaults.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "common/text/string_table.h"
 #include "designer/strings/string_ids.h"
+#include "designer/task/form_view.h"
+#include "designer/task/lookup_view.h"
+#include "designer/task/startup_view.h"
+#include "designer/task/terminal_texts_view.h"
 
 namespace task {
 namespace {
@@ -17,12 +20,14 @@ struct IdRange {
 
 // The 15-character variants that no new task copies, and the start-up texts.
 // With kTextTables this table is the registry of the default texts' string ids.
+constexpr int kNarrow = kLargeFontWidth;
+constexpr int kWide = kSmallFontWidth;
 constexpr IdRange kVariantRanges[] = {
-    {771, 8, 15},  {791, 8, 15},  {811, 6, 15},  {831, 2, 15},  {851, 5, 15},
-    {871, 5, 15},  {891, 4, 15},  {911, 4, 15},  {931, 4, 15},  {951, 6, 15},
-    {1061, 3, 15}, {1081, 6, 15},
-    {strings::id::kFirstExtraTextWide, startup::kExtraTextCount, 20},
-    {strings::id::kFirstExtraTextNarrow, startup::kExtraTextCount, 15},
+    {771, 8, kNarrow},  {791, 8, kNarrow},  {811, 6, kNarrow},  {831, 2, kNarrow},  {851, 5, kNarrow},
+    {871, 5, kNarrow},  {891, 4, kNarrow},  {911, 4, kNarrow},  {931, 4, kNarrow},  {951, 6, kNarrow},
+    {1061, 3, kNarrow}, {1081, 6, kNarrow},
+    {strings::id::kFirstExtraTextWide, startup::kExtraTextCount, kWide},
+    {strings::id::kFirstExtraTextNarrow, startup::kExtraTextCount, kNarrow},
 };
 
 constexpr int kMainMenuTable = 2;
@@ -35,7 +40,7 @@ int TableTextCount(int table) {
 
 template <typename Visit>
 void ForEachDefaultId(Visit visit) {
-    for (int t = 1; t <= static_cast<int>(kTextTables.size()); ++t) {
+    for (int t = 1; t <= kTextTableCount; ++t) {
         const TextTable& table = kTextTables[t - 1];
         if (table.firstStringId == 0) continue;
         const int width = static_cast<int>(table.slot) - 1;
@@ -46,49 +51,50 @@ void ForEachDefaultId(Visit visit) {
     }
 }
 
-void Fill(Byte* at, std::size_t count, Byte value) { std::fill(at, at + count, value); }
-
-void FormDefaults(FormRecord& f, int number) {
-    using namespace form;
-    f.fill(0);
-    f[kNextTarget] = static_cast<Byte>(number);
-    f[kStampSeparateFields] = 1;
-    f[kStampYear] = 1;
-    f[kStampMonth] = 1;
-    f[kStampDay] = 1;
-    f[kStampDateSeparated] = 1;
-    f[kDateSeparator] = '/';
-    f[kStampHour] = 1;
-    f[kStampMinute] = 1;
-    f[kStampSecond] = 1;
-    f[kStampTimeSeparated] = 1;
-    f[kTimeSeparator] = ':';
-    Fill(&f[kInputSource], kFormLines, 2);
-    Fill(&f[kMaxLength], kFormLines, 80);
-    Fill(&f[kPartialMaxLength], kFormLines, 20);
-    Fill(&f[kAutoEnter], kFormLines, 1);
+void FormDefaults(FormRecord& record, int number) {
+    record.fill(0);
+    const FormView f(record);
+    f.SetNextTarget(static_cast<Byte>(number));
+    f.SetStampSeparateFields(1);
+    f.SetStampYear(1);
+    f.SetStampMonth(1);
+    f.SetStampDay(1);
+    f.SetStampDateSeparated(1);
+    f.SetDateSeparator('/');
+    f.SetStampHour(1);
+    f.SetStampMinute(1);
+    f.SetStampSecond(1);
+    f.SetStampTimeSeparated(1);
+    f.SetTimeSeparator(':');
+    for (int line = 0; line < kFormLines; ++line) {
+        f.SetInputSource(line, 2);
+        f.SetMaxLength(line, 80);
+        f.SetPartialMaxLength(line, 20);
+        f.SetAutoEnter(line, 1);
+    }
 }
 
-void LookupDefaults(LookupRecord& l) {
-    l.fill(0);
-    Fill(&l[lookup::kFieldOffsets], 8, 1);
-    l[lookup::kDelimiter] = 9;
-    l[lookup::kUploadable] = 1;
+void LookupDefaults(LookupRecord& record) {
+    record.fill(0);
+    const LookupView l(record);
+    for (int field = 0; field < lookup::kMaxFields; ++field) l.SetFieldOffset(field, 1);
+    l.SetDelimiter('\t');
+    l.SetUploadable(1);
 }
 
-void StartupDefaults(std::array<Byte, kStartupSettingsSize>& s) {
-    using namespace startup;
-    s.fill(0);
-    s[kLayoutRevision] = kCurrentRevision;
-    s[kFirstSeparator] = 9;
-    s[kUploadPort] = 1;
-    s[kDownloadPort] = 1;
-    s[kBacklightIdle] = 2;
-    s[kEntryOption] = 1;
-    s[kEntryDuration] = 6;
-    s[kKeyClick] = 2;
-    s[kGoodReadBeep] = 1;
-    s[kWarningBeep] = 2;
+void StartupDefaults(StartupSettings& settings) {
+    settings.fill(0);
+    const StartupView s(settings);
+    s.SetLayoutRevision(startup::kCurrentRevision);
+    s.SetFirstSeparator('\t');
+    s.SetUploadPort(1);
+    s.SetDownloadPort(1);
+    s.SetBacklightIdle(2);
+    s.SetEntryOption(1);
+    s.SetEntryDuration(6);
+    s.SetKeyClick(2);
+    s.SetGoodReadBeep(1);
+    s.SetWarningBeep(2);
 }
 
 void PutWord(Byte* at, unsigned value) {
@@ -96,37 +102,7 @@ void PutWord(Byte* at, unsigned value) {
     at[1] = static_cast<Byte>(value >> 8);
 }
 
-}  // namespace
-
-const std::string& DefaultTexts::Text(int id) const {
-    static const std::string kNone;
-    const auto it = byId.find(id);
-    return it == byId.end() ? kNone : it->second;
-}
-
-int DefaultTextWidth(int id) {
-    int found = 0;
-    ForEachDefaultId([&](int each, int width) {
-        if (each == id) found = width;
-    });
-    return found;
-}
-
-DefaultTexts LoadDefaultTexts(text::StringTable& strings) {
-    DefaultTexts texts;
-    ForEachDefaultId([&](int id, int width) {
-        std::string line = strings.Lookup(id, text::LookupKind::TerminalText);
-        if (line.size() > static_cast<std::size_t>(width)) line.resize(static_cast<std::size_t>(width));
-        texts.byId[id] = std::move(line);
-    });
-    return texts;
-}
-
-void PutText(Byte* slot, std::size_t width, const std::string& text) {
-    std::fill(slot, slot + width, Byte{0});
-    std::memcpy(slot, text.data(), std::min(text.size(), width - 1));
-}
-
+// BarcodeSettings to its defaults; the few bits no editor owns keep their value.
 void ResetBarcodeDefaults(TaskModel& model) {
     auto& b = model.barcode;
     // Whole bytes first, then the bytes whose unowned bits are kept.
@@ -144,6 +120,24 @@ void ResetBarcodeDefaults(TaskModel& model) {
     }
 }
 
+}  // namespace
+
+const std::string& DefaultTexts::Text(int id) const {
+    static const std::string kNone;
+    const auto it = byId.find(id);
+    return it == byId.end() ? kNone : it->second;
+}
+
+DefaultTexts LoadDefaultTexts(text::StringTable& strings) {
+    DefaultTexts texts;
+    ForEachDefaultId([&](int id, int width) {
+        std::string line = strings.Lookup(id, text::LookupKind::TerminalText);
+        if (line.size() > static_cast<std::size_t>(width)) line.resize(static_cast<std::size_t>(width));
+        texts.byId[id] = std::move(line);
+    });
+    return texts;
+}
+
 void ResetWeightCodeDefaults(TaskModel& model) {
     auto& w = model.weightCode;
     PutWord(&w[weight::kMagic], 43994);
@@ -157,16 +151,15 @@ void ResetWeightCodeDefaults(TaskModel& model) {
 
 void SetExtraTexts(TaskModel& model, const DefaultTexts& texts, bool narrow) {
     const int first = narrow ? strings::id::kFirstExtraTextNarrow : strings::id::kFirstExtraTextWide;
-    for (int e = 0; e < startup::kExtraTextCount; ++e) {
-        PutText(&model.startup[startup::kExtraTexts + e * kWideSlot], kWideSlot, texts.Text(first + e));
-    }
+    const StartupView startup(model.startup);
+    for (int e = 0; e < startup::kExtraTextCount; ++e) startup.SetExtraText(e, texts.Text(first + e));
 }
 
-void NewTask(TaskModel& model, const DefaultTexts& texts) {
-    // Blocks are filled whole, so a new task never carries hidden bytes of
-    // the task that was open before it.
-    model.firmwareId.fill(0);
-    std::memcpy(model.firmwareId.data(), kFirmwareId, sizeof kFirmwareId - 1);
+void MakeNewTask(TaskModel& model, const DefaultTexts& texts) {
+    ResetBarcodeDefaults(model);
+    // The other blocks are filled whole, so a new task never carries hidden
+    // bytes of the task that was open before it.
+    WriteFirmwareId(model);
     model.reserved.fill(0);
     for (int i = 0; i < kFormCount; ++i) FormDefaults(model.forms[i], i + 1);
     for (auto& menu : model.menus) menu.fill(0);
@@ -178,14 +171,13 @@ void NewTask(TaskModel& model, const DefaultTexts& texts) {
     ResetWeightCodeDefaults(model);
 
     model.texts.fill(0);
-    for (int t = 1; t <= static_cast<int>(kTextTables.size()); ++t) {
+    const TerminalTextsView tables(model.texts);
+    for (int t = 1; t <= kTextTableCount; ++t) {
         const TextTable& table = kTextTables[t - 1];
         if (table.firstStringId == 0) continue;
-        for (int e = 0; e < TableTextCount(t); ++e) {
-            PutText(&model.texts[TextOffset(t, e)], table.slot, texts.Text(table.firstStringId + e));
-        }
+        for (int e = 0; e < TableTextCount(t); ++e) tables.SetText(t, e, texts.Text(table.firstStringId + e));
     }
-    PutText(&model.texts[TextOffset(kMainMenuTable, kMainMenuTexts)], kNarrowSlot, kMainMenuFourth);
+    tables.SetText(kMainMenuTable, kMainMenuTexts, kMainMenuFourth);
     SetExtraTexts(model, texts, false);
 }
 

@@ -23,17 +23,15 @@ struct DefaultTexts {
     const std::string& Text(int id) const;
 };
 
-// Every id of the default texts with the characters its line holds.
-int DefaultTextWidth(int id);  // 15 or 20; 0 for an id that is no default text
-
 // Loaded through the localized lookup, so a language file replaces them.
 DefaultTexts LoadDefaultTexts(text::StringTable& strings);
 
-// BarcodeSettings to its defaults; the few bits no editor owns keep their value.
-void ResetBarcodeDefaults(TaskModel& model);
-
-// Every block but BarcodeSettings to its new-task defaults.
-void NewTask(TaskModel& model, const DefaultTexts& texts);
+// A new task, every step in order: BarcodeSettings to their defaults (the
+// few bits no editor owns keep what `model` held, as they do when the
+// designer's New runs over an open task), then every other block to its
+// new-task defaults, the texts from `texts`. What the task's path, modified
+// flag and record counter become is the command's business.
+void MakeNewTask(TaskModel& model, const DefaultTexts& texts);
 
 // The WeightCodeSettings of a new task; also what old files are upgraded to.
 void ResetWeightCodeDefaults(TaskModel& model);
@@ -41,8 +39,5 @@ void ResetWeightCodeDefaults(TaskModel& model);
 // The five start-up texts at StartupSettings offset 150: the 20-character
 // variants (ids 1741..1745), or the 15-character ones (1751..1755).
 void SetExtraTexts(TaskModel& model, const DefaultTexts& texts, bool narrow);
-
-// Writes `text` into a zero-filled slot of `width` bytes, keeping the last byte zero.
-void PutText(Byte* slot, std::size_t width, const std::string& text);
 
 }  // namespace task

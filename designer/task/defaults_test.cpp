@@ -5,17 +5,18 @@
 #include <gtest/gtest.h>
 
 #include "designer/strings/english_table.h"
+#include "designer/task/startup_view.h"
+#include "designer/task/terminal_texts_view.h"
 #include "designer/task/test_support.h"
 
 namespace task {
 namespace {
 
 using testing::FreshTask;
-using testing::SlotText;
 
 TEST(NewTask, FormsMenusAndLookups) {
     const TaskModel model = FreshTask();
-    EXPECT_EQ(SlotText(model.firmwareId.data(), kFirmwareIdSize), "8300RU004");
+    EXPECT_EQ(TextBeforeZero(model.firmwareId), "8300RU004");
     for (int i = 0; i < kFormCount; ++i) {
         const FormRecord& f = model.forms[i];
         EXPECT_EQ(f[form::kNextTarget], i + 1) << "form " << i + 1 << " starts itself again";
@@ -50,7 +51,7 @@ TEST(NewTask, SettingsBlocks) {
     EXPECT_EQ(s[startup::kKeyClick], 2);
     EXPECT_EQ(s[startup::kGoodReadBeep], 1);
     EXPECT_EQ(s[startup::kWarningBeep], 2);
-    EXPECT_EQ(SlotText(&s[startup::kExtraTexts], kWideSlot), "8. Calculator       ");
+    EXPECT_EQ(ConstStartupView(s).ExtraText(0), "8. Calculator       ");
 
     const std::array<Byte, kWeightCodeSettingsSize> weight = {0xDA, 0xAB, 0, 0, '2', '3', 7, 0, 2, 0, 4, 0};
     EXPECT_EQ(model.weightCode, weight);
@@ -62,7 +63,7 @@ TEST(NewTask, SettingsBlocks) {
 TEST(NewTask, TerminalTexts) {
     const TaskModel model = FreshTask();
     const auto text = [&](int table, int entry) {
-        return SlotText(&model.texts[TextOffset(table, entry)], kTextTables[table - 1].slot);
+        return ConstTerminalTextsView(model.texts).Text(table, entry);
     };
     EXPECT_EQ(text(1, 0), "");
     EXPECT_EQ(text(2, 0), "1.Collect data ");
@@ -85,7 +86,8 @@ TEST(NewTask, TerminalTexts) {
 
 TEST(NewTask, LeavesNothingOfTheTaskBefore) {
     // Bytes no default names are zero, as in a designer started afresh, and
-    // a new task made over a used one is the same byte for byte.
+    // a new task made over a used one is the same byte for byte, its barcode
+    // settings included.
     TaskModel used;
     used.firmwareId.fill(0xEE);
     used.reserved.fill(0xEE);
@@ -96,8 +98,8 @@ TEST(NewTask, LeavesNothingOfTheTaskBefore) {
     used.terminal.fill(0xEE);
     used.startup.fill(0xEE);
     used.weightCode.fill(0xEE);
-    used.barcode = FreshTask().barcode;
-    NewTask(used, testing::EnglishDefaults());
+    used.barcode.fill(0);  // the bits no editor owns are 0 in a fresh designer too
+    MakeNewTask(used, testing::EnglishDefaults());
     EXPECT_EQ(used, FreshTask());
 
     const TaskModel model = FreshTask();
@@ -121,18 +123,23 @@ TEST(DefaultTexts, FitTheirLinesAndFollowTheLanguage) {
     text::StringTable strings = strings::MakeStringTable();
     const DefaultTexts texts = LoadDefaultTexts(strings);
     for (const auto& [id, text] : texts.byId) {
-        EXPECT_EQ(static_cast<int>(text.size()), DefaultTextWidth(id)) << "id " << id;
+        EXPECT_TRUE(text.size() == 15 || text.size() == 20) << "id " << id << ": " << text;
     }
+    // The ids of the tables and of the 15- and 20-character variants.
+    EXPECT_EQ(texts.Text(721), "1.Collect data ");
+    EXPECT_EQ(texts.Text(761).size(), 20u);
     EXPECT_EQ(texts.Text(771).size(), 15u);
+    EXPECT_EQ(texts.Text(1741), "8. Calculator       ");
     EXPECT_EQ(texts.Text(1755).size(), 15u);
-    EXPECT_EQ(DefaultTextWidth(761), 20);
-    EXPECT_EQ(DefaultTextWidth(1121), 0);
+    EXPECT_FALSE(texts.byId.contains(1121)) << "a message is no terminal text";
 }
 
-TEST(ResetBarcodeDefaults, SetsTheTableAndKeepsUnownedBits) {
+TEST(MakeNewTask, ResetsTheBarcodeAndKeepsItsUnownedBits) {
+    // New over an open task: the barcode settings go back to their defaults,
+    // except the bits no editor owns, which keep what the task held.
     TaskModel model;
     model.barcode.fill(0xFF);
-    ResetBarcodeDefaults(model);
+    MakeNewTask(model, testing::EnglishDefaults());
     const std::array<Byte, kBarcodeSettingsSize> expected = {
         0x9B, 0xC9, 0x00, 0x3F, 0x8B, 0x2D, 0x54, 0x87, 0xFF, 0x19, 0x3D, 0x20,
         0x9F, 0x01, 0xFE, 0x01, 0xFF, 0x01, 0xFF, 0x01, 0x66, 0x03, 0xFF,
@@ -140,7 +147,7 @@ TEST(ResetBarcodeDefaults, SetsTheTableAndKeepsUnownedBits) {
     EXPECT_EQ(model.barcode, expected);
 
     model.barcode.fill(0);
-    ResetBarcodeDefaults(model);
+    MakeNewTask(model, testing::EnglishDefaults());
     EXPECT_EQ(model.barcode[4], 0x88);
     EXPECT_EQ(model.barcode[11], 0x00);
     EXPECT_EQ(model.barcode[22], 0xC0);

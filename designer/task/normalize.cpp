@@ -1,132 +1,118 @@
 #include "designer/task/normalize.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
+
+#include "designer/task/form_view.h"
+#include "designer/task/lookup_view.h"
+#include "designer/task/menu_view.h"
 
 namespace task {
 namespace {
 
-using namespace form;
-
 constexpr Byte kMaxInput = 80;
-constexpr int kMaxExtensions = 4;
 
-bool IsLargeFont(const FormRecord& f) { return f[kFont] != 0; }
+void ClearSlot(Slot slot) { std::fill(slot.begin(), slot.end(), Byte{0}); }
 
-std::size_t TextLength(const Byte* text, std::size_t limit) {
-    return static_cast<std::size_t>(std::find(text, text + limit, Byte{0}) - text);
-}
-
-bool TakesInput(Byte type) { return type >= kText && type <= kBoolean; }
-
-void ClearLineSettings(FormRecord& f, int j) {
-    f[kLookupField + j] = 0;
-    std::fill_n(&f[kPrompt + j * kPromptWidth], kPromptWidth, Byte{0});
-    f[kInputSource + j] = 2;
-    for (std::size_t base : {kMinLength, kFixedLength, kAlignment, kFixedLengthValue, kHasInitialValue, kHasPrefix,
-                             kHasSuffix, kPartialMode, kPartialStart, kCheckLeadingCode}) {
-        f[base + j] = 0;
-    }
-    f[kInitialValue + j * kInitialValueWidth] = 0;
-    std::fill_n(&f[kPrefix + j * kPrefixWidth], kPrefixWidth, Byte{0});
-    std::fill_n(&f[kSuffix + j * kSuffixWidth], kSuffixWidth, Byte{0});
-    f[kPartialMaxLength + j] = 20;
-    std::fill_n(&f[kLeadingCode + j * kLeadingCodeWidth], kLeadingCodeWidth, Byte{0});
-    f[kLineText + j * kLineTextWidth] = 0;
+void ClearLineSettings(const FormView& f, int j) {
+    f.SetLookupField(j, 0);
+    ClearSlot(f.PromptSlot(j));
+    f.SetInputSource(j, 2);
+    f.SetMinLength(j, 0);
+    f.SetFixedLength(j, 0);
+    f.SetAlignment(j, 0);
+    f.SetFixedLengthValue(j, 0);
+    f.SetHasInitialValue(j, 0);
+    f.SetHasPrefix(j, 0);
+    f.SetHasSuffix(j, 0);
+    f.SetPartialMode(j, 0);
+    f.SetPartialStart(j, 0);
+    f.SetCheckLeadingCode(j, 0);
+    f.InitialValueSlot(j)[0] = 0;
+    ClearSlot(f.PrefixSlot(j));
+    ClearSlot(f.SuffixSlot(j));
+    f.SetPartialMaxLength(j, 20);
+    ClearSlot(f.LeadingCodeSlot(j));
+    f.LineTextSlot(j)[0] = 0;
 }
 
 // The lines after `j` that continue its input get the length left over.
-void SpreadOverExtensions(FormRecord& f, int j, std::size_t width) {
-    const std::size_t promptLength = TextLength(&f[kPrompt + j * kPromptWidth], width);
-    int maximum = static_cast<int>(promptLength) + f[kMaxLength + j] - static_cast<int>(width);
-    for (int e = j + 1; e < kFormLines && e <= j + kMaxExtensions && f[kFieldType + e] == kExtension; ++e) {
+void SpreadOverExtensions(const FormView& f, int j) {
+    const int width = f.TextWidth();
+    const auto promptLength = static_cast<int>(TextBeforeZero(f.PromptSlot(j).first(static_cast<std::size_t>(width))).size());
+    int maximum = promptLength + f.MaxLength(j) - width;
+    const int last = j + f.ExtensionsAfter(j);
+    for (int e = j + 1; e <= last; ++e) {
         maximum = std::max(0, maximum);
-        f[kMaxLength + e] = static_cast<Byte>(std::min(maximum, 255));
-        f[kAutoEnter + e] = f[kAutoEnter + j];
-        f[kInputMark + e] = f[kInputMark + j];
-        maximum -= static_cast<int>(width);
+        f.SetMaxLength(e, static_cast<Byte>(std::min(maximum, 255)));
+        f.SetAutoEnter(e, f.AutoEnter(j));
+        f.SetInputMark(e, f.InputMark(j));
+        maximum -= width;
     }
 }
 
-void NormalizeForm(FormRecord& f) {
-    const int lines = IsLargeFont(f) ? 4 : 8;
-    const std::size_t width = IsLargeFont(f) ? 15 : 20;
-    for (int j = 0; j < lines; ++j) {
-        Byte* prompt = &f[kPrompt + j * kPromptWidth];
-        std::fill(prompt + width, prompt + kPromptWidth, Byte{0});
-        const Byte type = f[kFieldType + j];
-        if (TakesInput(type) && j <= 6 && f[kFieldType + j + 1] == kExtension) SpreadOverExtensions(f, j, width);
-        if (type == kUnused || type == kExtension) {
+void NormalizeForm(const FormView& f) {
+    for (int j = 0; j < f.ShownLines(); ++j) {
+        CutSlotText(f.PromptSlot(j), static_cast<std::size_t>(f.TextWidth()));
+        const Byte type = f.Type(j);
+        if (TakesKeyedInput(type) && j + 1 < kFormLines && f.IsExtension(j + 1)) SpreadOverExtensions(f, j);
+        if (type == form::kUnused || type == form::kExtension) {
             ClearLineSettings(f, j);
-            if (type == kUnused) {
-                f[kMaxLength + j] = kMaxInput;
-                f[kAutoEnter + j] = 1;
-                f[kInputMark + j] = 0;
+            if (type == form::kUnused) {
+                f.SetMaxLength(j, kMaxInput);
+                f.SetAutoEnter(j, 1);
+                f.SetInputMark(j, 0);
             }
         }
     }
 }
 
-void PadText(Byte* text, std::size_t width) {
-    const std::size_t length = TextLength(text, width);
-    std::fill(text + length, text + width, Byte{' '});
-    text[width] = 0;
-}
-
-bool HasVisibleCharacter(const Byte* text, std::size_t width) {
-    const std::size_t length = TextLength(text, width);
-    return std::any_of(text, text + length, [](Byte c) { return c > ' '; });
-}
-
-bool IsInputLine(Byte type) { return TakesInput(type) || type >= kPause; }
+// The terminal counts pause, alphameric, the variables and compare as input
+// lines too, unlike the simulator.
+bool IsTerminalInputLine(Byte type) { return TakesKeyedInput(type) || type >= form::kPause; }
 
 }  // namespace
 
-int SystemMenuLines(const TaskModel& model) {
-    const LookupRecord& first = model.lookups[0];
-    return first[lookup::kRecordLength] != 0 && first[lookup::kFieldCount] != 0 ? 8 : 7;
-}
+int SystemMenuLines(const TaskModel& model) { return ConstLookupView(model.lookups[0]).IsDefined() ? 8 : 7; }
 
 int NormalizeForms(TaskModel& model) {
-    for (FormRecord& f : model.forms) NormalizeForm(f);
+    for (FormRecord& f : model.forms) NormalizeForm(FormView(f));
     return SystemMenuLines(model);
 }
 
 void ClampFormFields(TaskModel& model) {
-    for (FormRecord& f : model.forms) {
-        if (IsLargeFont(f)) std::fill_n(&f[kFieldType + 4], 4, Byte{kUnused});
+    for (FormRecord& record : model.forms) {
+        const FormView f(record);
+        if (f.LargeFont()) {
+            for (int j = f.ShownLines(); j < kFormLines; ++j) f.SetType(j, form::kUnused);
+        }
         for (int j = 0; j < kFormLines; ++j) {
-            Byte& maximum = f[kMaxLength + j];
-            Byte& minimum = f[kMinLength + j];
-            maximum = std::min(maximum, kMaxInput);
-            minimum = std::min(minimum, maximum);
-            const Byte type = f[kFieldType + j];
-            if (type == kUnused || type == kExtension) {
-                std::fill_n(&f[kPrompt + j * kPromptWidth], kPromptWidth, Byte{0});
-            }
-            if (type == kUnused || (type >= kFixedData && type <= kPause)) f[kLookupField + j] = 0;
+            f.SetMaxLength(j, std::min(f.MaxLength(j), kMaxInput));
+            f.SetMinLength(j, std::min(f.MinLength(j), f.MaxLength(j)));
+            const Byte type = f.Type(j);
+            if (type == form::kUnused || type == form::kExtension) ClearSlot(f.PromptSlot(j));
+            if (type == form::kUnused || (type >= form::kFixedData && type <= form::kPause)) f.SetLookupField(j, 0);
         }
     }
 }
 
 void PadMenusAndCountLines(TaskModel& model) {
-    for (MenuRecord& m : model.menus) {
-        const std::size_t width = m[menu::kFont] != 0 ? 15 : 20;
-        if (m[menu::kShowCaption] != 0) PadText(&m[menu::kCaption], width);
-        Byte filled = 0;
-        for (int item = 0; item < menu::kItemCount; ++item) {
-            Byte* text = &m[menu::kItems + item * kWideSlot];
-            if (HasVisibleCharacter(text, width)) ++filled;
-            PadText(text, width);
-        }
-        m[menu::kVisibleItems] = filled;
+    for (MenuRecord& record : model.menus) {
+        const MenuView m(record);
+        const auto width = static_cast<std::size_t>(m.TextWidth());
+        // Counted before the padding: a padded item's spaces are no text.
+        const int filled = m.FilledItems();
+        if (m.ShowCaption() != 0) PadSlotText(m.CaptionSlot(), width);
+        for (int item = 0; item < menu::kItemCount; ++item) PadSlotText(m.ItemSlot(item), width);
+        m.SetVisibleItems(static_cast<Byte>(filled));
     }
-    for (FormRecord& f : model.forms) {
-        Byte lines = 0;
+    for (FormRecord& record : model.forms) {
+        const FormView f(record);
+        int lines = 0;
         for (int j = 0; j < kFormLines; ++j) {
-            if (IsInputLine(f[kFieldType + j])) lines = static_cast<Byte>(j + 1);
+            if (IsTerminalInputLine(f.Type(j))) lines = j + 1;
         }
-        f[kLineCount] = lines;
+        f.SetLinesToLastInput(static_cast<Byte>(lines));
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "designer/task/form_view.h"
+#include "designer/task/menu_view.h"
 #include "designer/task/test_support.h"
 
 namespace task {
@@ -11,14 +13,13 @@ namespace {
 
 using namespace form;
 using testing::FreshTask;
-using testing::SlotText;
 
 void SetPrompt(FormRecord& f, int line, const char* text) {
     std::memset(&f[kPrompt + line * kPromptWidth], 0, kPromptWidth);
     std::memcpy(&f[kPrompt + line * kPromptWidth], text, std::strlen(text));
 }
 
-std::string Prompt(const FormRecord& f, int line) { return SlotText(&f[kPrompt + line * kPromptWidth], kPromptWidth); }
+std::string Prompt(const FormRecord& f, int line) { return ConstFormView(f).Prompt(line); }
 
 TEST(NormalizeForms, CutsPromptsToTheFontWidth) {
     TaskModel model = FreshTask();
@@ -126,8 +127,8 @@ TEST(PadMenusAndCountLines, CountsFilledItemsAndPads) {
     std::memcpy(&m[menu::kCaption], "Caption longer than twenty", 21);
     PadMenusAndCountLines(model);
     EXPECT_EQ(m[menu::kVisibleItems], 2);
-    EXPECT_EQ(SlotText(&m[menu::kItems], kWideSlot), "1.Stock             ");
-    EXPECT_EQ(SlotText(&m[menu::kCaption], kWideSlot), "Caption longer than ");
+    EXPECT_EQ(ConstMenuView(m).Item(0), "1.Stock             ");
+    EXPECT_EQ(ConstMenuView(m).Caption(), "Caption longer than ");
     EXPECT_EQ(model.menus[1][menu::kVisibleItems], 0) << "an empty menu counts no items";
 
     MenuRecord& large = model.menus[2];
@@ -135,7 +136,7 @@ TEST(PadMenusAndCountLines, CountsFilledItemsAndPads) {
     SetItem(large, 0, "               x");  // the visible character lies past 15 columns
     PadMenusAndCountLines(model);
     EXPECT_EQ(large[menu::kVisibleItems], 0);
-    EXPECT_EQ(SlotText(&large[menu::kItems], kWideSlot), std::string(15, ' '));
+    EXPECT_EQ(ConstMenuView(large).Item(0), std::string(15, ' '));
 }
 
 TEST(PadMenusAndCountLines, LineCountEndsAtTheLastInputLine) {

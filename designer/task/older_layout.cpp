@@ -4,6 +4,10 @@
 #include <array>
 
 #include "designer/task/defaults.h"
+#include "designer/task/form_view.h"
+#include "designer/task/lookup_view.h"
+#include "designer/task/startup_view.h"
+#include "designer/task/terminal_texts_view.h"
 
 namespace task {
 namespace {
@@ -58,7 +62,8 @@ constexpr std::size_t kOldLookupSize = 19;
 constexpr std::size_t kOldSeparators = 8602;
 constexpr std::size_t kOldTables = 8604;
 constexpr std::size_t kOldSettings = 10466;  // 20 bytes
-constexpr std::size_t kOldPassword = 10486;  // 10 bytes
+constexpr std::size_t kOldPassword = 10486;
+constexpr std::size_t kOldPasswordWidth = 10;
 constexpr std::size_t kOldExtension = 10496;  // 14 bytes
 constexpr std::uint8_t kExtensionMark = '@';
 
@@ -98,10 +103,11 @@ using Bytes = std::vector<std::uint8_t>;
 
 void CopyTexts(const Bytes& file, TaskModel& model, const TextCopy& copy) {
     const OldTable& shape = kOldTableShapes[copy.from - 1];
-    const std::size_t width = std::min(shape.slot, kTextTables[copy.to - 1].slot);
+    const TerminalTextsView tables(model.texts);
     for (int k = 0; k < copy.count; ++k) {
         const std::size_t from = OldTableOffset(copy.from) + (copy.fromEntry - 1 + k) * shape.slot;
-        std::copy_n(&file[from], width, &model.texts[TextOffset(copy.to, copy.toEntry - 1 + k)]);
+        const Slot to = tables.EntrySlot(copy.to, copy.toEntry - 1 + k);
+        std::copy_n(&file[from], std::min(shape.slot, to.size()), to.begin());
     }
 }
 
@@ -122,58 +128,62 @@ void ConvertBarcode(const Byte* b, TaskModel& model) {
     model.terminal[terminal::kTransmitTimeout] = b[23];
 }
 
-void DateFromCode(FormRecord& f, Byte d) {
-    using namespace form;
-    f[kStampYear] = f[kStampMonth] = f[kStampDay] = 1;
-    f[kStampTwoDigitYear] = 0;
+void DateFromCode(const FormView& f, Byte d) {
+    f.SetStampYear(1);
+    f.SetStampMonth(1);
+    f.SetStampDay(1);
+    f.SetStampTwoDigitYear(0);
     const int bySix = d % 6;
-    f[kStampDateSeparated] = (bySix >= 1 && bySix <= 3) ? 1 : 0;
+    f.SetStampDateSeparated((bySix >= 1 && bySix <= 3) ? 1 : 0);
     const int byThree = d % 3;
-    f[kDateOrder] = byThree == 1 ? 0 : byThree == 2 ? 1 : 2;
+    f.SetDateOrder(byThree == 1 ? 0 : byThree == 2 ? 1 : 2);
 }
 
-void TimeFromCode(FormRecord& f, Byte t) {
-    using namespace form;
-    f[kStampHour] = f[kStampMinute] = 1;
-    f[kStampSecond] = t & 1;
+void TimeFromCode(const FormView& f, Byte t) {
+    f.SetStampHour(1);
+    f.SetStampMinute(1);
+    f.SetStampSecond(t & 1);
     const int byFour = t % 4;
-    f[kStampTimeSeparated] = (byFour == 1 || byFour == 2) ? 1 : 0;
+    f.SetStampTimeSeparated((byFour == 1 || byFour == 2) ? 1 : 0);
 }
 
-void SetDateParts(FormRecord& f, Byte on) {
-    using namespace form;
-    f[kStampYear] = f[kStampMonth] = f[kStampDay] = f[kStampDateSeparated] = on;
+void SetDateParts(const FormView& f, Byte on) {
+    f.SetStampYear(on);
+    f.SetStampMonth(on);
+    f.SetStampDay(on);
+    f.SetStampDateSeparated(on);
 }
 
-void SetTimeParts(FormRecord& f, Byte on) {
-    using namespace form;
-    f[kStampHour] = f[kStampMinute] = f[kStampSecond] = f[kStampTimeSeparated] = on;
+void SetTimeParts(const FormView& f, Byte on) {
+    f.SetStampHour(on);
+    f.SetStampMinute(on);
+    f.SetStampSecond(on);
+    f.SetStampTimeSeparated(on);
 }
 
-void ConvertStamp(FormRecord& f, Byte d, Byte t) {
-    using namespace form;
+void ConvertStamp(const FormView& f, Byte d, Byte t) {
     if (d == 0 && t == 0) {
-        f[kStampPosition] = 0;
-        f[kStampSeparateFields] = 1;
+        f.SetStampPosition(0);
+        f.SetStampSeparateFields(1);
         SetDateParts(f, 1);
         SetTimeParts(f, 1);
-        f[kStampTwoDigitYear] = 0;
+        f.SetStampTwoDigitYear(0);
         return;
     }
     if (d == 0) {
-        f[kStampPosition] = t < 5 ? 2 : 1;
-        f[kStampSeparateFields] = 0;
+        f.SetStampPosition(t < 5 ? 2 : 1);
+        f.SetStampSeparateFields(0);
         SetDateParts(f, 0);
         TimeFromCode(f, t);
         return;
     }
-    f[kStampPosition] = d < 7 ? 2 : 1;
+    f.SetStampPosition(d < 7 ? 2 : 1);
     DateFromCode(f, d);
     if (t == 0) {
-        f[kStampSeparateFields] = 0;
+        f.SetStampSeparateFields(0);
         SetTimeParts(f, 0);
     } else {
-        f[kStampSeparateFields] = 1;
+        f.SetStampSeparateFields(1);
         TimeFromCode(f, t);
     }
 }
@@ -188,54 +198,57 @@ Byte ConvertFieldType(Byte old) {
     }
 }
 
-void ConvertForm(const Byte* old, FormRecord& f) {
+void ConvertForm(const Byte* old, FormRecord& record) {
     using namespace form;
-    std::copy_n(old, 3, f.begin());  // font, ESC and next targets
+    const FormView f(record);
+    f.SetFont(old[0]);
+    f.SetEscTarget(old[1]);
+    f.SetNextTarget(old[2]);
     ConvertStamp(f, old[3], old[4]);
-    f[kDateSeparator] = '/';
-    f[kDateSeparator + 1] = 0;
-    f[kTimeSeparator] = ':';
-    f[kTimeSeparator + 1] = 0;
-    f[kRecordAction] = old[5];
-    f[kLookupFile] = old[6];
+    f.SetDateSeparator('/');
+    f.SetTimeSeparator(':');
+    f.SetRecordAction(old[5]);
+    f.SetLookupFile(old[6]);
     for (int i = 0; i < kFormLines; ++i) {
-        f[kLookupField + i] = old[kOldLookupFields + i];
-        f[kFieldType + i] = ConvertFieldType(old[kOldFieldTypes + i]);
+        f.SetLookupField(i, old[kOldLookupFields + i]);
+        f.SetType(i, ConvertFieldType(old[kOldFieldTypes + i]));
     }
-    std::copy_n(old + kOldPrompts, kFormLines * kPromptWidth, &f[kPrompt]);
-    std::copy_n(old + kOldPerLine, kPerLineRun, &f[kInputSource]);
-    f[kLineCount] = old[kOldLineCount];
-    f[kCurrentLine] = old[kOldCurrentLine];
+    std::copy_n(old + kOldPrompts, kFormLines * kPromptWidth, &record[kPrompt]);
+    std::copy_n(old + kOldPerLine, kPerLineRun, &record[kInputSource]);
+    f.SetLinesToLastInput(old[kOldLineCount]);
+    f.SetCurrentLine(old[kOldCurrentLine]);
 }
 
 void ConvertSettings(const Bytes& file, TaskModel& model) {
-    using namespace startup;
-    auto& s = model.startup;
+    const StartupView s(model.startup);
     const Byte* old = &file[kOldSettings];
-    s[kStartWithMenu] = file[kOldProgramStart];
-    s[kFirstSeparator] = file[kOldSeparators];
-    s[kSecondSeparator] = file[kOldSeparators + 1];
-    s[kUploadPort] = old[0];
-    s[kDownloadPort] = old[1];
-    s[kBaudRate] = old[2];
-    s[kBacklight] = old[3];
-    if (old[4] != 0) s[kBacklightIdle] = static_cast<Byte>(old[4] - '0');  // stored as a digit character
-    s[kDataDeletion] = old[5];
-    s[kEntryOption] = old[6] == 0 ? 1 : 0;
-    std::copy_n(old + 8, 12, &s[kProtectedFunctions]);
-    std::copy_n(&file[kOldPassword], 10, &s[kPassword]);
-    s[kPassword + 10] = s[kPassword + 11] = 0;
+    s.SetStartWithMenu(file[kOldProgramStart]);
+    s.SetFirstSeparator(file[kOldSeparators]);
+    s.SetSecondSeparator(file[kOldSeparators + 1]);
+    s.SetUploadPort(old[0]);
+    s.SetDownloadPort(old[1]);
+    s.SetBaudRate(old[2]);
+    s.SetBacklight(old[3]);
+    if (old[4] != 0) s.SetBacklightIdle(static_cast<Byte>(old[4] - '0'));  // stored as a digit character
+    s.SetDataDeletion(old[5]);
+    s.SetEntryOption(old[6] == 0 ? 1 : 0);
+    for (int i = 0; i < startup::kProtectedFunctionCount; ++i) s.SetProtectedFunction(i, old[8 + i]);
+    // The old password's ten characters, then the two bytes the old layout lacks.
+    const Slot password = s.PasswordSlot();
+    std::copy_n(&file[kOldPassword], kOldPasswordWidth, password.begin());
+    std::fill(password.begin() + kOldPasswordWidth, password.end(), Byte{0});
 }
 
 void ConvertExtension(const Bytes& file, TaskModel& model) {
     const Byte* e = &file[kOldExtension];
     if (e[0] != kExtensionMark) return;
-    model.startup[startup::kClockLineMode] = e[11];
+    StartupView(model.startup).SetSeparateDataFiles(e[11]);
     model.terminal[terminal::kAddReturn] = e[1];
     for (int i = 0; i < kLookupCount; ++i) {
-        model.lookups[i][lookup::kDelimiter] = e[2 + i];
-        model.lookups[i][lookup::kUploadable] = e[5 + i];
-        model.lookups[i][lookup::kNoMatchAction] = e[8 + i];
+        const LookupView lookup(model.lookups[i]);
+        lookup.SetDelimiter(e[2 + i]);
+        lookup.SetUploadable(e[5 + i]);
+        lookup.SetNoMatchAction(e[8 + i]);
     }
     CopyTexts(file, model, kExtensionTextCopy);
 }

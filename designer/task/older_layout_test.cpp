@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "designer/task/form_view.h"
+#include "designer/task/menu_view.h"
+#include "designer/task/startup_view.h"
 #include "designer/task/task_file.h"
+#include "designer/task/terminal_texts_view.h"
 #include "designer/task/test_support.h"
 
 namespace task {
@@ -13,7 +17,6 @@ namespace {
 using namespace form;
 using testing::EnglishDefaults;
 using testing::FreshTask;
-using testing::SlotText;
 
 // Offsets in a 7xx file, as the file layout lays them out.
 constexpr std::size_t kBarcode = 11, kMenus = 35, kForms = 2535, kLookups = 8545, kSeparators = 8602,
@@ -38,7 +41,7 @@ struct OldFile {
 };
 
 std::string Entry(const TaskModel& model, int table, int entry) {
-    return SlotText(&model.texts[TextOffset(table, entry)], kTextTables[table - 1].slot);
+    return ConstTerminalTextsView(model.texts).Text(table, entry);
 }
 
 TEST(OlderLayout, StampCodes) {
@@ -118,7 +121,7 @@ TEST(OlderLayout, FormLinesMenusAndLookups) {
     const std::uint8_t converted[8] = {1, kFixedData, kPromptOnly, kExtension, kBoolean, 7, 2, 0};
     for (int j = 0; j < 8; ++j) EXPECT_EQ(form[kFieldType + j], converted[j]) << j;
     EXPECT_EQ(form[kLookupField + 5], 4);
-    EXPECT_EQ(SlotText(&form[kPrompt + kPromptWidth], kPromptWidth), "Count:");
+    EXPECT_EQ(ConstFormView(form).Prompt(1), "Count:");
     EXPECT_EQ(form[kInputSource + 2], 1);
     EXPECT_EQ(form[kMaxLength + 1], 40);
     EXPECT_EQ(form[kInitialValue + 10], '7');
@@ -127,7 +130,7 @@ TEST(OlderLayout, FormLinesMenusAndLookups) {
     EXPECT_EQ(form[kLineCount], 6);
     EXPECT_EQ(form[kPartialMaxLength + 2], 0) << "old bytes replace the defaults";
 
-    EXPECT_EQ(SlotText(&model.menus[3][menu::kItems], kWideSlot), "1.Receive");
+    EXPECT_EQ(ConstMenuView(model.menus[3]).Item(0), "1.Receive");
     EXPECT_EQ(model.menus[3][menu::kItemTargets], 5);
     EXPECT_EQ(model.lookups[1][lookup::kRecordLength], 30);
     EXPECT_EQ(model.lookups[1][lookup::kDelimiter - 1], 7);
@@ -220,7 +223,7 @@ TEST(OlderLayout, BarcodeWedgeAndSettings) {
     EXPECT_EQ(st[startup::kEntryOption], 1) << "old entry flag 0 means show the count";
     EXPECT_EQ(st[startup::kProtectedFunctions], 1);
     EXPECT_EQ(st[startup::kProtectedFunctions + 11], 1);
-    EXPECT_EQ(SlotText(&st[startup::kPassword], 12), "1234567890");
+    EXPECT_EQ(TextBeforeZero(ConstStartupView(st).PasswordSlot()), "1234567890");
     EXPECT_EQ(st[startup::kLayoutRevision], 4);
     EXPECT_EQ(model.weightCode, fresh.weightCode);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(model.firmwareId.data())), "8300RU004");

@@ -1,12 +1,13 @@
 #include "designer/task/task_file.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 #include <string_view>
 
 #include "common/file_replace.h"
+#include "designer/task/form_view.h"
 #include "designer/task/older_layout.h"
+#include "designer/task/startup_view.h"
 
 namespace task {
 namespace {
@@ -60,8 +61,7 @@ void ForEachBodyBlock(Model& model, Visit visit) {
 }
 
 void ReadCurrentBlocks(const Bytes& bytes, TaskModel& model) {
-    std::memcpy(model.firmwareId.data(), kFirmwareId, sizeof kFirmwareId - 1);
-    model.firmwareId[kFirmwareIdSize - 1] = 0;
+    WriteFirmwareId(model);
     ForEachBodyBlock(model, [&](std::size_t offset, auto& block) {
         std::copy_n(&bytes[offset], block.size(), block.begin());
     });
@@ -69,37 +69,38 @@ void ReadCurrentBlocks(const Bytes& bytes, TaskModel& model) {
 
 // Earlier designer versions kept the vibrator duration one byte lower.
 void RepairVibratorDuration(TaskModel& model) {
-    auto& s = model.startup;
-    if (s[startup::kVibratorDuration] == 0) {
-        s[startup::kVibratorDuration] = s[startup::kOldVibratorDuration];
-        s[startup::kOldVibratorDuration] = 0;
+    const StartupView s(model.startup);
+    if (s.VibratorDuration() == 0) {
+        s.SetVibratorDuration(s.OldVibratorDuration());
+        s.SetOldVibratorDuration(0);
     }
 }
 
 // Brings an earlier layout revision up to date; returns whether any step ran.
 bool UpgradeRevision(TaskModel& model, const DefaultTexts& texts) {
-    using namespace startup;
-    auto& s = model.startup;
-    const Byte revision = s[kLayoutRevision];
+    const StartupView s(model.startup);
+    const Byte revision = s.LayoutRevision();
     if (revision < 2) {
-        s[kModemSpeed] = 0;
-        std::fill_n(&s[kDownloadPhone], 21, Byte{0});
-        s[kKeyClick] = 2;
-        s[kGoodReadBeep] = 1;
-        s[kWarningBeep] = 2;
-        std::fill_n(&s[kProtectedSounds], 10, Byte{0});
-        SetExtraTexts(model, texts, s[kLargeFontScreens] != 0);
-        s[kLayoutRevision] = 2;
+        s.SetModemSpeed(0);
+        const Slot phone = s.DownloadPhoneSlot();
+        std::fill(phone.begin(), phone.end(), Byte{0});
+        s.SetKeyClick(2);
+        s.SetGoodReadBeep(1);
+        s.SetWarningBeep(2);
+        // The protected sounds and the bytes after them up to the texts.
+        std::fill_n(&model.startup[startup::kProtectedSounds], 10, Byte{0});
+        SetExtraTexts(model, texts, s.LargeFontScreens() != 0);
+        s.SetLayoutRevision(2);
     }
     if (revision < 3) {
         ResetWeightCodeDefaults(model);
-        s[kLayoutRevision] = 3;
+        s.SetLayoutRevision(3);
     }
     if (revision < 4) {
-        for (FormRecord& f : model.forms) f[form::kOnErrorTarget] = 0;
-        s[kLayoutRevision] = 4;
+        for (FormRecord& f : model.forms) FormView(f).SetOnErrorTarget(0);
+        s.SetLayoutRevision(4);
     }
-    return revision < kCurrentRevision;
+    return revision < startup::kCurrentRevision;
 }
 
 }  // namespace
@@ -143,8 +144,7 @@ ReadResult DecodeTaskFile(const Bytes& bytes, const DefaultTexts& texts, TaskMod
             }
             // What no conversion rule names holds the defaults of a new task.
             TaskModel model;
-            ResetBarcodeDefaults(model);
-            NewTask(model, texts);
+            MakeNewTask(model, texts);
             ConvertOlderLayout(bytes, model);
             out = model;
             result.olderLayout = true;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "designer/task/startup_view.h"
 #include "designer/task/test_support.h"
 
 namespace task {
@@ -84,7 +85,7 @@ TEST(ReadTaskFile, EarlierRevisionGetsEveryUpgrade) {
     EXPECT_EQ(s[startup::kLayoutRevision], 4);
     EXPECT_EQ(s[startup::kKeyClick], 2);
     EXPECT_EQ(s[startup::kProtectedSounds + 2], 0);
-    EXPECT_EQ(testing::SlotText(&s[startup::kExtraTexts], kWideSlot), "8. Calculator  ")
+    EXPECT_EQ(ConstStartupView(s).ExtraText(0), "8. Calculator  ")
         << "the large-font screens get the 15-character texts";
     EXPECT_EQ(s[startup::kVibratorDuration], 4);
     EXPECT_EQ(s[startup::kOldVibratorDuration], 0);

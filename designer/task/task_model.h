@@ -2,14 +2,15 @@
 // The task: ten fixed-size byte blocks. The bytes are the truth: the task
 // file stores them verbatim, the terminal image is built from them and the
 // simulator keeps its state in a few of them. Offsets below are binding.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-namespace task {
+#include "designer/task/bit_field.h"
 
-using Byte = std::uint8_t;
+namespace task {
 
 constexpr std::size_t kFirmwareIdSize = 10;
 constexpr std::size_t kTaskReservedSize = 2;
@@ -32,11 +33,22 @@ constexpr int kFunctionKeys = 4;
 constexpr std::size_t kWideSlot = 21;
 constexpr std::size_t kNarrowSlot = 16;
 
+// What the font byte of a form or a menu (and the large-font switch of the
+// built-in screens) means on the terminal's screen.
+constexpr int kSmallFontWidth = 20;
+constexpr int kLargeFontWidth = 15;
+constexpr int TextWidth(bool largeFont) { return largeFont ? kLargeFontWidth : kSmallFontWidth; }
+// The large font's taller characters leave room for half the lines.
+constexpr int ShownFormLines(bool largeFont) { return largeFont ? kFormLines / 2 : kFormLines; }
+
 constexpr char kFirmwareId[] = "8300RU004";
 
 using MenuRecord = std::array<Byte, kMenuRecordSize>;
 using FormRecord = std::array<Byte, kFormRecordSize>;
 using LookupRecord = std::array<Byte, kLookupRecordSize>;
+using TerminalTexts = std::array<Byte, kTerminalTextsSize>;
+using TerminalSettings = std::array<Byte, kTerminalSettingsSize>;
+using StartupSettings = std::array<Byte, kStartupSettingsSize>;
 
 struct TaskModel {
     std::array<Byte, kFirmwareIdSize> firmwareId{};
@@ -45,13 +57,20 @@ struct TaskModel {
     std::array<MenuRecord, kMenuCount> menus{};
     std::array<FormRecord, kFormCount> forms{};
     std::array<LookupRecord, kLookupCount> lookups{};
-    std::array<Byte, kTerminalTextsSize> texts{};
-    std::array<Byte, kTerminalSettingsSize> terminal{};
-    std::array<Byte, kStartupSettingsSize> startup{};
+    TerminalTexts texts{};
+    TerminalSettings terminal{};
+    StartupSettings startup{};
     std::array<Byte, kWeightCodeSettingsSize> weightCode{};
 
     bool operator==(const TaskModel&) const = default;
 };
+
+// FirmwareId := the designer's own identifier and a terminating zero. A task
+// carries it whatever file or image it came from.
+inline void WriteFirmwareId(TaskModel& model) {
+    model.firmwareId.fill(0);
+    std::copy_n(kFirmwareId, sizeof kFirmwareId - 1, model.firmwareId.begin());
+}
 
 // The task being edited: its blocks and what the designer knows about them.
 struct Task {
@@ -146,6 +165,16 @@ constexpr std::size_t kLeadingCodeWidth = 6;
 constexpr std::size_t kLineTextWidth = 50;
 constexpr std::size_t kGs1IdentifierWidth = 4;
 
+// Fields packed into the bytes of the per-line and per-key arrays.
+constexpr BitField kPartialStartPosition{0, 7};  // in kPartialStart, from 1
+constexpr BitField kSaveFullBarcode{7, 1};       // in kPartialStart
+constexpr BitField kSumField{0, 4};              // in kFnSummation, 0..7
+constexpr BitField kMultiplyField{4, 4};         // in kFnSummation, field + 1; 0 = none
+constexpr BitField kRemainsField{0, 4};          // in kFnRemains, 0..7
+constexpr BitField kRemainsEnabled{4, 1};        // in kFnRemains
+constexpr BitField kFilterIsSuffix{0, 1};        // in kFnRemainsFilter
+constexpr BitField kFilterVariable{4, 4};        // in kFnRemainsFilter, 0..2
+
 // Field types (offset kFieldType).
 enum FieldType : Byte {
     kUnused = 0, kText = 1, kInteger = 2, kReal = 3, kLetter = 4, kAutoPlusMinus = 5,
@@ -168,6 +197,7 @@ constexpr std::size_t kBadRecordAction = 22;
 constexpr std::size_t kReadOnce = 23;
 constexpr std::size_t kNegativeRemains = 24;
 constexpr std::size_t kDeleteIfNull = 25;
+constexpr int kMaxFields = 8;  // entries of kFieldOffsets and kFieldLengths
 }  // namespace lookup
 
 namespace startup {
@@ -175,9 +205,11 @@ constexpr std::size_t kLayoutRevision = 0;
 constexpr std::size_t kStartWithMenu = 1;
 constexpr std::size_t kFirstSeparator = 2;
 constexpr std::size_t kSecondSeparator = 3;
-constexpr std::size_t kClockLineMode = 4;  // 0 = the clock line shows the record counter
-constexpr std::size_t kUploadPhone = 6;    // 21 bytes
+// Non-zero: each form saves to a data file of its own. The main menu's clock
+// line shows the record counter only while it is 0.
+constexpr std::size_t kClockLineMode = 4;
 constexpr std::size_t kUploadPort = 5;
+constexpr std::size_t kUploadPhone = 6;  // kPhoneWidth bytes
 constexpr std::size_t kDownloadPort = 27;
 constexpr std::size_t kBaudRate = 28;
 constexpr std::size_t kBacklight = 29;
@@ -185,25 +217,33 @@ constexpr std::size_t kBacklightIdle = 30;
 constexpr std::size_t kDataDeletion = 31;
 constexpr std::size_t kEntryOption = 32;
 constexpr std::size_t kEntryDuration = 33;
-constexpr std::size_t kProtectedFunctions = 34;  // 12 x 1
-constexpr std::size_t kPassword = 46;            // 12 bytes
-constexpr std::size_t kFunctionKeys = 58;        // 7 x 1
+constexpr std::size_t kProtectedFunctions = 34;  // kProtectedFunctionCount x 1
+constexpr std::size_t kPassword = 46;            // kPasswordWidth bytes
+constexpr std::size_t kFunctionKeys = 58;        // kFunctionKeyCount x 1
 constexpr std::size_t kLargeFontScreens = 68;
 constexpr std::size_t kFunctionKeyMapping = 82;
 constexpr std::size_t kCodeIdEnabled = 84;
-constexpr std::size_t kCodeIds = 85;  // 15 x 2
+constexpr std::size_t kCodeIds = 85;  // kCodeIdCount x kCodeIdWidth
 constexpr std::size_t kModemSpeed = 115;
-constexpr std::size_t kDownloadPhone = 116;  // 21 bytes
+constexpr std::size_t kDownloadPhone = 116;  // kPhoneWidth bytes
 constexpr std::size_t kKeyClick = 137;
 constexpr std::size_t kGoodReadBeep = 138;
 constexpr std::size_t kWarningBeep = 139;
-constexpr std::size_t kProtectedSounds = 140;  // 3 x 1
-constexpr std::size_t kExtraTexts = 150;  // 5 x 21
+constexpr std::size_t kProtectedSounds = 140;  // kProtectedSoundCount x 1
+constexpr std::size_t kExtraTexts = 150;  // kExtraTextCount x kWideSlot
 constexpr int kExtraTextCount = 5;
 constexpr std::size_t kOldVibratorDuration = 256;  // moved to 257 when a file is read
 constexpr std::size_t kVibratorDuration = 257;
 constexpr std::size_t kFieldReplacement = 258;
 constexpr Byte kCurrentRevision = 4;
+
+constexpr std::size_t kPhoneWidth = 21;
+constexpr std::size_t kPasswordWidth = 12;
+constexpr int kProtectedFunctionCount = 12;
+constexpr int kFunctionKeyCount = 7;
+constexpr int kCodeIdCount = 15;
+constexpr std::size_t kCodeIdWidth = 2;
+constexpr int kProtectedSoundCount = 3;
 }  // namespace startup
 
 namespace terminal {
@@ -212,6 +252,10 @@ constexpr std::size_t kWedgeFlags = 1;
 constexpr std::size_t kCharacterDelay = 2;
 constexpr std::size_t kTransmitTimeout = 3;
 constexpr std::size_t kAddReturn = 4;
+// In kWedgeFlags.
+constexpr BitField kNumericKeypad{0, 1};
+constexpr BitField kShiftLockType{1, 2};  // 0 normal, 1 capital-lock, 2 shift-lock keyboard
+constexpr BitField kDigitsLayout{3, 2};   // 0 normal, 1 lower, 2 upper position
 }  // namespace terminal
 
 // Little-endian 16-bit words.
@@ -222,6 +266,9 @@ constexpr std::size_t kPrefix = 4;  // two characters, no terminator
 constexpr std::size_t kMaskCode = 6;
 constexpr std::size_t kKeyField = 8;
 constexpr std::size_t kQuantityField = 10;
+// In the low byte of kFlags.
+constexpr BitField kEnabled{0, 1};
+constexpr BitField kOneCFormat{1, 1};
 }  // namespace weight
 
 // The 27 tables of the terminal's built-in screens, stored one after another.
@@ -240,6 +287,8 @@ constexpr std::array<TextTable, 27> kTextTables = {{
     {3, kNarrowSlot, 751},  {2, kNarrowSlot, 961},  {4, kNarrowSlot, 1001}, {3, kNarrowSlot, 1011},
     {6, kWideSlot, 1071},   {8, kNarrowSlot, 1041}, {3, kWideSlot, 1051},
 }};
+
+constexpr int kTextTableCount = static_cast<int>(kTextTables.size());
 
 // Offset of table `table` (from 1) inside TaskModel::texts; table 28 gives the end.
 constexpr std::size_t TextTableOffset(int table) {

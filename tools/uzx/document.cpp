@@ -7,27 +7,7 @@ namespace {
 
 std::string Spaces(int indent) { return std::string(static_cast<std::size_t>(indent) * 2, ' '); }
 
-}  // namespace
-
-Node Node::Number(long value) {
-    Node node(Kind::Number);
-    node.number_ = value;
-    return node;
-}
-
-Node Node::Text(std::string utf8) {
-    Node node(Kind::Text);
-    node.text_ = std::move(utf8);
-    return node;
-}
-
-Node& Node::Add(const std::string& name, Node value) {
-    children_.emplace_back(name, std::move(value));
-    return children_.back().second;
-}
-
-Node& Node::Push(Node value) { return Add(std::string(), std::move(value)); }
-
+// The JSON string literal of UTF-8 text.
 std::string JsonQuoted(const std::string& utf8) {
     std::string out = "\"";
     for (unsigned char c : utf8) {
@@ -49,6 +29,27 @@ std::string JsonQuoted(const std::string& utf8) {
     }
     return out + "\"";
 }
+
+}  // namespace
+
+Node Node::Number(long value) {
+    Node node(Kind::Number);
+    node.number_ = value;
+    return node;
+}
+
+Node Node::Text(std::string utf8) {
+    Node node(Kind::Text);
+    node.text_ = std::move(utf8);
+    return node;
+}
+
+Node& Node::Add(const std::string& name, Node value) {
+    children_.emplace_back(name, std::move(value));
+    return children_.back().second;
+}
+
+Node& Node::Push(Node value) { return Add(std::string(), std::move(value)); }
 
 void Node::PrintScalar(std::ostream& out) const {
     if (kind_ == Kind::Number) {

@@ -37,7 +37,4 @@ private:
     std::vector<std::pair<std::string, Node>> children_;  // names are empty in arrays
 };
 
-// The JSON string literal of UTF-8 text.
-std::string JsonQuoted(const std::string& utf8);
-
 }  // namespace uzx

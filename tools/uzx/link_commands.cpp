@@ -85,7 +85,7 @@ struct Session {
     explicit Session(const LinkOptions& options)
         : port(termlink::MakeSystemSerialLink()),
           context{task, strings, ui, clock, *port, state, options.device, options.speedIndex, {}} {
-        task::NewTask(task.model, task::LoadDefaultTexts(strings));
+        task::MakeNewTask(task.model, task::LoadDefaultTexts(strings));
     }
 
     text::StringTable strings = strings::MakeStringTable();

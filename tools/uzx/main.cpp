@@ -1,4 +1,4 @@
-// uzx: the designer's task files and terminal link from the command line.
+// uzx: the designer's and the loader's task files and terminal link from the command line.
 #include <cstring>
 #include <iostream>
 
@@ -21,6 +21,11 @@ constexpr Command kCommands[] = {
      "                              run the task from the main menu and print the screen;\n"
      "                              LIST: keys 1..23, 51 restart, tN for N ticks of 100 ms;\n"
      "                              --png also draws the terminal into OUT"},
+    {"convert", uzx::RunConvert,
+     "convert SRC DST --model 80xx|83xx|85xx|84xx [--report]\n"
+     "                              write a task file (UZX, A85, ATF) for another terminal model;\n"
+     "                              --report prints the identifier, text layout and transfer menus\n"
+     "                              before and after"},
     {"image", uzx::RunImage, "image FILE OUT              write the bytes a terminal receives for the task"},
     {"download", uzx::RunDownload, "download FILE --port NAME [--speed N] [--link N]   put the task on a terminal"},
     {"send-lookup", uzx::RunSendLookup, "send-lookup TXT --port NAME [--speed N] [--link N]   send a lookup file"},

@@ -161,8 +161,7 @@ int RunSimulate(const Args& args) {
     const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
     common::ConsoleUi ui;
     task::Task task;
-    task::ResetBarcodeDefaults(task.model);
-    task::NewTask(task.model, texts);
+    task::MakeNewTask(task.model, texts);
     if (!task::OpenTaskFile(task, options->file, texts, strings, ui)) {
         if (ui.warnings == 0) std::cerr << "uzx: cannot open " << options->file << '\n';
         return 1;
@@ -179,8 +178,7 @@ int RunSimulate(const Args& args) {
     // Collect data on a task with nothing to run: the designer's New.
     engine.SetNewTaskRequest([&] {
         task = task::Task{};
-        task::ResetBarcodeDefaults(task.model);
-        task::NewTask(task.model, texts);
+        task::MakeNewTask(task.model, texts);
         engine.RestartAtMainMenu();
     });
     for (const Step& step : options->steps) {

@@ -1,14 +1,12 @@
 // uzx simulate on real task files: the printed screen is what the checks compare.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <cstring>
 #include <sstream>
 
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "tools/uzx/run_uzx.h"
 
 namespace {
 
@@ -28,18 +26,12 @@ protected:
     }
 
     // Saves the model and runs uzx simulate with `args`: the exit status, with stdout in `output`.
-    int Run(const std::vector<std::string>& args) {
+    int Run(std::vector<std::string> args) {
         EXPECT_TRUE(task::WriteTaskFile(path, model).ok);
-        std::string command = std::string(UZX_PROGRAM) + " simulate";
-        for (const std::string& arg : args) command += " '" + arg + "'";
-        command += " 2>/dev/null";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return -1;
-        output.clear();
-        char buffer[512];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-        const int status = pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        args.insert(args.begin(), "simulate");
+        const uzx::testing::RunResult run = uzx::testing::RunUzx(args, folder.File("stderr"));
+        output = run.out;
+        return run.status;
     }
 
     task::testing::TempFolder folder;

@@ -6,26 +6,26 @@
 #include "common/cp1251.h"
 #include "designer/strings/english_table.h"
 #include "designer/strings/string_ids.h"
+#include "designer/task/form_view.h"
+#include "designer/task/lookup_view.h"
+#include "designer/task/menu_view.h"
+#include "designer/task/startup_view.h"
+#include "loader/text_layouts.h"
 
 namespace uzx {
 namespace {
 
 using task::Byte;
 
-struct Field {
-    const char* name;
-    std::size_t offset;
-};
-
-struct BitField {
+// A field of BarcodeSettings.
+struct BarcodeField {
     const char* name;
     std::size_t byte;
-    int shift;
-    int width;
+    task::BitField bits;
 };
 
 // BarcodeSettings, bit by bit.
-constexpr BitField kBarcodeFields[] = {
+constexpr BarcodeField kBarcodeFields[] = {
     {"code39", 0, 7, 1}, {"italianPharmacode", 0, 6, 1}, {"frenchPharmacode", 0, 5, 1},
     {"industrial25", 0, 4, 1}, {"interleave25", 0, 3, 1}, {"matrix25", 0, 2, 1}, {"codabar", 0, 1, 1},
     {"code93", 0, 0, 1}, {"code128OrEan128", 1, 7, 1}, {"upce", 1, 6, 1}, {"upceAddOn2", 1, 5, 1},
@@ -57,98 +57,136 @@ constexpr BitField kBarcodeFields[] = {
     {"code128Copy", 22, 4, 1},
 };
 
-constexpr Field kMenuFields[] = {
-    {"font", task::menu::kFont}, {"showCaption", task::menu::kShowCaption}, {"escTarget", task::menu::kEscTarget},
-    {"saveCaption", task::menu::kSaveCaption}, {"saveSelectedItem", task::menu::kSaveSelected},
-    {"passDown", task::menu::kPassDown}, {"visibleItems", task::menu::kVisibleItems},
-    {"currentItem", task::menu::kCurrentItem}, {"engineState", task::menu::kEngineState},
+// A named byte of a record, read through the record's view.
+template <typename View>
+struct Field {
+    const char* name;
+    Byte (View::*read)() const;
 };
 
-constexpr Field kFormFields[] = {
-    {"font", task::form::kFont}, {"escTarget", task::form::kEscTarget}, {"nextTarget", task::form::kNextTarget},
-    {"stampPosition", task::form::kStampPosition}, {"stampSeparateFields", task::form::kStampSeparateFields},
-    {"stampYear", task::form::kStampYear}, {"stampTwoDigitYear", task::form::kStampTwoDigitYear},
-    {"stampMonth", task::form::kStampMonth}, {"stampDay", task::form::kStampDay},
-    {"stampDateSeparated", task::form::kStampDateSeparated}, {"dateOrder", task::form::kDateOrder},
-    {"stampHour", task::form::kStampHour}, {"stampMinute", task::form::kStampMinute},
-    {"stampSecond", task::form::kStampSecond}, {"stampTimeSeparated", task::form::kStampTimeSeparated},
-    {"recordAction", task::form::kRecordAction}, {"lookupFile", task::form::kLookupFile},
-    {"onErrorTarget", task::form::kOnErrorTarget}, {"lineCount", task::form::kLineCount},
-    {"currentLine", task::form::kCurrentLine},
+// A named entry of a per-line or per-key array.
+template <typename View>
+struct IndexedField {
+    const char* name;
+    Byte (View::*read)(int) const;
 };
 
-constexpr Field kLineFields[] = {
-    {"lookupField", task::form::kLookupField}, {"inputSource", task::form::kInputSource},
-    {"minLength", task::form::kMinLength}, {"maxLength", task::form::kMaxLength},
-    {"fixedLength", task::form::kFixedLength}, {"alignment", task::form::kAlignment},
-    {"fixedLengthValue", task::form::kFixedLengthValue}, {"hasInitialValue", task::form::kHasInitialValue},
-    {"hasPrefix", task::form::kHasPrefix}, {"hasSuffix", task::form::kHasSuffix},
-    {"partialMode", task::form::kPartialMode}, {"partialStart", task::form::kPartialStart},
-    {"partialMaxLength", task::form::kPartialMaxLength}, {"checkLeadingCode", task::form::kCheckLeadingCode},
-    {"autoEnter", task::form::kAutoEnter}, {"inputMark", task::form::kInputMark},
-    {"checkDigit", task::form::kCheckDigit}, {"decimals", task::form::kDecimals},
+using task::ConstFormView;
+using task::ConstLookupView;
+using task::ConstMenuView;
+using task::ConstStartupView;
+
+constexpr Field<ConstMenuView> kMenuFields[] = {
+    {"font", &ConstMenuView::Font}, {"showCaption", &ConstMenuView::ShowCaption},
+    {"escTarget", &ConstMenuView::EscTarget}, {"saveCaption", &ConstMenuView::SaveCaption},
+    {"saveSelectedItem", &ConstMenuView::SaveSelectedItem}, {"passDown", &ConstMenuView::PassDown},
+    {"visibleItems", &ConstMenuView::VisibleItems}, {"currentItem", &ConstMenuView::CurrentItem},
+    {"engineState", &ConstMenuView::EngineState},
 };
 
-constexpr Field kFunctionKeyFields[] = {
-    {"target", task::form::kFnTarget}, {"summation", task::form::kFnSummation},
-    {"summationSource", task::form::kFnSummationSource}, {"remains", task::form::kFnRemains},
-    {"remainsFilter", task::form::kFnRemainsFilter},
+constexpr Field<ConstFormView> kFormFields[] = {
+    {"font", &ConstFormView::Font}, {"escTarget", &ConstFormView::EscTarget},
+    {"nextTarget", &ConstFormView::NextTarget}, {"stampPosition", &ConstFormView::StampPosition},
+    {"stampSeparateFields", &ConstFormView::StampSeparateFields}, {"stampYear", &ConstFormView::StampYear},
+    {"stampTwoDigitYear", &ConstFormView::StampTwoDigitYear}, {"stampMonth", &ConstFormView::StampMonth},
+    {"stampDay", &ConstFormView::StampDay}, {"stampDateSeparated", &ConstFormView::StampDateSeparated},
+    {"dateOrder", &ConstFormView::DateOrder}, {"stampHour", &ConstFormView::StampHour},
+    {"stampMinute", &ConstFormView::StampMinute}, {"stampSecond", &ConstFormView::StampSecond},
+    {"stampTimeSeparated", &ConstFormView::StampTimeSeparated}, {"recordAction", &ConstFormView::RecordAction},
+    {"lookupFile", &ConstFormView::LookupFile}, {"onErrorTarget", &ConstFormView::OnErrorTarget},
+    {"lineCount", &ConstFormView::LinesToLastInput}, {"currentLine", &ConstFormView::CurrentLine},
 };
 
-constexpr Field kLookupFields[] = {
-    {"recordLength", task::lookup::kRecordLength}, {"fieldCount", task::lookup::kFieldCount},
-    {"keyField", task::lookup::kKeyField}, {"delimiter", task::lookup::kDelimiter},
-    {"uploadable", task::lookup::kUploadable}, {"noMatchAction", task::lookup::kNoMatchAction},
-    {"badRecordAction", task::lookup::kBadRecordAction}, {"readOnce", task::lookup::kReadOnce},
-    {"negativeRemains", task::lookup::kNegativeRemains}, {"deleteIfNull", task::lookup::kDeleteIfNull},
+constexpr IndexedField<ConstFormView> kLineFields[] = {
+    {"lookupField", &ConstFormView::LookupField}, {"inputSource", &ConstFormView::InputSource},
+    {"minLength", &ConstFormView::MinLength}, {"maxLength", &ConstFormView::MaxLength},
+    {"fixedLength", &ConstFormView::FixedLength}, {"alignment", &ConstFormView::Alignment},
+    {"fixedLengthValue", &ConstFormView::FixedLengthValue}, {"hasInitialValue", &ConstFormView::HasInitialValue},
+    {"hasPrefix", &ConstFormView::HasPrefix}, {"hasSuffix", &ConstFormView::HasSuffix},
+    {"partialMode", &ConstFormView::PartialMode}, {"partialStart", &ConstFormView::PartialStart},
+    {"partialMaxLength", &ConstFormView::PartialMaxLength}, {"checkLeadingCode", &ConstFormView::CheckLeadingCode},
+    {"autoEnter", &ConstFormView::AutoEnter}, {"inputMark", &ConstFormView::InputMark},
+    {"checkDigit", &ConstFormView::CheckDigit}, {"decimals", &ConstFormView::Decimals},
 };
 
-constexpr Field kTerminalFields[] = {
+constexpr IndexedField<ConstFormView> kFunctionKeyFields[] = {
+    {"target", &ConstFormView::FnTarget}, {"summation", &ConstFormView::FnSummation},
+    {"summationSource", &ConstFormView::FnSummationSource}, {"remains", &ConstFormView::FnRemains},
+    {"remainsFilter", &ConstFormView::FnRemainsFilter},
+};
+
+constexpr Field<ConstLookupView> kLookupFields[] = {
+    {"recordLength", &ConstLookupView::RecordLength}, {"fieldCount", &ConstLookupView::FieldCount},
+    {"keyField", &ConstLookupView::KeyField}, {"delimiter", &ConstLookupView::Delimiter},
+    {"uploadable", &ConstLookupView::Uploadable}, {"noMatchAction", &ConstLookupView::NoMatchAction},
+    {"badRecordAction", &ConstLookupView::BadRecordAction}, {"readOnce", &ConstLookupView::ReadOnce},
+    {"negativeRemains", &ConstLookupView::NegativeRemains}, {"deleteIfNull", &ConstLookupView::DeleteIfNull},
+};
+
+constexpr Field<ConstStartupView> kStartupFields[] = {
+    {"layoutRevision", &ConstStartupView::LayoutRevision}, {"startWithMenu", &ConstStartupView::StartWithMenu},
+    {"firstSeparator", &ConstStartupView::FirstSeparator}, {"secondSeparator", &ConstStartupView::SecondSeparator},
+    {"separateDataFiles", &ConstStartupView::SeparateDataFiles}, {"uploadPort", &ConstStartupView::UploadPort},
+    {"downloadPort", &ConstStartupView::DownloadPort}, {"baudRate", &ConstStartupView::BaudRate},
+    {"backlight", &ConstStartupView::Backlight}, {"backlightIdle", &ConstStartupView::BacklightIdle},
+    {"dataDeletion", &ConstStartupView::DataDeletion}, {"entryOption", &ConstStartupView::EntryOption},
+    {"entryDuration", &ConstStartupView::EntryDuration}, {"largeFontScreens", &ConstStartupView::LargeFontScreens},
+    {"functionKeyMapping", &ConstStartupView::FunctionKeyMapping}, {"codeIdEnabled", &ConstStartupView::CodeIdEnabled},
+    {"modemSpeed", &ConstStartupView::ModemSpeed}, {"keyClick", &ConstStartupView::KeyClick},
+    {"goodReadBeep", &ConstStartupView::GoodReadBeep}, {"warningBeep", &ConstStartupView::WarningBeep},
+    {"vibratorDuration", &ConstStartupView::VibratorDuration},
+    {"fieldReplacement", &ConstStartupView::FieldReplacement},
+};
+
+// The terminal's wedge settings have no view of their own: too few bytes are known.
+struct TerminalField {
+    const char* name;
+    std::size_t offset;
+};
+
+constexpr TerminalField kTerminalFields[] = {
     {"keyboardType", task::terminal::kKeyboardType}, {"wedgeFlags", task::terminal::kWedgeFlags},
     {"characterDelay", task::terminal::kCharacterDelay}, {"transmitTimeout", task::terminal::kTransmitTimeout},
     {"addReturn", task::terminal::kAddReturn},
 };
 
-constexpr Field kStartupFields[] = {
-    {"layoutRevision", task::startup::kLayoutRevision}, {"startWithMenu", task::startup::kStartWithMenu},
-    {"firstSeparator", task::startup::kFirstSeparator}, {"secondSeparator", task::startup::kSecondSeparator},
-    {"separateDataFiles", task::startup::kClockLineMode}, {"uploadPort", task::startup::kUploadPort},
-    {"downloadPort", task::startup::kDownloadPort}, {"baudRate", task::startup::kBaudRate},
-    {"backlight", task::startup::kBacklight}, {"backlightIdle", task::startup::kBacklightIdle},
-    {"dataDeletion", task::startup::kDataDeletion}, {"entryOption", task::startup::kEntryOption},
-    {"entryDuration", task::startup::kEntryDuration}, {"largeFontScreens", task::startup::kLargeFontScreens},
-    {"functionKeyMapping", task::startup::kFunctionKeyMapping}, {"codeIdEnabled", task::startup::kCodeIdEnabled},
-    {"modemSpeed", task::startup::kModemSpeed}, {"keyClick", task::startup::kKeyClick},
-    {"goodReadBeep", task::startup::kGoodReadBeep}, {"warningBeep", task::startup::kWarningBeep},
-    {"vibratorDuration", task::startup::kVibratorDuration}, {"fieldReplacement", task::startup::kFieldReplacement},
-};
+// A slot's bytes up to its first zero, as UTF-8: the whole slot when there is
+// none, so a file's bytes show as they are.
+Node SlotText(task::ConstSlot slot) { return Node::Text(common::Cp1251ToUtf8(task::TextBeforeZero(slot))); }
 
-// Zero-terminated Windows-1251 text inside a slot, as UTF-8.
-Node SlotText(const Byte* slot, std::size_t width) {
-    std::string_view text(reinterpret_cast<const char*>(slot), width);
-    return Node::Text(common::Cp1251ToUtf8(text.substr(0, text.find('\0'))));
+Node ByteList(task::ConstSlot bytes) {
+    Node list = Node::Array();
+    for (const Byte b : bytes) list.Push(Node::Number(b));
+    return list;
 }
 
-Node ByteList(const Byte* bytes, std::size_t count) {
+// A run of one-byte entries read by index.
+template <typename View>
+Node ByteList(const View& view, Byte (View::*read)(int) const, int count) {
     Node list = Node::Array();
-    for (std::size_t i = 0; i < count; ++i) list.Push(Node::Number(bytes[i]));
+    for (int i = 0; i < count; ++i) list.Push(Node::Number((view.*read)(i)));
     return list;
 }
 
 // Every byte as two hex digits, for the bytes no field names.
-Node Hex(const Byte* bytes, std::size_t count) {
+Node Hex(task::ConstSlot bytes) {
     std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (const Byte b : bytes) {
         char pair[3];
-        std::snprintf(pair, sizeof pair, "%02X", bytes[i]);
+        std::snprintf(pair, sizeof pair, "%02X", b);
         text += pair;
     }
     return Node::Text(text);
 }
 
-template <std::size_t N>
-void AddFields(Node& node, const Byte* record, const Field (&fields)[N], std::size_t step = 0, int index = 0) {
-    for (const Field& field : fields) node.Add(field.name, record[field.offset + step * index]);
+template <typename View, std::size_t N>
+void AddFields(Node& node, const View& view, const Field<View> (&fields)[N]) {
+    for (const auto& field : fields) node.Add(field.name, (view.*field.read)());
+}
+
+template <typename View, std::size_t N>
+void AddFields(Node& node, const View& view, const IndexedField<View> (&fields)[N], int index) {
+    for (const auto& field : fields) node.Add(field.name, (view.*field.read)(index));
 }
 
 unsigned Word(const Byte* at) { return at[0] | (at[1] << 8); }
@@ -160,103 +198,107 @@ std::string EnglishName(int id) {
 
 Node DescribeBarcode(const task::TaskModel& model) {
     Node node = Node::Object();
-    node.Add("bytes", Hex(model.barcode.data(), model.barcode.size()));
-    for (const BitField& field : kBarcodeFields) {
-        const int value = (model.barcode[field.byte] >> field.shift) & ((1 << field.width) - 1);
-        node.Add(field.name, value);
-    }
+    node.Add("bytes", Hex(model.barcode));
+    for (const BarcodeField& field : kBarcodeFields) node.Add(field.name, field.bits.Of(model.barcode[field.byte]));
     return node;
 }
 
-Node DescribeMenu(const task::MenuRecord& m) {
-    using namespace task::menu;
+Node DescribeMenu(const ConstMenuView& m) {
     Node node = Node::Object();
-    AddFields(node, m.data(), kMenuFields);
-    node.Add("caption", SlotText(&m[kCaption], task::kWideSlot));
+    AddFields(node, m, kMenuFields);
+    node.Add("caption", SlotText(m.CaptionSlot()));
     Node& items = node.Add("items", Node::Array());
-    for (int i = 0; i < kItemCount; ++i) {
+    for (int i = 0; i < task::menu::kItemCount; ++i) {
         Node item = Node::Object();
-        item.Add("text", SlotText(&m[kItems + i * task::kWideSlot], task::kWideSlot));
-        item.Add("target", m[kItemTargets + i]);
+        item.Add("text", SlotText(m.ItemSlot(i)));
+        item.Add("target", m.ItemTarget(i));
         items.Push(std::move(item));
     }
     return node;
 }
 
-Node DescribeLine(const task::FormRecord& f, int j) {
-    using namespace task::form;
+Node DescribeLine(const ConstFormView& f, int j) {
     Node line = Node::Object();
-    line.Add("type", f[kFieldType + j]);
-    const Byte type = f[kFieldType + j];
+    const Byte type = f.Type(j);
+    line.Add("type", type);
     line.Add("typeName", Node::Text(type == 0    ? EnglishName(strings::id::kNoFieldTypeName)
                                     : type <= 18 ? EnglishName(strings::id::kFirstFieldTypeName + type - 1)
                                                  : "?"));
-    line.Add("prompt", SlotText(&f[kPrompt + j * kPromptWidth], kPromptWidth));
-    AddFields(line, f.data(), kLineFields, 1, j);
-    line.Add("initialValue", SlotText(&f[kInitialValue + j * kInitialValueWidth], kInitialValueWidth));
-    line.Add("prefix", ByteList(&f[kPrefix + j * kPrefixWidth], kPrefixWidth));
-    line.Add("suffix", ByteList(&f[kSuffix + j * kSuffixWidth], kSuffixWidth));
-    line.Add("leadingCode", SlotText(&f[kLeadingCode + j * kLeadingCodeWidth], kLeadingCodeWidth));
-    line.Add("gs1Identifier", SlotText(&f[kGs1Identifier + j * kGs1IdentifierWidth], kGs1IdentifierWidth));
-    line.Add("text", SlotText(&f[kLineText + j * kLineTextWidth], kLineTextWidth));
+    line.Add("prompt", SlotText(f.PromptSlot(j)));
+    AddFields(line, f, kLineFields, j);
+    line.Add("initialValue", SlotText(f.InitialValueSlot(j)));
+    line.Add("prefix", ByteList(f.PrefixSlot(j)));
+    line.Add("suffix", ByteList(f.SuffixSlot(j)));
+    line.Add("leadingCode", SlotText(f.LeadingCodeSlot(j)));
+    line.Add("gs1Identifier", SlotText(f.Gs1IdentifierSlot(j)));
+    line.Add("text", SlotText(f.LineTextSlot(j)));
     return line;
 }
 
-Node DescribeForm(const task::FormRecord& f) {
-    using namespace task::form;
+Node DescribeForm(const ConstFormView& f) {
     Node node = Node::Object();
-    AddFields(node, f.data(), kFormFields);
-    node.Add("dateSeparator", SlotText(&f[kDateSeparator], 2));
-    node.Add("timeSeparator", SlotText(&f[kTimeSeparator], 2));
+    AddFields(node, f, kFormFields);
+    node.Add("dateSeparator", SlotText(f.DateSeparatorSlot()));
+    node.Add("timeSeparator", SlotText(f.TimeSeparatorSlot()));
+    const Byte action = f.RecordAction();
     node.Add("recordActionName",
-             Node::Text(f[kRecordAction] <= 8 ? EnglishName(strings::id::kFirstRecordActionName + f[kRecordAction])
-                                              : "?"));
+             Node::Text(action <= 8 ? EnglishName(strings::id::kFirstRecordActionName + action) : "?"));
     Node& lines = node.Add("lines", Node::Array());
     for (int j = 0; j < task::kFormLines; ++j) lines.Push(DescribeLine(f, j));
     Node& keys = node.Add("functionKeys", Node::Array());
     for (int k = 0; k < task::kFunctionKeys; ++k) {
         Node key = Node::Object();
-        AddFields(key, f.data(), kFunctionKeyFields, 1, k);
+        AddFields(key, f, kFunctionKeyFields, k);
         keys.Push(std::move(key));
     }
     return node;
 }
 
-Node DescribeLookup(const task::LookupRecord& l) {
+Node DescribeLookup(const ConstLookupView& l) {
     Node node = Node::Object();
-    AddFields(node, l.data(), kLookupFields);
-    node.Add("fieldOffsets", ByteList(&l[task::lookup::kFieldOffsets], 8));
-    node.Add("fieldLengths", ByteList(&l[task::lookup::kFieldLengths], 8));
+    AddFields(node, l, kLookupFields);
+    node.Add("fieldOffsets", ByteList(l, &ConstLookupView::FieldOffset, task::lookup::kMaxFields));
+    node.Add("fieldLengths", ByteList(l, &ConstLookupView::FieldLength, task::lookup::kMaxFields));
     return node;
 }
 
-Node DescribeTexts(const task::TaskModel& model) {
+// The 27 tables of either layout; every entry of the wide one is 21 bytes.
+Node DescribeTexts(const Byte* texts, loader::TextLayout layout) {
     Node tables = Node::Array();
-    for (int t = 1; t <= static_cast<int>(task::kTextTables.size()); ++t) {
+    for (int t = 1; t <= task::kTextTableCount; ++t) {
         const task::TextTable& table = task::kTextTables[t - 1];
+        const std::size_t slot = layout == loader::TextLayout::Wide ? task::kWideSlot : table.slot;
         Node entries = Node::Array();
-        for (int e = 0; e < table.entries; ++e) entries.Push(SlotText(&model.texts[task::TextOffset(t, e)], table.slot));
+        for (int e = 0; e < table.entries; ++e) {
+            entries.Push(SlotText(task::ConstSlot(texts + loader::TextEntryOffset(layout, t, e), slot)));
+        }
         tables.Push(std::move(entries));
     }
     return tables;
 }
 
-Node DescribeStartup(const task::TaskModel& model) {
+Node DescribeTerminal(const task::TaskModel& model) {
+    Node node = Node::Object();
+    for (const TerminalField& field : kTerminalFields) node.Add(field.name, model.terminal[field.offset]);
+    node.Add("bytes", Hex(model.terminal));
+    return node;
+}
+
+Node DescribeStartup(const ConstStartupView& s) {
     using namespace task::startup;
-    const Byte* s = model.startup.data();
     Node node = Node::Object();
     AddFields(node, s, kStartupFields);
-    node.Add("uploadPhone", SlotText(s + kUploadPhone, 21));
-    node.Add("downloadPhone", SlotText(s + kDownloadPhone, 21));
-    node.Add("password", SlotText(s + kPassword, 12));
-    node.Add("protectedFunctions", ByteList(s + kProtectedFunctions, 12));
-    node.Add("protectedSounds", ByteList(s + kProtectedSounds, 3));
-    node.Add("functionKeys", ByteList(s + kFunctionKeys, 7));
+    node.Add("uploadPhone", SlotText(s.UploadPhoneSlot()));
+    node.Add("downloadPhone", SlotText(s.DownloadPhoneSlot()));
+    node.Add("password", SlotText(s.PasswordSlot()));
+    node.Add("protectedFunctions", ByteList(s, &ConstStartupView::ProtectedFunction, kProtectedFunctionCount));
+    node.Add("protectedSounds", ByteList(s, &ConstStartupView::ProtectedSound, kProtectedSoundCount));
+    node.Add("functionKeys", ByteList(s, &ConstStartupView::FunctionKey, kFunctionKeyCount));
     Node& codeIds = node.Add("codeIds", Node::Array());
-    for (int i = 0; i < 15; ++i) codeIds.Push(ByteList(s + kCodeIds + 2 * i, 2));
+    for (int i = 0; i < kCodeIdCount; ++i) codeIds.Push(ByteList(s.CodeIdSlot(i)));
     Node& extra = node.Add("extraTexts", Node::Array());
-    for (int i = 0; i < kExtraTextCount; ++i) extra.Push(SlotText(s + kExtraTexts + i * task::kWideSlot, task::kWideSlot));
-    node.Add("bytes", Hex(s, model.startup.size()));
+    for (int i = 0; i < kExtraTextCount; ++i) extra.Push(SlotText(s.ExtraTextSlot(i)));
+    node.Add("bytes", Hex(s.Bytes()));
     return node;
 }
 
@@ -265,8 +307,8 @@ Node DescribeWeightCode(const task::TaskModel& model) {
     const Byte* w = model.weightCode.data();
     Node node = Node::Object();
     node.Add("magic", Word(w + kMagic));
-    node.Add("enabled", Word(w + kFlags) & 1);
-    node.Add("oneCFormat", (Word(w + kFlags) >> 1) & 1);
+    node.Add("enabled", kEnabled.Of(w[kFlags]));
+    node.Add("oneCFormat", kOneCFormat.Of(w[kFlags]));
     node.Add("prefix", Node::Text(common::Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(w + kPrefix), 2))));
     node.Add("maskCode", Word(w + kMaskCode));
     node.Add("keyField", Word(w + kKeyField));
@@ -274,25 +316,38 @@ Node DescribeWeightCode(const task::TaskModel& model) {
     return node;
 }
 
+void AddBlocks(Node& root, const task::TaskModel& model, Node textTables) {
+    root.Add("firmwareId", SlotText(model.firmwareId));
+    root.Add("reserved", ByteList(model.reserved));
+    root.Add("barcode", DescribeBarcode(model));
+    Node& menus = root.Add("menus", Node::Array());
+    for (const auto& m : model.menus) menus.Push(DescribeMenu(ConstMenuView(m)));
+    Node& forms = root.Add("forms", Node::Array());
+    for (const auto& f : model.forms) forms.Push(DescribeForm(ConstFormView(f)));
+    Node& lookups = root.Add("lookups", Node::Array());
+    for (const auto& l : model.lookups) lookups.Push(DescribeLookup(ConstLookupView(l)));
+    root.Add("textTables", std::move(textTables));
+    root.Add("terminal", DescribeTerminal(model));
+    root.Add("startup", DescribeStartup(ConstStartupView(model.startup)));
+    root.Add("weightCode", DescribeWeightCode(model));
+}
+
 }  // namespace
 
 Node DescribeTask(const task::TaskModel& model) {
     Node root = Node::Object();
-    root.Add("firmwareId", SlotText(model.firmwareId.data(), model.firmwareId.size()));
-    root.Add("reserved", ByteList(model.reserved.data(), model.reserved.size()));
-    root.Add("barcode", DescribeBarcode(model));
-    Node& menus = root.Add("menus", Node::Array());
-    for (const auto& m : model.menus) menus.Push(DescribeMenu(m));
-    Node& forms = root.Add("forms", Node::Array());
-    for (const auto& f : model.forms) forms.Push(DescribeForm(f));
-    Node& lookups = root.Add("lookups", Node::Array());
-    for (const auto& l : model.lookups) lookups.Push(DescribeLookup(l));
-    root.Add("textTables", DescribeTexts(model));
-    Node& terminal = root.Add("terminal", Node::Object());
-    AddFields(terminal, model.terminal.data(), kTerminalFields);
-    terminal.Add("bytes", Hex(model.terminal.data(), model.terminal.size()));
-    root.Add("startup", DescribeStartup(model));
-    root.Add("weightCode", DescribeWeightCode(model));
+    AddBlocks(root, model, DescribeTexts(model.texts.data(), loader::TextLayout::Mixed));
+    return root;
+}
+
+Node DescribeLoaderTask(const loader::BatchTask& task) {
+    const loader::TextLayout layout = loader::LayoutOf(task.sourceModel);
+    const bool wide = layout == loader::TextLayout::Wide;
+    Node root = Node::Object();
+    Node& readAs = root.Add("readAs", Node::Object());
+    readAs.Add("model", Node::Text(std::string(loader::FirmwareIdText(task.sourceModel).substr(0, 4))));
+    readAs.Add("textLayout", Node::Text(wide ? "wide" : "mixed"));
+    AddBlocks(root, task.blocks, DescribeTexts(wide ? task.wideTexts.data() : task.blocks.texts.data(), layout));
     return root;
 }
 

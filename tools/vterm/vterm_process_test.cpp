@@ -18,11 +18,10 @@
 #include "designer/link/frames.h"
 #include "designer/link/port_list.h"
 #include "designer/link/system_serial_link.h"
-#include "designer/link/test_folder.h"
 #include "designer/link/terminal_image.h"
-#include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
+#include "designer/link/test_folder.h"
 #include "designer/task/task_file.h"
+#include "designer/task/test_support.h"
 
 extern char** environ;
 
@@ -141,11 +140,7 @@ TEST(VtermProcess, CradleHandshakeAndTaskOverTheRealLink) {
     ASSERT_TRUE(Send(*link, "CIPHER\r"));
     EXPECT_EQ(ReadReply(*link), "8300RU004\r");
 
-    text::StringTable strings = strings::MakeStringTable();
-    const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
-    task::TaskModel model;
-    task::ResetBarcodeDefaults(model);
-    task::NewTask(model, texts);
+    task::TaskModel model = task::testing::FreshTask();
     const termlink::TerminalImage image = termlink::BuildTerminalImage(model);
     for (int block = 0; block < 200; ++block) {
         const auto frame = termlink::MakeTaskBlockFrame(image, block);
@@ -157,7 +152,8 @@ TEST(VtermProcess, CradleHandshakeAndTaskOverTheRealLink) {
 
     EXPECT_EQ(FileBytes(folder / "got.img"), std::string(image.begin(), image.end()));
     task::TaskModel received;
-    ASSERT_EQ(task::ReadTaskFile(folder / "got.uzx", texts, received).status, task::ReadStatus::Ok);
+    ASSERT_EQ(task::ReadTaskFile(folder / "got.uzx", task::testing::EnglishDefaults(), received).status,
+              task::ReadStatus::Ok);
     EXPECT_EQ(termlink::WriteImage(received), image);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder / "ports/COM7")));
 }

@@ -17,8 +17,8 @@
 #include "designer/link/test_folder.h"
 #include "designer/link/upload.h"
 #include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
+#include "designer/task/test_support.h"
 
 namespace termlink {
 namespace {
@@ -32,7 +32,7 @@ class TransferE2e : public ::testing::Test {
 protected:
     TransferE2e() {
         ::setenv("MOSTREL_PORT_MAP", (folder / "ports").c_str(), 1);
-        task::NewTask(task.model, task::LoadDefaultTexts(strings));
+        task.model = task::testing::FreshTask();
         // Bytes the image pads, clamps and renumbers, so a misplaced one shows.
         auto& form = task.model.forms[0];
         form[task::form::kFieldType] = task::form::kText;

@@ -15,10 +15,10 @@
 #include "common/scripted_ui.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
-#include "designer/simulator/terminal_layout.h"
 #include "designer/simulator/qt/terminal_window.h"
+#include "designer/simulator/terminal_layout.h"
 #include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
+#include "designer/task/test_support.h"
 
 namespace simulator {
 namespace {
@@ -31,8 +31,7 @@ public:
 class TerminalWindowTest : public testing::Test {
 protected:
     TerminalWindowTest() {
-        task::NewTask(task.model, task::LoadDefaultTexts(strings));
-        task::ResetBarcodeDefaults(task.model);
+        task.model = task::testing::FreshTask();
         window.show();
     }
 

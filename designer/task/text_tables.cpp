@@ -1,1 +1,0 @@
-#include "designer/task/task_model.h"
