@@ -11,8 +11,8 @@
 namespace shell {
 namespace {
 
-// The compositing manager of the first screen owns this selection, as the
-// window manager specification has it.
+// The compositing manager of the first screen owns this selection (the
+// freedesktop window manager hints, EWMH).
 constexpr std::string_view kCompositorSelection = "_NET_WM_CM_S0";
 
 struct FreeReply {
