@@ -31,7 +31,9 @@ std::string RecentMenuText(int number, const std::string& path) {
     if (starts.size() > kFullPathLength) {
         shown = path.substr(0, starts[kHeadLength]) + "..." + path.substr(starts[starts.size() - kTailLength]);
     }
-    std::string text = "&" + std::to_string(number) + ":  ";
+    std::string text = "&";
+    text += std::to_string(number);
+    text += ":  ";
     for (char c : shown) {
         if (c == '&') text += '&';
         text += c;
