@@ -16,13 +16,14 @@
 
 #include "common/clock.h"
 #include "common/console_ui.h"
-#include "designer/link/download.h"
-#include "designer/link/e2e/vterm_process.h"
 #include "designer/link/forwarding_link.h"
 #include "designer/link/system_serial_link.h"
-#include "designer/link/upload.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
+#include "designer/transfer/download.h"
+#include "designer/transfer/upload.h"
+#include "testing/temp_folder.h"
+#include "testing/vterm_process.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ bool RunTransfers(bool paced, const std::string& records, const std::filesystem:
     std::vector<std::string> flags = {"--records", records, "--com", "COM9"};
     if (paced) flags.push_back("--wire-speed");
     std::string error;
-    auto vterm = termlink::VtermProcess::Start(flags, error);
+    auto vterm = test_support::VtermProcess::Start(flags, error);
     if (!vterm) {
         std::fprintf(stderr, "bench_transfer: %s\n", error.c_str());
         return false;
@@ -90,35 +91,42 @@ bool RunTransfers(bool paced, const std::string& records, const std::filesystem:
     termlink::LinkState state;
     auto system = termlink::MakeSystemSerialLink();
     CountingLink link(*system);
-    termlink::LinkContext context{task, strings, ui, clock, link, state, vterm->device(), 0, {}};
+    transfer::TransferContext context{{ui, clock, link, state, vterm->Device(), 0}, task, strings, {}};
 
     std::printf("%s on %s\n", paced ? "115200 bit/s through vterm --wire-speed" : "vterm without pacing",
-                vterm->device().c_str());
-    bool ok = Measure("task download", link, [&] { return termlink::DownloadToTerminal(context, 0, false).delivered; });
+                vterm->Device().c_str());
+    bool ok = Measure("task download", link, [&] { return transfer::DownloadToTerminal(context, 0, false).delivered; });
     ui.chosenPath = (folder / "DATA.TXT").string();
     ok = Measure("upload 10,000 records", link,
-                 [&] { return termlink::ReceiveData(context, false).code == kRecords; }) &&
+                 [&] { return transfer::ReceiveData(context, false).code == kRecords; }) &&
          ok;
     std::filesystem::remove(ui.chosenPath);
     return ok;
 }
 
-}  // namespace
+// Everything in a folder of its own, removed afterwards.
+int Run() {
+    const test_support::TempFolder folder;
+    ::setenv("MOSTREL_PORT_MAP", folder.File("ports").c_str(), 1);
 
-int main() {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "mostrel-bench";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    ::setenv("MOSTREL_PORT_MAP", (folder / "ports").c_str(), 1);
-
-    const std::string records = (folder / "records.txt").string();
+    const std::string records = folder.File("records.txt");
     {
         std::ofstream out(records, std::ios::binary);
         for (int i = 0; i < kRecords; ++i) out << "ITEM" << 100000 + i << ";" << (i * 37) % 1000 << ";PCS\r\n";
     }
 
-    const bool paced = RunTransfers(true, records, folder);
-    const bool unpaced = RunTransfers(false, records, folder);
-    std::filesystem::remove_all(folder);
+    const bool paced = RunTransfers(true, records, folder.Path());
+    const bool unpaced = RunTransfers(false, records, folder.Path());
     return paced && unpaced ? 0 : 1;
+}
+
+}  // namespace
+
+int main() {
+    try {
+        return Run();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_transfer: %s\n", e.what());
+        return 1;
+    }
 }

@@ -4,19 +4,22 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 #include "loader/test_support.h"
 
 namespace loader {
 namespace {
 
 using common::MessageIcon;
-using common::ShownEvent;
+using test_support::ShownEvent;
 using task::testing::ReadBytes;
-using task::testing::TempFolder;
+using test_support::TempFolder;
 using task::testing::WriteBytes;
 using testing::Bytes;
 using testing::Cp;
@@ -50,7 +53,7 @@ protected:
                                                       MessageIcon::Error};
 
     TempFolder folder;
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     ConvertPage page{ui, "/opt/tarvel"};
 };
 

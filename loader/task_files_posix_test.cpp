@@ -8,17 +8,18 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 #include "loader/test_support.h"
 
 namespace loader {
 namespace {
 
 using common::MessageIcon;
-using common::ShownEvent;
+using test_support::ShownEvent;
 using task::testing::ReadBytes;
-using task::testing::TempFolder;
+using test_support::TempFolder;
 using task::testing::WriteBytes;
 using testing::Cp;
 using testing::PatternFile;
@@ -37,7 +38,7 @@ protected:
     }
 
     TempFolder folder;
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
 };
 
 TEST_F(TaskFilesTest, ReadsBatchFilesOfBothLayouts) {

@@ -1,10 +1,8 @@
 #include "common/text/string_table.h"
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-
 #include <gtest/gtest.h>
+
+#include "testing/temp_folder.h"
 
 namespace text {
 namespace {
@@ -28,26 +26,7 @@ const std::string kEnglish =
     "3000=beyond the slots\n"
     "1101=&New\tCtrl+N";
 
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device random;
-        do {
-            path_ = (std::filesystem::temp_directory_path() / ("mostrel-text-" + std::to_string(random()))).string();
-        } while (!std::filesystem::create_directory(path_));
-    }
-    ~TempFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(path_, error);
-    }
-    const std::string& Path() const { return path_; }
-    void Write(const std::string& name, const std::string& content) const {
-        std::ofstream(path_ + "/" + name, std::ios::binary) << content;
-    }
-
-private:
-    std::string path_;
-};
+using test_support::TempFolder;
 
 TEST(StringTable, BuiltInTableLines) {
     StringTable strings(kEnglish);

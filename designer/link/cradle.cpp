@@ -21,7 +21,7 @@ bool EchoArrives(SerialLink& port, common::Clock& clock) {
         std::uint8_t b = 0;
         const int n = port.Read(&b, 1, static_cast<std::uint32_t>(deadline - now));
         if (n < 0) return false;
-        if (n > 0) return b == kCradleProbe;
+        if (n > 0) return b == wire::kCradleProbe;
     }
     return false;
 }
@@ -30,7 +30,7 @@ bool EchoArrives(SerialLink& port, common::Clock& clock) {
 
 std::uint8_t CradleSpeedCode(int speedIndex) {
     if (speedIndex < 0 || speedIndex >= kSpeedCount) return 0;
-    return static_cast<std::uint8_t>('6' - speedIndex);
+    return static_cast<std::uint8_t>(wire::kCradleFastestSpeedCode - speedIndex);
 }
 
 bool ProbeIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, std::uint32_t rate) {
@@ -41,7 +41,7 @@ bool ProbeIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, std
         port.Purge(true, true);
         Settle(state, clock);
     }
-    const bool sent = WriteByte(port, kCradleProbe);
+    const bool sent = WriteByte(port, wire::kCradleProbe);
     Settle(state, clock);
     const bool answered = sent && EchoArrives(port, clock);
     ApplyRts(port, state, true);
@@ -80,12 +80,12 @@ bool ConfigureIrCradle(SerialLink& port, LinkState& state, common::Clock& clock,
     // The rate change is spoken at the detected rate, with RTS off.
     ApplyRts(port, state, false);
     Settle(state, clock);
-    if (!WriteByte(port, kCradleSetRate)) return false;
+    if (!WriteByte(port, wire::kCradleSetRate)) return false;
     Settle(state, clock);
     line.rate = RateOfSpeedIndex(speedIndex);  // applied with RTS below
     if (!WriteByte(port, speedCode)) return false;
     Settle(state, clock);
-    if (!WriteByte(port, kCradleCommit)) return false;
+    if (!WriteByte(port, wire::kCradleCommit)) return false;
     Settle(state, clock);
     ApplyRts(port, state, true);
     Settle(state, clock);

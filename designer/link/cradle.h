@@ -1,11 +1,12 @@
 #pragma once
 // The infrared cradle: it sits between the port and the terminal and must be
 // switched to the transfer speed before a transfer. While RTS is off it
-// echoes a probe byte 0x0F sent at its current rate, and the bytes 0x07, a
-// speed code and 'Q' set its new rate, in force once RTS is on again.
+// echoes a probe byte sent at its current rate, and a rate command (see
+// protocol.h) sets its new rate, in force once RTS is on again.
 #include <cstdint>
 
 #include "common/clock.h"
+#include "designer/link/protocol.h"
 #include "designer/link/serial_link.h"
 
 namespace termlink {
@@ -19,9 +20,7 @@ struct LinkState {
     bool probePurges = true;  // the loader's probe leaves the port's buffers alone
 };
 
-constexpr std::uint8_t kCradleProbe = 0x0F;
-constexpr std::uint8_t kCradleSetRate = 0x07;
-constexpr std::uint8_t kCradleCommit = 'Q';
+// How long an echo of the probe may take.
 constexpr std::uint32_t kCradleAnswerMs = 100;
 
 // The byte that asks the cradle for a speed index's rate: '6' for 115200

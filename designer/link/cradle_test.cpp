@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/link/memory_link.h"
+#include "testing/memory_link.h"
 
 namespace termlink {
 namespace {
+
+using test_support::MemoryLinkPair;
 
 // Plays the cradle on the far end: with RTS off it echoes a probe sent at
 // its own rate and takes 0x07, a speed code and 'Q' as a new rate.
@@ -21,7 +23,7 @@ private:
         const LineSettings line = pair_.host().Current();
         if (line.rtsOn || line.rate != rate_) return;
         for (std::uint8_t b : bytes) {
-            if (b == kCradleProbe && command_.empty()) {
+            if (b == wire::kCradleProbe && command_.empty()) {
                 pair_.far().Write("\x0F");
             } else {
                 command_.push_back(static_cast<char>(b));

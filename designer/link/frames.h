@@ -1,26 +1,36 @@
 #pragma once
-// The byte frames of the terminal protocols and their checksums.
+// The byte frames of the terminal protocols, built and taken apart in one
+// place for the programs, the virtual terminal and the tests alike.
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "designer/link/terminal_image.h"
+#include "designer/link/protocol.h"
 
 namespace termlink {
 
-constexpr std::uint8_t kCr = 0x0D;
-constexpr std::uint8_t kLf = 0x0A;
-
 // A checksum byte is never sent as CR, so the only CR of a frame is its last byte.
-constexpr std::uint8_t AvoidCr(std::uint8_t b) { return b == kCr ? 0x0E : b; }
+constexpr std::uint8_t AvoidCr(std::uint8_t b) { return b == wire::kCr ? wire::kCrStandIn : b; }
 
-// 100 image bytes, the sum of those bytes high byte first, the block number.
-constexpr std::size_t kTaskBlockFrameSize = kImageBlockSize + 3;
-using TaskBlockFrame = std::array<std::uint8_t, kTaskBlockFrameSize>;
-TaskBlockFrame MakeTaskBlockFrame(const TerminalImage& image, int block);
+// --- task blocks: 100 data bytes, their sum high byte first, the block number ---
+
+using TaskBlockFrame = std::array<std::uint8_t, wire::kBlockFrameSize>;
+using BlockData = std::span<const std::uint8_t, wire::kBlockDataSize>;
+
+TaskBlockFrame MakeTaskBlockFrame(BlockData data, int number);
+
+struct ReceivedBlock {
+    int number = 0;
+    bool intact = false;  // the sum matches the data
+};
+ReceivedBlock ParseTaskBlockFrame(const TaskBlockFrame& frame);
+
+// --- lookup lines: the line, its sum high byte first, CR ---
 
 // A lookup line travels in a 256-byte frame with its checksum and a CR.
 constexpr std::size_t kMaxLookupLineLength = 253;
@@ -30,8 +40,17 @@ std::vector<std::uint8_t> MakeLookupLineFrame(std::string_view line);
 // frame; lines end at CR and line feeds are dropped, as when sending.
 std::optional<int> FindOverlongLookupLine(std::string_view content);
 
-// The two checksum bytes of an upload record, low byte first: the sum of the
-// sequence byte and the data, modulo 65536.
-std::array<std::uint8_t, 2> RecordChecksum(std::uint8_t sequence, std::string_view data);
+// --- upload records: sequence byte, data, sum low byte first, CR ---
+
+// The sum of the sequence byte and the data modulo 65536 is sent low byte first.
+std::string MakeRecordFrame(std::uint8_t sequence, std::string_view data);
+
+struct ReceivedRecord {
+    std::uint8_t sequence = 0;
+    std::string data;
+    bool intact = false;    // ends with CR, has room for its checksum, and the sum matches
+};
+// Nothing for an empty frame: it has not even a sequence byte.
+std::optional<ReceivedRecord> ParseRecordFrame(std::string_view frame);
 
 }  // namespace termlink

@@ -29,8 +29,6 @@ bool NameHoldsPortNumber(std::string_view name, int wanted) {
     return false;
 }
 
-std::string_view BeforeFirstSpace(std::string_view text) { return text.substr(0, text.find(' ')); }
-
 }  // namespace
 
 int KindOfRegistryDevice(std::string_view device) {
@@ -63,9 +61,9 @@ std::string PortListLine(const SerialPort& port) { return PortListLine(port, Kin
 
 std::string PortListLine(const SerialPort& port, std::string_view kindName) {
     std::string line = port.name + " - " + std::string(kindName);
-#ifndef _WIN32
-    if (!port.device.empty()) line += " (" + port.device + ")";
-#endif
+    // A device node ("/dev/ttyUSB0") tells the user which adapter it is; the
+    // registry's kernel names ("\Device\Serial0") tell nothing and stay hidden.
+    if (!port.device.empty() && port.device.front() == '/') line += " (" + port.device + ")";
     return line;
 }
 
@@ -88,25 +86,6 @@ SerialPort GetSerialPort(int position) {
     return (*ports)[static_cast<std::size_t>(position)];
 }
 
-int FindPortPosition(std::string_view listLine) {
-    const std::string_view name = BeforeFirstSpace(listLine);
-    const auto ports = EnumerateSerialPorts();
-    if (!ports) return 0;
-    for (std::size_t i = 0; i < ports->size(); ++i) {
-        if ((*ports)[i].name == name) return static_cast<int>(i);
-    }
-    return 0;
-}
-
-int FindListLine(int position, const std::vector<std::string>& lines) {
-    const SerialPort port = GetSerialPort(position);
-    if (port.kind == kNoPort) return -1;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (BeforeFirstSpace(lines[i]) == port.name) return static_cast<int>(i);
-    }
-    return -1;
-}
-
 bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock) {
     constexpr std::uint32_t kPauseMs = 100;
     LineSettings line;
@@ -125,13 +104,13 @@ bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock) {
         clock.SleepMs(kPauseMs);
         // A late echo of the previous probe must not count as this one's answer.
         port.Purge(false, true);
-        const std::uint8_t probe = kCradleProbe;
+        const std::uint8_t probe = wire::kCradleProbe;
         const bool sent = port.Write(&probe, 1);
         clock.SleepMs(kPauseMs);
         // The echo must be there by the end of the pause: what is waiting
         // now is the answer, and nothing is no answer.
         std::uint8_t b = 0;
-        const bool answered = sent && port.Read(&b, 1, 0) == 1 && b == kCradleProbe;
+        const bool answered = sent && port.Read(&b, 1, 0) == 1 && b == wire::kCradleProbe;
         line.rtsOn = true;
         port.Apply(line);
         clock.SleepMs(kPauseMs);

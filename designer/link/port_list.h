@@ -38,7 +38,8 @@ int KindOfRegistryDevice(std::string_view device);
 int KindOfDeviceNode(std::string_view path);
 
 std::string KindLabel(int kind);  // "Serial port", ..., "Unknown port"
-// "COM3 - Serial port"; on POSIX the device path follows in brackets.
+// "COM3 - Serial port"; a device node follows in brackets: "COM7 - Virtual
+// port (/dev/pts/3)".
 std::string PortListLine(const SerialPort& port);
 // The same with the kind named by the caller (a program's own language).
 std::string PortListLine(const SerialPort& port, std::string_view kindName);
@@ -51,14 +52,6 @@ int ListSerialPorts(std::vector<std::string>* lines, int* portPosition, int comP
 
 // The port at `position`; kind kNoPort when there is none.
 SerialPort GetSerialPort(int position);
-
-// The position of the port named by a list line (its text before the first
-// space); 0 when no port has that name.
-int FindPortPosition(std::string_view listLine);
-
-// The index among `lines` of the line for the port at `position`; -1 when
-// the port or its line is gone (the system's list changed in between).
-int FindListLine(int position, const std::vector<std::string>& lines);
 
 // What to pass to SerialLink::Open for a port name: "\\.\COM3" on Windows;
 // on POSIX the device the name maps to. A device path is given back as it is.

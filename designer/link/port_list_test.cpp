@@ -2,16 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
-#include "designer/link/cradle.h"
-#include "designer/link/memory_link.h"
-#ifndef _WIN32
-#include "designer/link/test_folder.h"  // temporary folders the POSIX way
-#endif
+#include "designer/link/protocol.h"
+#include "testing/memory_link.h"
+#include "testing/temp_folder.h"
 
 namespace termlink {
 namespace {
+
+using test_support::MemoryLink;
+using test_support::MemoryLinkPair;
 
 TEST(PortKinds, RegistryDevicePathsByTheirLastPart) {
     EXPECT_EQ(KindOfRegistryDevice("\\Device\\Serial0"), kSerialPort);
@@ -29,16 +32,22 @@ TEST(PortKinds, RegistryDevicePathsByTheirLastPart) {
     EXPECT_EQ(KindLabel(kBluetoothPort), "Bluetooth port");
 }
 
+TEST(PortKinds, ListLinesShowDeviceNodesButNotKernelNames) {
+    EXPECT_EQ(PortListLine({"COM3", "\\Device\\Serial0", kSerialPort}), "COM3 - Serial port");
+    EXPECT_EQ(PortListLine({"COM7", "/dev/pts/3", kVirtualPort}), "COM7 - Virtual port (/dev/pts/3)");
+    EXPECT_EQ(PortListLine({"COM9", "", kUnknownPort}), "COM9 - Unknown port");
+}
+
 #ifndef _WIN32
 
 // The port map and the system's tty classes both in a temporary folder.
 class PortListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setenv("MOSTREL_PORT_MAP", (folder / "ports").c_str(), 1);
-        setenv("MOSTREL_SYS_CLASS_TTY", (folder / "sys").c_str(), 1);
-        std::filesystem::create_directories(folder / "ports");
-        std::filesystem::create_directories(folder / "sys");
+        setenv("MOSTREL_PORT_MAP", folder.File("ports").c_str(), 1);
+        setenv("MOSTREL_SYS_CLASS_TTY", folder.File("sys").c_str(), 1);
+        std::filesystem::create_directories(folder.File("ports"));
+        std::filesystem::create_directories(folder.File("sys"));
     }
     void TearDown() override {
         unsetenv("MOSTREL_PORT_MAP");
@@ -47,10 +56,10 @@ protected:
     void SysPort(const std::string& name, const std::string& driver, const std::string& type) {
         if (!driver.empty()) folder.Link("sys/" + name + "/device/driver", "../../../bus/drivers/" + driver);
         if (!type.empty()) folder.Write("sys/" + name + "/type", type + "\n");
-        std::filesystem::create_directories(folder / ("sys/" + name));
+        std::filesystem::create_directories(folder.File("sys/" + name));
     }
 
-    testing::TestFolder folder;
+    test_support::TempFolder folder;
 };
 
 TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
@@ -91,11 +100,6 @@ TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
     EXPECT_EQ(GetSerialPort(6).kind, kBluetoothPort);
     EXPECT_EQ(GetSerialPort(7).kind, kNoPort);
     EXPECT_EQ(GetSerialPort(-1).kind, kNoPort);
-    EXPECT_EQ(FindPortPosition("COM5 - Serial port (/dev/ttyS2)"), 3);
-    EXPECT_EQ(FindPortPosition("COM2 - Serial port"), 0);
-    EXPECT_EQ(FindListLine(2, lines), 2);
-    EXPECT_EQ(FindListLine(2, {"COM9 - Virtual port"}), -1);
-    EXPECT_EQ(FindListLine(9, lines), -1);
 
     EXPECT_EQ(ResolvePortDevice("COM3"), "/dev/pts/9");
     EXPECT_EQ(ResolvePortDevice("\\\\.\\COM4"), "/dev/ttyS1");
@@ -125,7 +129,7 @@ TEST_F(PortListTest, DetectionSkipsBluetoothAndFindsTheCradlePromptly) {
     MemoryLink& host = pair.host();
     host.onWrite = [&](const std::vector<std::uint8_t>& bytes) {
         const LineSettings line = host.Current();
-        if (host.openedDevice == "/dev/pts/9" && !line.rtsOn && line.rate == 57600 && bytes[0] == kCradleProbe)
+        if (host.openedDevice == "/dev/pts/9" && !line.rtsOn && line.rate == 57600 && bytes[0] == wire::kCradleProbe)
             pair.far().Write("\x0F");
     };
     std::string name;

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "designer/link/system_serial_link.h"
-#include "designer/link/test_folder.h"
+#include "testing/temp_folder.h"
 
 namespace termlink {
 namespace {
@@ -165,7 +165,7 @@ TEST(PosixSerialLink, PurgeDropsWaitingBytesAndAHungUpLineFails) {
 
 TEST(PosixSerialLink, OpensByComNameThroughThePortMap) {
     PtyMaster master;
-    testing::TestFolder folder;
+    test_support::TempFolder folder;
     folder.Link("COM9", master.Slave());
     setenv("MOSTREL_PORT_MAP", folder.Path().c_str(), 1);
     auto link = MakeSystemSerialLink();
@@ -173,7 +173,7 @@ TEST(PosixSerialLink, OpensByComNameThroughThePortMap) {
     link->Close();
     EXPECT_TRUE(link->Open("\\\\.\\COM9"));
     EXPECT_FALSE(link->Open("COM8"));
-    EXPECT_FALSE(link->Open(folder / "missing"));
+    EXPECT_FALSE(link->Open(folder.File("missing")));
     unsetenv("MOSTREL_PORT_MAP");
 }
 

@@ -6,7 +6,7 @@
 
 #include "common/cp1251.h"
 #include "designer/strings/english_table.h"
-#include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -51,7 +51,7 @@ TEST(CommandLine, WhatIsNotUnderstoodIsRefusedWithTheHelp) {
 }
 
 TEST(CommandLine, TheHelpSpeaksTheLanguage) {
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     std::ofstream(folder.File("ru.lng"), std::ios::binary)
         << common::Utf8ToCp1251("Русский\r\n1255=Запуск: Mostrel [ФАЙЛ]\r\n");
     text::StringTable strings = strings::MakeStringTable();

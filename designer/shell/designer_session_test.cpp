@@ -7,16 +7,17 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
 
 using common::Answer;
-using common::ShownEvent;
-using task::testing::TempFolder;
+using test_support::ShownEvent;
+using test_support::TempFolder;
 
 class RecordingHost final : public SessionHost {
 public:
@@ -60,7 +61,7 @@ protected:
     }
 
     TempFolder folder;
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     RecordingHost host;
     DesignerSession session{ui, folder.Path()};
 };

@@ -17,6 +17,7 @@
 #include "common/program_folder.h"
 #include "common/qt/qt_text.h"
 #include "common/qt/qt_ui_port.h"
+#include "designer/editors/qt/sheet_launcher.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/shell/command_line.h"
 #include "designer/shell/designer_session.h"
@@ -86,6 +87,9 @@ int RunDesigner(int argc, char* argv[]) {
 
     shell::MainWindow window(session, engine);
     window.SetTransferCommands(&transfers);
+    window.SetPropertySheetLauncher([&] {
+        editors::RunPropertySheet(session.CurrentTask(), session.Texts(), ui, session.DefaultTexts(), &window);
+    });
     ui.SetOwner(&window);
     window.show();
     if (!line.file.empty()) {

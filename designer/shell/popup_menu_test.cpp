@@ -8,6 +8,7 @@
 #include "designer/shell/commands.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
@@ -33,7 +34,7 @@ TEST(PopupMenu, BuiltInOrderAndRecentFilesBeforeAbout) {
 }
 
 TEST(PopupMenu, LanguageReplacesItemTextsKeepingCommands) {
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     std::ofstream(folder.File("ru.lng"), std::ios::binary)
         << common::Utf8ToCp1251("Русский\r\n1101=&Новая\r\n1110=&О программе...\r\n");
     text::StringTable strings = strings::MakeStringTable();

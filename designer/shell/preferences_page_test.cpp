@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "common/cp1251.h"
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
+#include "testing/temp_folder.h"
 #include "designer/strings/english_table.h"
-#include "designer/task/test_support.h"
 
 namespace shell {
 namespace {
@@ -24,7 +24,7 @@ TEST(PreferencesPage, PortKindsAreNamedInTheLanguage) {
                                                        "COM3 - Bluetooth port", "COM4 - Unknown port"}));
     EXPECT_EQ(english.positions, (std::vector<int>{0, 1, 2, 3}));
 
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     std::ofstream(folder.File("ru.lng"), std::ios::binary) << common::Utf8ToCp1251(
         "Русский\r\n1251=Последовательный порт\r\n1252=Виртуальный порт\r\n1254=Неизвестный порт\r\n");
     ASSERT_EQ(strings.FindLanguages(folder.Path()), 1);
@@ -95,7 +95,7 @@ TEST(PreferencesPage, ChoicesChangeOnlyTheCopyAndStayInRange) {
 
 TEST(PreferencesPage, DetectionTellsTheUserAndTakesTheFoundPort) {
     text::StringTable strings = strings::MakeStringTable();
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     PreferencesPage page(Preferences{}, {}, ThreePorts());
     page.TakeDetection(-1, "", strings, ui);
     page.TakeDetection(2, "COM7", strings, ui);
@@ -116,6 +116,25 @@ TEST(PreferencesPage, TextsComeFromTheLanguageOrTheBuiltInLiterals) {
     EXPECT_EQ(texts.linkTypes, (std::vector<std::string>{"RS-232", "Cradle-IR", "IrDA"}));
     EXPECT_EQ(texts.speeds.front(), "115200 bps");
     EXPECT_EQ(texts.speeds.back(), "9600 bps");
+}
+
+TEST(PreferencesPage, ALanguageReplacesTheTextsItHasAndKeepsTheRest) {
+    test_support::TempFolder folder;
+    folder.Write("de.lng", "Deutsch\r\n11=Einstellungen\r\n19=Halterung suchen\r\n1219=Abbrechen\r\n"
+                           "1492=Infrarot-Halterung\r\n1505=9600 Bit/s\r\n");
+    text::StringTable strings = strings::MakeStringTable();
+    ASSERT_EQ(strings.FindLanguages(folder.Path()), 1);
+    ASSERT_TRUE(strings.LoadLanguage("Deutsch"));
+    const PreferencesTexts texts = LoadPreferencesTexts(strings);
+    EXPECT_EQ(texts.title, "Einstellungen");
+    EXPECT_EQ(texts.detectCradle, "Halterung suchen");
+    EXPECT_EQ(texts.cancel, "Abbrechen");
+    EXPECT_EQ(texts.linkTypes, (std::vector<std::string>{"RS-232", "Infrarot-Halterung", "IrDA"}));
+    EXPECT_EQ(texts.speeds.back(), "9600 Bit/s");
+    // Entries the file lacks keep the built-in texts.
+    EXPECT_EQ(texts.downloadLabel, "&Download via :");
+    EXPECT_EQ(texts.ok, "OK");
+    EXPECT_EQ(texts.speeds.front(), "115200 bps");
 }
 
 }  // namespace

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
 
-using task::testing::TempFolder;
+using test_support::TempFolder;
 
 constexpr char kRussianInCp1251[] = "\xD0\xF3\xF1\xF1\xEA\xE8\xE9";  // "Русский"
 

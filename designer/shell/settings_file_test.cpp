@@ -1,16 +1,18 @@
 #include "designer/shell/settings_file.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
 
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
 
-using task::testing::TempFolder;
+using test_support::TempFolder;
 
 std::string ReadText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

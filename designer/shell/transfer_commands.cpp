@@ -1,8 +1,8 @@
 #include "designer/shell/transfer_commands.h"
 
-#include "designer/link/download.h"
 #include "designer/link/port_list.h"
-#include "designer/link/upload.h"
+#include "designer/transfer/download.h"
+#include "designer/transfer/upload.h"
 
 namespace shell {
 namespace {
@@ -17,7 +17,7 @@ bool IsLinkType(int value) { return value == kLinkRs232 || value == kLinkCradle 
 
 TransferCommands::TransferCommands(DesignerSession& session, termlink::SerialLink& port, common::Clock& clock)
     : session_(session),
-      context_{session.CurrentTask(), session.Texts(), session.Ui(), clock, port, state_, {}, 0, {}} {}
+      context_{{session.Ui(), clock, port, state_, {}, 0}, session.CurrentTask(), session.Texts(), {}} {}
 
 void TransferCommands::TakePreferences() {
     const Preferences& preferences = session_.CurrentPreferences();
@@ -27,15 +27,15 @@ void TransferCommands::TakePreferences() {
     session_.SetPortPosition(position);
 
     const termlink::SerialPort port = termlink::GetSerialPort(position);
-    context_.device = port.kind == termlink::kNoPort ? std::string() : termlink::DeviceOfPort(port.name);
-    context_.speedIndex = preferences.speedIndex;
+    context_.link.device = port.kind == termlink::kNoPort ? std::string() : termlink::DeviceOfPort(port.name);
+    context_.link.speedIndex = preferences.speedIndex;
 }
 
 void TransferCommands::Download(int lookupMode) {
     const int via = session_.CurrentPreferences().downloadVia;
     if (!IsLinkType(via)) return;
     TakePreferences();
-    termlink::DownloadToTerminal(context_, lookupMode, via == kLinkCradle);
+    transfer::DownloadToTerminal(context_, lookupMode, via == kLinkCradle);
 }
 
 void TransferCommands::DownloadApplication() { Download(0); }
@@ -46,11 +46,11 @@ void TransferCommands::ReceiveData() {
     const int via = session_.CurrentPreferences().receiveVia;
     if (!IsLinkType(via)) return;
     TakePreferences();
-    termlink::ReceiveData(context_, via == kLinkCradle);
+    transfer::ReceiveData(context_, via == kLinkCradle);
 }
 
 int TransferCommands::DetectCradle(std::string& portName) {
-    return termlink::DetectCradle(context_.port, context_.clock, portName);
+    return termlink::DetectCradle(context_.link.port, context_.link.clock, portName);
 }
 
 }  // namespace shell

@@ -6,9 +6,9 @@
 
 #include "common/clock.h"
 #include "designer/link/cradle.h"
-#include "designer/link/link_context.h"
 #include "designer/link/serial_link.h"
 #include "designer/shell/designer_session.h"
+#include "designer/transfer/transfer_context.h"
 
 namespace shell {
 
@@ -32,7 +32,7 @@ private:
 
     DesignerSession& session_;
     termlink::LinkState state_;
-    termlink::LinkContext context_;
+    transfer::TransferContext context_;
 };
 
 }  // namespace shell

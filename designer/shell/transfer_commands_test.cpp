@@ -6,15 +6,16 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_ui.h"
-#include "designer/link/memory_link.h"
+#include "testing/scripted_ui.h"
+#include "testing/memory_link.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
 
-using common::ShownEvent;
-using task::testing::TempFolder;
+using test_support::ShownEvent;
+using test_support::TempFolder;
 
 // A port map of COM2 and COM5 and no system devices; the terminal never answers.
 class TransferCommandsTest : public ::testing::Test {
@@ -50,10 +51,10 @@ protected:
     }
 
     TempFolder folder;
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     DesignerSession session{ui, folder.Path()};
     common::TestClock clock;
-    termlink::MemoryLinkPair pair{clock};
+    test_support::MemoryLinkPair pair{clock};
     TransferCommands transfers{session, pair.host(), clock};
 };
 
@@ -63,12 +64,16 @@ TEST_F(TransferCommandsTest, DownloadUsesThePreferredPortAndLinkType) {
     EXPECT_EQ(pair.host().openedDevice, "/dev/ttyFAKE5");
     EXPECT_EQ(session.CurrentPreferences().portPosition, 1);
     EXPECT_FALSE(ProbedTheCradle());
-    EXPECT_FALSE(ui.MessageTexts().empty());  // the terminal did not answer
+    // Straight to the terminal, which never answers the handshake.
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Terminal is not ready!"});
 
+    ui.events.clear();
     Choose(1, 1, 0);
     transfers.DownloadApplication();
     EXPECT_EQ(pair.host().openedDevice, "/dev/ttyFAKE2");
     EXPECT_TRUE(ProbedTheCradle());
+    // Through the cradle, which never echoes its probe.
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Failed to configure IR device!"});
 }
 
 TEST_F(TransferCommandsTest, UnknownLinkTypesDoNothing) {

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell {
 namespace {
 
-using task::testing::TempFolder;
+using test_support::TempFolder;
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/clock.h"
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
 #include "designer/strings/english_table.h"
@@ -63,7 +63,7 @@ protected:
 
     text::StringTable strings = strings::MakeStringTable();
     task::Task task = NewTask();
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     common::TestClock clock;
     ClockedLocalTime time{CivilTime{2024, 1, 7, 9, 5, 30}, clock};
     Engine engine{task, strings, ui, time};

@@ -4,25 +4,26 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/task/older_layout.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace task {
 namespace {
 
 using common::MessageIcon;
-using common::ShownEvent;
+using test_support::ShownEvent;
 using testing::EnglishDefaults;
 using testing::FreshTask;
-using testing::TempFolder;
+using test_support::TempFolder;
 using testing::WriteBytes;
 
 struct OpenSave : ::testing::Test {
     TempFolder folder;
     text::StringTable strings = strings::MakeStringTable();
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     Task task;
 
     OpenSave() {

@@ -9,6 +9,7 @@
 
 #include "designer/task/startup_view.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace task {
 namespace {
@@ -16,7 +17,7 @@ namespace {
 using testing::EnglishDefaults;
 using testing::FreshTask;
 using testing::ReadBytes;
-using testing::TempFolder;
+using test_support::TempFolder;
 using testing::WriteBytes;
 
 TEST(EncodeTaskFile, LayoutOfANewTask) {

@@ -1,8 +1,7 @@
 #pragma once
 // Helpers shared by the task tests.
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,21 +25,6 @@ inline TaskModel FreshTask() {
     MakeNewTask(model, EnglishDefaults());
     return model;
 }
-
-// A folder of its own under the system's temporary folder, removed afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        char pattern[] = "/tmp/mostrel-test-XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),

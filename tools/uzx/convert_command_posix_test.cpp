@@ -10,11 +10,12 @@
 #include "common/cp1251.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace {
 
 using task::testing::ReadBytes;
-using task::testing::TempFolder;
+using test_support::TempFolder;
 using task::testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 

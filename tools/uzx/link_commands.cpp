@@ -7,14 +7,14 @@
 
 #include "common/clock.h"
 #include "common/console_ui.h"
-#include "designer/link/download.h"
 #include "designer/link/port_list.h"
 #include "designer/link/system_serial_link.h"
-#include "designer/link/terminal_image.h"
-#include "designer/link/upload.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
+#include "designer/transfer/download.h"
+#include "designer/transfer/terminal_image.h"
+#include "designer/transfer/upload.h"
 #include "tools/uzx/commands.h"
 
 namespace uzx {
@@ -84,7 +84,7 @@ std::optional<LinkOptions> ParseLinkOptions(const Args& args, const char* comman
 struct Session {
     explicit Session(const LinkOptions& options)
         : port(termlink::MakeSystemSerialLink()),
-          context{task, strings, ui, clock, *port, state, options.device, options.speedIndex, {}} {
+          context{{ui, clock, *port, state, options.device, options.speedIndex}, task, strings, {}} {
         task::MakeNewTask(task.model, task::LoadDefaultTexts(strings));
     }
 
@@ -94,7 +94,7 @@ struct Session {
     task::Task task;
     termlink::LinkState state;
     std::unique_ptr<termlink::SerialLink> port;
-    termlink::LinkContext context;
+    transfer::TransferContext context;
 };
 
 }  // namespace
@@ -107,7 +107,7 @@ int RunImage(const Args& args) {
     text::StringTable strings = strings::MakeStringTable();
     task::TaskModel model;
     if (!ReadTask(args[0], strings, model)) return kFailed;
-    const termlink::TerminalImage image = termlink::BuildTerminalImage(model);
+    const transfer::TerminalImage image = transfer::BuildTerminalImage(model);
     std::ofstream out(args[1], std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
     out.close();
@@ -124,7 +124,7 @@ int RunDownload(const Args& args) {
     Session session(*options);
     if (!ReadTask(args[0], session.strings, session.task.model)) return kFailed;
     session.task.currentPath = args[0];
-    return termlink::DownloadToTerminal(session.context, 0, options->withCradle).delivered ? 0 : kFailed;
+    return transfer::DownloadToTerminal(session.context, 0, options->withCradle).delivered ? 0 : kFailed;
 }
 
 int RunSendLookup(const Args& args) {
@@ -132,7 +132,7 @@ int RunSendLookup(const Args& args) {
     if (!options) return kUsage;
     Session session(*options);
     session.ui.chosenPath = args[0];
-    return termlink::DownloadToTerminal(session.context, 1, options->withCradle).delivered ? 0 : kFailed;
+    return transfer::DownloadToTerminal(session.context, 1, options->withCradle).delivered ? 0 : kFailed;
 }
 
 int RunReceive(const Args& args) {
@@ -140,7 +140,7 @@ int RunReceive(const Args& args) {
     if (!options) return kUsage;
     Session session(*options);
     session.ui.chosenPath = args[0];
-    return termlink::ReceiveData(session.context, options->withCradle).completed ? 0 : kFailed;
+    return transfer::ReceiveData(session.context, options->withCradle).completed ? 0 : kFailed;
 }
 
 }  // namespace uzx

@@ -9,6 +9,7 @@
 #include "designer/task/startup_view.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 #include "tools/uzx/json_reader.h"
 #include "tools/uzx/run_uzx.h"
 
@@ -68,7 +69,7 @@ protected:
         return model;
     }
 
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     std::string path = folder.File("task.uzx");
 };
 

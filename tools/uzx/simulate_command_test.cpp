@@ -6,6 +6,7 @@
 
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 #include "tools/uzx/run_uzx.h"
 
 namespace {
@@ -34,7 +35,7 @@ protected:
         return run.status;
     }
 
-    task::testing::TempFolder folder;
+    test_support::TempFolder folder;
     task::TaskModel model;
     std::string path;
     std::string output;

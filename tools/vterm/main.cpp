@@ -11,8 +11,8 @@
 #include "common/clock.h"
 #include "common/file_replace.h"
 #include "designer/link/port_list.h"
-#include "designer/link/terminal_image_decode.h"
 #include "designer/task/task_file.h"
+#include "designer/transfer/terminal_image_decode.h"
 #include "tools/vterm/options.h"
 #include "tools/vterm/port_registration.h"
 #include "tools/vterm/pty_line.h"
@@ -58,12 +58,12 @@ void Store(const std::string& path, std::string_view content, const char* what) 
 
 vterm::TerminalSinks MakeSinks(const vterm::Options& options) {
     vterm::TerminalSinks sinks;
-    sinks.taskReceived = [&options](const termlink::TerminalImage& image) {
+    sinks.taskReceived = [&options](const transfer::TerminalImage& image) {
         if (!options.imageOut.empty())
             Store(options.imageOut, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()),
                   "image");
         if (!options.taskOut.empty()) {
-            const task::WriteResult result = task::WriteTaskFile(options.taskOut, termlink::DecodeTerminalImage(image));
+            const task::WriteResult result = task::WriteTaskFile(options.taskOut, transfer::DecodeTerminalImage(image));
             if (!result.ok) std::cerr << "vterm: cannot store the task in " << options.taskOut << ": " << result.error << '\n';
         }
     };

@@ -1,20 +1,23 @@
 #include "tools/vterm/virtual_terminal.h"
 
-#include <numeric>
+#include <algorithm>
 #include <string_view>
 
-#include "designer/link/cradle.h"
 #include "designer/link/frames.h"
+#include "designer/link/protocol.h"
+#include "designer/link/reply.h"
 
 namespace vterm {
 namespace {
 
-constexpr char kAck[] = "ACK\r";
-constexpr char kNak[] = "NAK\r";
-constexpr char kFull[] = "FULL\r";
-constexpr char kOver[] = "OVER\r";
-constexpr char kHandshake[] = "CIPHER\r";
-constexpr char kRead[] = "READ\r";
+namespace wire = termlink::wire;
+using wire::kAck;
+using wire::kFull;
+using wire::kHandshake;
+using wire::kNak;
+using wire::kOver;
+using wire::kRead;
+
 constexpr std::size_t kLongestCommand = 32;
 constexpr std::size_t kLongestLineFrame = 300;
 
@@ -43,7 +46,7 @@ void VirtualTerminal::Log(const std::string& event) {
     if (sinks_.log) sinks_.log(event);
 }
 
-bool VirtualTerminal::Send(const std::string& bytes) {
+bool VirtualTerminal::Send(std::string_view bytes) {
     return line_.Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
@@ -92,31 +95,31 @@ VirtualTerminal::Command VirtualTerminal::WaitForCommand() {
         // and 0x07, a speed code and 'Q' move it to the new rate.
         if (options_.cradle && command.empty()) {
             if (step == CradleStep::WantSpeed && *b >= '2' && *b <= '6') {
-                newRate = termlink::RateOfSpeedIndex('6' - *b);
+                newRate = termlink::RateOfSpeedIndex(wire::kCradleFastestSpeedCode - *b);
                 step = CradleStep::WantCommit;
                 continue;
             }
-            if (step == CradleStep::WantCommit && *b == termlink::kCradleCommit) {
+            if (step == CradleStep::WantCommit && *b == wire::kCradleCommit) {
                 cradleRate_ = newRate;
                 step = CradleStep::None;
                 Log("cradle: rate " + std::to_string(cradleRate_));
                 continue;
             }
             step = CradleStep::None;
-            if (*b == termlink::kCradleProbe) {
+            if (*b == wire::kCradleProbe) {
                 const std::uint32_t rate = lineRate_();
-                if (rate == cradleRate_) Send(std::string(1, static_cast<char>(termlink::kCradleProbe)));
+                if (rate == cradleRate_) Send(std::string(1, static_cast<char>(wire::kCradleProbe)));
                 Log("cradle: probe at " + std::to_string(rate) + (rate == cradleRate_ ? ", echoed" : ", ignored"));
                 continue;
             }
-            if (*b == termlink::kCradleSetRate) {
+            if (*b == wire::kCradleSetRate) {
                 step = CradleStep::WantSpeed;
                 continue;
             }
         }
 
         command.push_back(static_cast<char>(*b));
-        if (*b != termlink::kCr) {
+        if (*b != wire::kCr) {
             if (command.size() > kLongestCommand) command.clear();
             continue;
         }
@@ -161,7 +164,7 @@ TransferEnd VirtualTerminal::ServeOne() {
 }
 
 TransferEnd VirtualTerminal::ReceiveTask() {
-    termlink::TerminalImage image{};
+    transfer::TerminalImage image{};
     int expected = 0;
     std::string frame;
     for (;;) {
@@ -181,14 +184,14 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             continue;
         }
         frame.push_back(static_cast<char>(*b));
-        if (frame.size() < termlink::kTaskBlockFrameSize) continue;
+        if (frame.size() < wire::kBlockFrameSize) continue;
 
         const int number = expected + 1;
         ++handled_;
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(frame.data());
-        const unsigned sum = std::accumulate(bytes, bytes + termlink::kImageBlockSize, 0u);
-        const unsigned sent = bytes[termlink::kImageBlockSize] << 8 | bytes[termlink::kImageBlockSize + 1];
-        const int block = bytes[termlink::kImageBlockSize + 2];
+        termlink::TaskBlockFrame bytes;
+        std::copy(frame.begin(), frame.end(), bytes.begin());
+        const termlink::ReceivedBlock received = termlink::ParseTaskBlockFrame(bytes);
+        const int block = received.number;
         if (FaultDue(options_.dropAt, number, dropUsed_)) {
             // The terminal waits for the lost bytes, then gives up on the frame.
             clock_.SleepMs(kFrameGapMs);
@@ -196,7 +199,7 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             Send(kNak);
         } else if (RefusalDue()) {
             Send(kNak);
-        } else if (sum != sent) {
+        } else if (!received.intact) {
             Log("task: block " + std::to_string(block) + " checksum wrong");
             Send(kNak);
         } else if (block == expected - 1) {
@@ -209,12 +212,12 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             Send(kFull);
             return TransferEnd::Refused;
         } else {
-            std::copy(bytes, bytes + termlink::kImageBlockSize, image.begin() + expected * termlink::kImageBlockSize);
+            std::copy_n(bytes.begin(), wire::kBlockDataSize, image.begin() + expected * wire::kBlockDataSize);
             Send(kAck);
             ++expected;
         }
         frame.clear();
-        if (expected == static_cast<int>(termlink::kImageBlockCount)) {
+        if (expected == static_cast<int>(transfer::kImageBlockCount)) {
             Log("task: all blocks received");
             if (sinks_.taskReceived) sinks_.taskReceived(image);
             return TransferEnd::Completed;
@@ -239,7 +242,7 @@ TransferEnd VirtualTerminal::ReceiveLookup() {
             continue;
         }
         frame.push_back(static_cast<char>(*b));
-        if (*b != termlink::kCr) {
+        if (*b != wire::kCr) {
             if (frame.size() > kLongestLineFrame) {
                 frame.clear();
                 Send(kNak);
@@ -289,18 +292,13 @@ TransferEnd VirtualTerminal::SendRecords() {
     for (std::size_t k = 0; k < options_.records.size(); ++k) {
         const std::string& data = options_.records[k];
         const int number = static_cast<int>(k) + 1;
-        const auto sequence = static_cast<std::uint8_t>(k % 10);
+        const auto sequence = static_cast<std::uint8_t>(k % wire::kRecordSequenceModulo);
         for (;;) {
-            const auto checksum = termlink::RecordChecksum(sequence, data);
-            std::string frame(1, static_cast<char>(sequence));
-            frame += data;
-            frame.push_back(static_cast<char>(checksum[0]));
-            frame.push_back(static_cast<char>(checksum[1]));
-            frame.push_back('\r');
+            std::string frame = termlink::MakeRecordFrame(sequence, data);
             if (FaultDue(options_.badChecksumAt, number, badChecksumUsed_)) {
                 char& low = frame[frame.size() - 3];
                 low = static_cast<char>(low ^ 0x01);
-                if (low == '\r') low = 0x0F;  // a wrong checksum, yet never a CR inside the frame
+                if (low == wire::kCr) low = 0x0F;  // a wrong checksum, yet never a CR inside the frame
                 Log("upload: record " + std::to_string(number) + " sent with a wrong checksum");
             }
             if (FaultDue(options_.dropAt, number, dropUsed_)) {
@@ -311,13 +309,7 @@ TransferEnd VirtualTerminal::SendRecords() {
             ++handled_;
             if (CutDue()) return TransferEnd::Cut;
 
-            std::string reply;
-            const std::uint64_t deadline = reader_.DeadlineIn(kReplyWaitMs);
-            while (reply.size() < kLongestCommand && (reply.empty() || reply.back() != '\r')) {
-                const auto b = reader_.Next(deadline);
-                if (!b) break;
-                reply.push_back(static_cast<char>(*b));
-            }
+            const std::string reply = termlink::ReadFrame(reader_, kReplyWaitMs, kLongestCommand).bytes;
             if (reply == kAck) break;
             if (reply == kNak) continue;
             if (!line_.IsOpen()) return TransferEnd::LineFailed;

@@ -10,12 +10,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/clock.h"
 #include "designer/link/byte_reader.h"
 #include "designer/link/serial_link.h"
-#include "designer/link/terminal_image.h"
+#include "designer/transfer/terminal_image.h"
 
 namespace vterm {
 
@@ -41,7 +42,7 @@ enum class TransferEnd { Completed, Refused, Abandoned, Cut, LineFailed };
 
 // What the terminal received, as it arrives.
 struct TerminalSinks {
-    std::function<void(const termlink::TerminalImage&)> taskReceived;
+    std::function<void(const transfer::TerminalImage&)> taskReceived;
     std::function<void(const std::vector<std::string>& lines)> lookupReceived;
     std::function<void(const std::string& event)> log;  // one line a event, for --verbose
 };
@@ -60,8 +61,6 @@ public:
     // Serves until one transfer has ended (or the line fails) and says how
     // it ended; cradle commands between transfers are served on the way.
     TransferEnd ServeOne();
-
-    std::uint32_t CradleRate() const { return cradleRate_; }
 
 private:
     enum class Command { Handshake, Read, LineFailed };
@@ -82,7 +81,7 @@ private:
     bool RefusalDue();
     // Closes the line once the options' count of handled frames is reached.
     bool CutDue();
-    bool Send(const std::string& bytes);
+    bool Send(std::string_view bytes);
     void Log(const std::string& event);
 
     termlink::SerialLink& line_;

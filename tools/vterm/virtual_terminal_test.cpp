@@ -5,24 +5,23 @@
 #include <deque>
 
 #include "designer/link/frames.h"
-#include "designer/link/memory_link.h"
+#include "testing/memory_link.h"
 
 namespace vterm {
 namespace {
 
-using termlink::MemoryLink;
-using termlink::MemoryLinkPair;
+using test_support::MemoryLinkPair;
 
 std::string Text(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-termlink::TerminalImage SampleImage() {
-    termlink::TerminalImage image{};
+transfer::TerminalImage SampleImage() {
+    transfer::TerminalImage image{};
     for (std::size_t i = 0; i < 18842; ++i) image[i] = static_cast<std::uint8_t>(i * 7 + i / 100);
     return image;
 }
 
-std::string Block(const termlink::TerminalImage& image, int block) {
-    const auto frame = termlink::MakeTaskBlockFrame(image, block);
+std::string Block(const transfer::TerminalImage& image, int block) {
+    const auto frame = termlink::MakeTaskBlockFrame(transfer::ImageBlock(image, block), block);
     return std::string(frame.begin(), frame.end());
 }
 
@@ -35,7 +34,7 @@ struct Rig {
     TerminalOptions options;
     std::vector<std::string> answers;
     std::function<std::string(const std::string& answer)> next;
-    std::optional<termlink::TerminalImage> image;
+    std::optional<transfer::TerminalImage> image;
     std::optional<std::vector<std::string>> lookup;
 
     Rig() {
@@ -51,7 +50,7 @@ struct Rig {
     TransferEnd Serve(const std::string& first) {
         pair.host().Write(first);
         TerminalSinks sinks;
-        sinks.taskReceived = [this](const termlink::TerminalImage& i) { image = i; };
+        sinks.taskReceived = [this](const transfer::TerminalImage& i) { image = i; };
         sinks.lookupReceived = [this](const std::vector<std::string>& l) { lookup = l; };
         VirtualTerminal terminal(pair.far(), clock, [this] { return rate; }, options, sinks);
         return terminal.ServeOne();
@@ -61,7 +60,7 @@ struct Rig {
 
 // A host that sends the image block after block, each until acknowledged,
 // and gives `spoil` a chance to change a frame before it goes.
-void SendImage(Rig& rig, const termlink::TerminalImage& image,
+void SendImage(Rig& rig, const transfer::TerminalImage& image,
                std::function<void(int block, int attempt, std::string& frame)> spoil = nullptr) {
     auto block = std::make_shared<int>(-1);
     auto attempt = std::make_shared<int>(0);
@@ -98,11 +97,30 @@ TEST(VirtualTerminal, ReceivesATaskCheckingEveryBlock) {
 
 TEST(VirtualTerminal, ARepeatedBlockIsAcknowledgedAndNotStoredAgain) {
     Rig rig;
-    termlink::TerminalImage image = SampleImage();
-    // The host missed the acknowledgement of block 0 and sends it again.
-    rig.pair.host().Write("CIPHER\r" + Block(image, 0) + Block(image, 0) + Block(image, 1) + Block(image, 0));
-    EXPECT_EQ(rig.Serve(""), TransferEnd::Abandoned);
-    EXPECT_EQ(rig.answers, (std::vector<std::string>{"8300RU004\r", "ACK\r", "ACK\r", "ACK\r", "NAK\r"}));
+    const auto image = SampleImage();
+    // The host missed the acknowledgements of blocks 0 and 5 and sends them
+    // again, these times with other (well-formed) contents: what was stored
+    // first stays, and the blocks after them land in their places.
+    auto other = image;
+    std::fill(other.begin(), other.end(), std::uint8_t{0xAA});
+    std::vector<std::string> frames;
+    for (int block = 0; block < 200; ++block) {
+        frames.push_back(Block(image, block));
+        if (block == 0 || block == 5) frames.push_back(Block(other, block));
+    }
+    std::size_t sent = 0;
+    rig.next = [&](const std::string&) { return sent < frames.size() ? frames[sent++] : std::string(); };
+    ASSERT_EQ(rig.Serve("CIPHER\r"), TransferEnd::Completed);
+    ASSERT_TRUE(rig.image);
+    EXPECT_EQ(*rig.image, image);
+    EXPECT_EQ(rig.Count("ACK\r"), 202);
+    EXPECT_EQ(rig.Count("NAK\r"), 0);
+
+    // An older block than the last one stored is out of order, not a repeat.
+    Rig older;
+    older.pair.host().Write("CIPHER\r" + Block(image, 0) + Block(image, 1) + Block(image, 0));
+    EXPECT_EQ(older.Serve(""), TransferEnd::Abandoned);
+    EXPECT_EQ(older.answers, (std::vector<std::string>{"8300RU004\r", "ACK\r", "ACK\r", "NAK\r"}));
 }
 
 TEST(VirtualTerminal, TaskFaultsFromTheCommandLine) {
@@ -189,14 +207,9 @@ TEST(VirtualTerminal, SendsRecordsAndResendsWhatTheHostRefuses) {
     std::vector<std::string> stored;
     rig.next = [&](const std::string& frame) -> std::string {
         if (frame == "ACK\r" || frame == "OVER\r") return "";
-        const std::string data = frame.substr(1, frame.size() - 4);
-        const auto sum = termlink::RecordChecksum(static_cast<std::uint8_t>(frame[0]), data);
-        const bool intact = frame.size() >= 4 && frame.back() == '\r' &&
-                            static_cast<std::uint8_t>(frame[frame.size() - 3]) == sum[0] &&
-                            static_cast<std::uint8_t>(frame[frame.size() - 2]) == sum[1] &&
-                            frame[0] == static_cast<char>(stored.size() % 10);
-        if (!intact) return "NAK\r";
-        stored.push_back(data);
+        const auto record = termlink::ParseRecordFrame(frame);
+        if (!record || !record->intact || record->sequence != stored.size() % 10) return "NAK\r";
+        stored.emplace_back(record->data);
         return "ACK\r";
     };
     ASSERT_EQ(rig.Serve("READ\r"), TransferEnd::Completed);
@@ -226,17 +239,23 @@ TEST(VirtualTerminal, UploadRequestsCanBeRefusedAndAnUnansweredRecordEndsIt) {
 TEST(VirtualTerminal, TheCradleEchoesAtItsRateAndMovesOnCommand) {
     for (bool cradle : {true, false}) {
         Rig rig;
-        rig.rate = 9600;
         rig.options.cradle = cradle;
+        // The host's rate at each probe, in order.
+        std::deque<std::uint32_t> rates = {9600, 9600, 38400};
         rig.pair.host().Write("\x0F");
         rig.pair.host().Write("\x07" "4Q");
         rig.pair.host().Write("\x0F");  // still at 9600: the cradle listens at 38400 now
+        rig.pair.host().Write("\x0F");  // at 38400
         rig.pair.host().Write("CIPHER\r");
-        VirtualTerminal terminal(rig.pair.far(), rig.clock, [&] { return rig.rate; }, rig.options, {});
+        const auto rateAtProbe = [&rates] {
+            const std::uint32_t rate = rates.front();
+            rates.pop_front();
+            return rate;
+        };
+        VirtualTerminal terminal(rig.pair.far(), rig.clock, rateAtProbe, rig.options, {});
         EXPECT_EQ(terminal.ServeOne(), TransferEnd::Abandoned);  // no blocks followed the handshake
         if (cradle) {
-            EXPECT_EQ(terminal.CradleRate(), 38400u);
-            EXPECT_EQ(rig.pair.far().Written(), "\x0F" "8300RU004\r");
+            EXPECT_EQ(rig.pair.far().Written(), "\x0F\x0F" "8300RU004\r");
         } else {
             EXPECT_EQ(rig.pair.far().Written(), "8300RU004\r");
         }

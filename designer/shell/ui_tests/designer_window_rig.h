@@ -10,12 +10,13 @@
 #include <gtest/gtest.h>
 
 #include "common/clock.h"
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/shell/designer_session.h"
 #include "designer/shell/main_window.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
 #include "designer/task/test_support.h"
+#include "testing/temp_folder.h"
 
 namespace shell::testing {
 
@@ -36,8 +37,8 @@ public:
         unsetenv("APPDATA");
     }
 
-    task::testing::TempFolder folder;
-    common::ScriptedUi ui;
+    test_support::TempFolder folder;
+    test_support::ScriptedUi ui;
     DesignerSession session{ui, folder.Path()};
     common::TestClock clock;
     simulator::ClockedLocalTime time{{2024, 1, 7, 9, 5, 0}, clock};

@@ -21,7 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
-#include "designer/link/memory_link.h"
+#include "testing/memory_link.h"
 #include "designer/shell/about_box.h"
 #include "designer/shell/link_label.h"
 #include "designer/shell/preferences_dialog.h"
@@ -357,11 +357,11 @@ TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
     ASSERT_TRUE(shell::WriteSettings(stored));
 
     common::TestClock clock;
-    termlink::MemoryLinkPair pair(clock);
+    test_support::MemoryLinkPair pair(clock);
     // The cradle sits on COM2, the second port opened: only there is the probe echoed.
     pair.host().onWrite = [&pair](const std::vector<std::uint8_t>& bytes) {
         const auto& ops = pair.host().ops;
-        const auto opens = std::count(ops.begin(), ops.end(), termlink::MemoryLink::Op::Open);
+        const auto opens = std::count(ops.begin(), ops.end(), test_support::MemoryLink::Op::Open);
         if (opens == 2 && bytes.size() == 1 && bytes[0] == 0x0F) pair.far().Write(std::string(1, '\x0F'));
     };
     TransferCommands transfers(session, pair.host(), clock);
@@ -377,7 +377,7 @@ TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
     ASSERT_FALSE(ui.MessageTexts().empty());
     EXPECT_EQ(ui.MessageTexts().back(), "Cradle is connected to COM2");
     EXPECT_EQ(ports->currentIndex(), 1);
-    EXPECT_EQ(ui.events.front().kind, common::ShownEvent::Kind::Busy);
+    EXPECT_EQ(ui.events.front().kind, test_support::ShownEvent::Kind::Busy);
 
     ControlOf<QPushButton>(&dialog, 1)->click();
     Preferences kept;

@@ -12,7 +12,7 @@
 
 #include <set>
 
-#include "common/scripted_ui.h"
+#include "testing/scripted_ui.h"
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
 #include "designer/simulator/qt/terminal_window.h"
@@ -58,7 +58,7 @@ protected:
 
     task::Task task;
     text::StringTable strings = strings::MakeStringTable();
-    common::ScriptedUi ui;
+    test_support::ScriptedUi ui;
     FixedTime time;
     Engine engine{task, strings, ui, time};
     TerminalWindow window{engine};

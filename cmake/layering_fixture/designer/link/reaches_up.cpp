@@ -1,0 +1,2 @@
+// The link core may not know the task.
+#include "designer/task/task_model.h"

@@ -1,0 +1,2 @@
+// A core file may not include Qt.
+#include <QWidget>

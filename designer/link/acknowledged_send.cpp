@@ -1,0 +1,37 @@
+#include "designer/link/acknowledged_send.h"
+
+#include "designer/link/protocol.h"
+
+namespace termlink {
+namespace {
+
+void Fail(Connection& connection, const Notice& notice) {
+    connection.progress.reset();
+    Show(connection.context.ui, notice);
+}
+
+}  // namespace
+
+std::string SendAndRead(Connection& connection, std::span<const std::uint8_t> bytes) {
+    connection.context.port.Write(bytes.data(), bytes.size());
+    return ReadReply(connection.reader, connection.reply);
+}
+
+std::string SendAndRead(Connection& connection, std::string_view text) {
+    return SendAndRead(connection, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+bool SendWithAck(Connection& connection, std::span<const std::uint8_t> frame, const SendFailureNotices& notices) {
+    for (int send = 0; send < kSendsPerFrame; ++send) {
+        const std::string reply = SendAndRead(connection, frame);
+        if (reply == wire::Word(wire::kFull)) {
+            Fail(connection, notices.full);
+            return false;
+        }
+        if (reply == wire::Word(wire::kAck)) return true;
+    }
+    Fail(connection, notices.unacknowledged);
+    return false;
+}
+
+}  // namespace termlink

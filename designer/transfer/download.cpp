@@ -1,0 +1,205 @@
+#include "designer/transfer/download.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "designer/link/acknowledged_send.h"
+#include "designer/link/attempts.h"
+#include "designer/link/frames.h"
+#include "designer/link/port_setup.h"
+#include "designer/link/protocol.h"
+#include "designer/strings/string_ids.h"
+#include "designer/task/slot_text.h"
+#include "designer/transfer/terminal_image.h"
+
+namespace transfer {
+namespace {
+
+namespace id = strings::id;
+
+using common::MessageIcon;
+using termlink::AttemptEnd;
+using termlink::Connection;
+namespace wire = termlink::wire;
+
+constexpr int kHandshakeAttempts = 3;
+constexpr std::size_t kLookupChunk = 128;
+constexpr std::size_t kDownloadOutputQueue = 1200;
+
+bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
+
+void SetProgress(Connection& connection, int percent) {
+    if (connection.progress) connection.progress->SetPosition(std::min(percent, 100));
+}
+
+// The identifier the terminal must name; a task without one expects the designer's own.
+std::string FirmwareIdOf(const task::TaskModel& model) {
+    const std::string text = task::TextBeforeZero(model.firmwareId);
+    return text.empty() ? std::string(task::kFirmwareId) : text;
+}
+
+termlink::SendFailureNotices SendNotices(TransferContext& context) {
+    return {NoticeOf(context, id::kErrorCaption, id::kMemoryFull),
+            NoticeOf(context, id::kErrorCaption, id::kErrorOnDownloading)};
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return content;
+}
+
+// Asks for the lookup file and reads it whole; checks every line before anything is sent.
+// Nothing when the user cancelled (code 0) or the file is refused (code -1).
+std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code) {
+    common::FileChooser chooser;
+    chooser.filters = {{"Lookup data files {*.TXT}", "*.TXT"}, {"All files (*.*)", "*.*"}};
+    chooser.defaultExtension = "TXT";
+    chooser.initialPath = context.lookupPath;
+    const auto path = context.link.ui.ChooseOpenFile(chooser);
+    if (!path) {
+        code = 0;
+        return std::nullopt;
+    }
+    context.lookupPath = *path;
+    code = -1;
+    auto content = ReadWholeFile(*path);
+    if (!content) {
+        Tell(context, id::kErrorCaption, id::kCannotOpenFile, MessageIcon::Warning);
+        return std::nullopt;
+    }
+    if (const auto line = termlink::FindOverlongLookupLine(*content)) {
+        context.link.ui.ShowMessage(
+            context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
+            WithNumber(context.strings.Lookup(id::kLookupLineTooLong, text::LookupKind::Message), *line),
+            MessageIcon::Warning);
+        return std::nullopt;
+    }
+    return content;
+}
+
+bool Transfer(TransferContext& context, Connection& connection, bool lookupMode, std::string_view lookupContent) {
+    if (!Handshake(context, connection, lookupMode)) return false;
+    connection.progress =
+        context.link.ui.OpenProgress(context.strings.Direct(id::kProgressCaption),
+                                     context.strings.Direct(id::kProgressLabel));
+    SetProgress(connection, 0);
+    return lookupMode ? SendLookupFile(context, connection, lookupContent) : SendTaskImage(context, connection);
+}
+
+// One attempt, from the file choice to the last frame. The port is left
+// open for the retry question; `code` says why a stopped attempt stopped.
+AttemptEnd Attempt(TransferContext& context, bool lookupMode, bool withCradle, int& code) {
+    std::string content;
+    if (lookupMode) {
+        auto chosen = ChooseLookupFile(context, code);
+        if (!chosen) return AttemptEnd::Stopped;
+        content = std::move(*chosen);
+    }
+    switch (termlink::PreparePort(context.link, kDownloadOutputQueue, withCradle)) {
+        case termlink::PortSetup::Ready: break;
+        case termlink::PortSetup::CannotOpen:
+            Tell(context, id::kErrorCaption, id::kCannotOpenPort, MessageIcon::Warning);
+            code = -1;
+            return AttemptEnd::Stopped;
+        case termlink::PortSetup::CradleFailed:
+            Tell(context, id::kErrorCaption, id::kFailedToConfigureIr, MessageIcon::Warning);
+            code = -1;
+            return AttemptEnd::Stopped;
+        case termlink::PortSetup::SettingsRefused:
+            Tell(context, id::kErrorCaption, id::kErrorOnCommState, MessageIcon::Warning);
+            code = 0;
+            return AttemptEnd::Stopped;
+    }
+
+    Connection connection(context.link, kDesignerReplies);
+    const bool delivered = Transfer(context, connection, lookupMode, content);
+    connection.progress.reset();
+    if (!delivered) return AttemptEnd::Failed;
+    Tell(context, id::kDownloadCaption, id::kDownloadedCompletely, MessageIcon::Information);
+    return AttemptEnd::Delivered;
+}
+
+}  // namespace
+
+bool Handshake(TransferContext& context, Connection& connection, bool lookupMode) {
+    const std::string firmwareId = FirmwareIdOf(context.task.model);
+    for (int attempt = 0; attempt < kHandshakeAttempts; ++attempt) {
+        const std::string reply = SendAndRead(connection, wire::kHandshake);
+        if (lookupMode) {
+            if (Contains(reply, wire::Word(wire::kAck))) return true;
+        } else {
+            if (Contains(reply, wire::Word(wire::kNak))) continue;
+            if (Contains(reply, firmwareId)) return true;
+        }
+        if (reply.size() > 1) {
+            SendAndRead(connection, wire::kNak);
+            Tell(context, id::kWarningCaption, lookupMode ? id::kRetryQuestion : id::kVersionIncompatible,
+                 MessageIcon::Warning);
+            return false;
+        }
+    }
+    Tell(context, id::kErrorCaption, id::kTerminalNotReady, MessageIcon::Warning);
+    return false;
+}
+
+bool SendTaskImage(TransferContext& context, Connection& connection) {
+    const termlink::SendFailureNotices notices = SendNotices(context);
+    // Rebuilt for every attempt: the task may have changed in between.
+    const TerminalImage image = BuildTerminalImage(context.task.model);
+    for (int block = 0; block < static_cast<int>(kImageBlockCount); ++block) {
+        const termlink::TaskBlockFrame frame = termlink::MakeTaskBlockFrame(ImageBlock(image, block), block);
+        if (!SendWithAck(connection, frame, notices)) return false;
+        SetProgress(connection, 5 + (block + 1) / 2);
+    }
+    SetProgress(connection, 100);
+    return true;
+}
+
+bool SendLookupFile(TransferContext& context, Connection& connection, std::string_view content) {
+    const termlink::SendFailureNotices notices = SendNotices(context);
+    std::string line;
+    const auto sendLine = [&] {
+        const std::vector<std::uint8_t> frame = termlink::MakeLookupLineFrame(line);
+        line.clear();
+        return SendWithAck(connection, frame, notices);
+    };
+    for (std::size_t start = 0; start < content.size(); start += kLookupChunk) {
+        const std::size_t end = std::min(start + kLookupChunk, content.size());
+        for (std::size_t i = start; i < end; ++i) {
+            const auto c = static_cast<std::uint8_t>(content[i]);
+            if (c == wire::kCr) {
+                if (!sendLine()) return false;
+            } else if (c != wire::kLf) {
+                line.push_back(static_cast<char>(c));
+            }
+        }
+        SetProgress(connection, static_cast<int>(end * 100 / content.size()));
+    }
+    if (!line.empty() && !sendLine()) return false;
+    SetProgress(connection, 100);
+    const auto over = reinterpret_cast<const std::uint8_t*>(wire::kOver.data());
+    return SendWithAck(connection, {over, wire::kOver.size()}, notices);
+}
+
+DownloadResult DownloadToTerminal(TransferContext& context, int lookupMode, bool withCradle) {
+    termlink::SerialLink& port = context.link.port;
+    // What the terminal still sends after the end is dropped with the port.
+    const auto closePort = [&port] {
+        port.Purge(false, true);
+        port.Close();
+    };
+    int code = 1;
+    const AttemptEnd end = termlink::RepeatWhileAsked(
+        context.link.ui, NoticeOf(context, id::kErrorCaption, id::kRetryQuestion, MessageIcon::Question),
+        [&] { return Attempt(context, lookupMode != 0, withCradle, code); }, closePort);
+    if (end == AttemptEnd::Stopped) return {code, false};
+    closePort();
+    return {1, end == AttemptEnd::Delivered};
+}
+
+}  // namespace transfer

@@ -1,0 +1,45 @@
+#pragma once
+// Collecting the terminal's records into a text file: the host asks with
+// "READ\r", checks each numbered record and acknowledges it, until "OVER\r".
+#include <functional>
+#include <string_view>
+
+#include "designer/link/byte_reader.h"
+#include "designer/transfer/transfer_context.h"
+
+namespace transfer {
+
+enum class UploadEnd {
+    Completed,        // the terminal sent "OVER\r"
+    NotConnected,     // no "ACK\r" to the requests
+    TimedOut,         // a record did not come after ten refusals
+    RefusedTooOften,  // the same record was refused ten times in a row
+    StoreFailed,      // a record could not be written
+};
+
+struct RecordsReceived {
+    UploadEnd end = UploadEnd::NotConnected;
+    int stored = 0;
+};
+
+// Stores one record's data; false when it could not be kept (the record is
+// then not acknowledged).
+using RecordStore = std::function<bool(std::string_view data)>;
+
+// The protocol, from the request to "OVER\r" or a failure (whose message it shows).
+RecordsReceived ReceiveRecords(TransferContext& context, termlink::ByteReader& reader, const RecordStore& store);
+
+struct UploadResult {
+    // The number of records stored, 0 when none, -1 when the upload failed
+    // after it started, -2 when the data file was not created, -3 when the
+    // port was not prepared.
+    int code = 0;
+    bool completed = false;  // the terminal sent all it had
+};
+
+// The designer's "Receive Data": asks for the data file, receives into a
+// temporary file beside it and puts it in place once a record is stored, then
+// offers to open it.
+UploadResult ReceiveData(TransferContext& context, bool withCradle);
+
+}  // namespace transfer

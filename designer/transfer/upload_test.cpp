@@ -1,0 +1,271 @@
+#include "designer/transfer/upload.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "designer/link/frames.h"
+#include "designer/strings/english_table.h"
+#include "testing/scripted_ui.h"
+#include "testing/temp_folder.h"
+#include "testing/test_terminal.h"
+
+namespace transfer {
+namespace {
+
+using common::MessageIcon;
+using test_support::MemoryLink;
+using test_support::ShownEvent;
+
+std::string RecordFrame(int index, const std::string& data) {
+    return termlink::MakeRecordFrame(static_cast<std::uint8_t>(index % 10), data);
+}
+
+// The frame with a checksum that does not match its data.
+std::string WithBadChecksum(std::string frame) {
+    frame[frame.size() - 3] = static_cast<char>(frame[frame.size() - 3] + 1);
+    return frame;
+}
+
+// A terminal with records to give: it offers one until it is acknowledged,
+// then the next, then "OVER\r".
+struct RecordTerminal {
+    std::vector<std::string> records;
+    std::string readAnswer = "ACK\r";
+    // What to send instead of record `index` on its `send`th offer (from 1); nothing: the record.
+    std::function<std::optional<std::string>(std::size_t index, int send)> fault;
+    int lostAckOf = -1;  // the terminal misses the host's first ACK of this record and sends it again
+
+    std::string operator()(const std::string& written) {
+        if (written == "READ\r") return readAnswer == "ACK\r" ? readAnswer + Offer() : readAnswer;
+        if (written == "ACK\r") {
+            if (static_cast<int>(next) == lostAckOf) {
+                lostAckOf = -1;
+            } else {
+                ++next;
+                sends = 0;
+            }
+        }
+        return Offer();
+    }
+
+    std::string Offer() {
+        if (next >= records.size()) return "OVER\r";
+        ++sends;
+        if (fault) {
+            if (auto replaced = fault(next, sends)) return *replaced;
+        }
+        return RecordFrame(static_cast<int>(next), records[next]);
+    }
+
+    std::size_t next = 0;
+    int sends = 0;
+};
+
+class UploadTest : public ::testing::Test {
+protected:
+    UploadTest() {
+        ui.chosenPaths = {target};
+        terminal.answer = [this](const std::string& w) { return dataTerminal(w); };
+    }
+
+    std::string Contents(const std::string& path) const {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    std::size_t FilesInFolder() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()), {}));
+    }
+
+    common::TestClock clock;
+    test_support::MemoryLinkPair pair{clock};
+    MemoryLink& port = pair.host();
+    test_support::TestTerminal terminal{pair};
+    test_support::ScriptedUi ui;
+    text::StringTable strings = strings::MakeStringTable();
+    task::Task task;
+    termlink::LinkState state;
+    TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 2}, task, strings, {}};
+    RecordTerminal dataTerminal;
+    test_support::TempFolder folder;
+    std::string target = folder.File("DATA.TXT");
+};
+
+TEST_F(UploadTest, RecordsAreStoredOnePerLineAndOfferedToView) {
+    for (int i = 0; i < 12; ++i) dataTerminal.records.push_back("R" + std::to_string(i));
+    dataTerminal.records[0] = "AB";
+    // The first record with the text AB, as a terminal sends it.
+    dataTerminal.fault = [](std::size_t index, int) -> std::optional<std::string> {
+        if (index == 0) return std::string("\x00\x41\x42\x83\x00\x0D", 6);
+        return std::nullopt;
+    };
+    ui.answers = {common::Answer::Yes};
+
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_EQ(result.code, 12);
+    EXPECT_TRUE(result.completed);
+    std::string expected = "AB\r\n";
+    for (int i = 1; i < 12; ++i) expected += "R" + std::to_string(i) + "\r\n";
+    EXPECT_EQ(Contents(target), expected);
+    EXPECT_EQ(FilesInFolder(), 1u);  // no temporary file left behind
+
+    EXPECT_EQ(terminal.Writes().front(), "READ\r");
+    EXPECT_EQ(terminal.CountWrites("ACK\r"), 12);
+    EXPECT_EQ(port.queues.back().output, 256u);
+    EXPECT_EQ(port.applied.back().rate, 38400u);
+    EXPECT_TRUE(port.purges.empty());  // closed without a purge
+    EXPECT_FALSE(port.IsOpen());
+
+    ASSERT_EQ(ui.counterTexts.size(), 12u);
+    EXPECT_EQ(ui.counterTexts.front(), "Data received : 1");
+    EXPECT_EQ(ui.counterTexts.back(), "Data received : 12");
+    EXPECT_EQ(ui.openCounters, 0);
+    const auto& question = ui.events[ui.events.size() - 2];
+    EXPECT_EQ(question.kind, ShownEvent::Kind::Question);
+    EXPECT_EQ(question.caption, "Upload Data");
+    EXPECT_EQ(question.text, "Done : 12 records received.\nView the received data?");
+    EXPECT_EQ(ui.events.back().kind, ShownEvent::Kind::Editor);
+    EXPECT_EQ(ui.events.back().text, target);
+}
+
+TEST_F(UploadTest, WithoutAProgramToShowTheDataTheMessageNamesTheirFile) {
+    dataTerminal.records = {"one", "two"};
+    ui.answers = {common::Answer::Yes};
+    ui.editorOpens = false;
+
+    EXPECT_EQ(ReceiveData(context, false).code, 2);
+    ASSERT_GE(ui.events.size(), 2u);
+    EXPECT_EQ(ui.events[ui.events.size() - 2].kind, ShownEvent::Kind::Editor);
+    const ShownEvent& told = ui.events.back();
+    EXPECT_EQ(told.kind, ShownEvent::Kind::Message);
+    EXPECT_EQ(told.caption, "Upload Data");
+    EXPECT_EQ(told.text, "No program was found to show the received data. They are in this file:\r\n" + target);
+    EXPECT_EQ(told.icon, MessageIcon::Information);
+}
+
+TEST_F(UploadTest, RepeatsAreAcknowledgedOnceAndBadFramesRefused) {
+    dataTerminal.records = {"one", "\x0C", "three", "four", "five"};  // record 1 sums to 0x0D: sent as 0x0E
+    dataTerminal.lostAckOf = 2;
+    dataTerminal.fault = [](std::size_t index, int send) -> std::optional<std::string> {
+        if (index == 2 && send == 2) return RecordFrame(2, std::string(300, 'y'));  // an over-long repeat
+        if (index == 3 && send == 1) return WithBadChecksum(RecordFrame(3, "four"));
+        if (index == 4 && send == 1) return RecordFrame(4, std::string(300, 'x'));  // too long for the frame
+        if (index == 4 && send == 2) return RecordFrame(6, "five");  // out of order
+        return std::nullopt;
+    };
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_EQ(result.code, 5);
+    EXPECT_EQ(Contents(target), "one\r\n\x0C\r\nthree\r\nfour\r\nfive\r\n");
+    EXPECT_EQ(terminal.CountWrites("NAK\r"), 3);
+    EXPECT_EQ(terminal.CountWrites("ACK\r"), 6);
+}
+
+TEST_F(UploadTest, NoRecordsLeaveAnExistingFileAlone) {
+    std::ofstream(target, std::ios::binary) << "kept";
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_EQ(result.code, 0);
+    EXPECT_TRUE(result.completed);
+    EXPECT_EQ(Contents(target), "kept");
+    EXPECT_EQ(FilesInFolder(), 1u);
+    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{"No data received!"});
+    EXPECT_EQ(ui.events.back().caption, "Upload Data");
+}
+
+TEST_F(UploadTest, RequestIsRepeatedUntilTheTerminalAnswers) {
+    dataTerminal.readAnswer = "ACK";  // without its CR the answer never counts
+    EXPECT_EQ(ReceiveData(context, false).code, 0);
+    EXPECT_EQ(terminal.CountWrites("READ\r"), 4);
+    EXPECT_EQ(clock.NowMs(), 4u * 3000u);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Time out!", "No data received!"}));
+    EXPECT_EQ(ui.events[1].caption, "Error");
+    EXPECT_EQ(ui.events[1].icon, MessageIcon::None);
+    EXPECT_FALSE(std::filesystem::exists(target));
+
+    dataTerminal.readAnswer = "NAK\r";
+    terminal.ClearWrites();
+    ui.events.clear();
+    ui.chosenPaths = {target};
+    EXPECT_EQ(ReceiveData(context, false).code, 0);
+    EXPECT_EQ(terminal.CountWrites("READ\r"), 6);
+    EXPECT_EQ(ui.MessageTexts().front(), "Failed to establish connection!");
+}
+
+TEST_F(UploadTest, SilenceAfterStoredRecordsKeepsThem) {
+    dataTerminal.records = {"a", "b", "c", "d"};
+    dataTerminal.fault = [](std::size_t index, int) -> std::optional<std::string> {
+        return index == 3 ? std::optional<std::string>("") : std::nullopt;
+    };
+    std::ofstream(target, std::ios::binary) << "old";
+    const std::uint64_t start = clock.NowMs();
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_EQ(result.code, -1);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(clock.NowMs() - start, 11u * 500u);
+    EXPECT_EQ(terminal.CountWrites("NAK\r"), 10);
+    EXPECT_EQ(Contents(target), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{
+                                     "Time out!", "The upload failed. 3 records received before the failure were saved."}));
+    EXPECT_EQ(ui.openCounters, 0);
+}
+
+TEST_F(UploadTest, RecordRefusedTenTimesInARowEndsTheUpload) {
+    dataTerminal.records = {"a", "b", "c"};
+    dataTerminal.fault = [](std::size_t index, int) -> std::optional<std::string> {
+        if (index != 2) return std::nullopt;
+        return WithBadChecksum(RecordFrame(2, "c"));  // never matches
+    };
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_EQ(result.code, -1);
+    EXPECT_EQ(terminal.CountWrites("NAK\r"), 10);
+    EXPECT_EQ(Contents(target), "a\r\nb\r\n");
+    EXPECT_EQ(ui.MessageTexts(),
+              (std::vector<std::string>{"The terminal keeps sending a record that cannot be accepted!",
+                                        "The upload failed. 2 records received before the failure were saved."}));
+
+    // With nothing stored before, nothing is left behind.
+    dataTerminal = RecordTerminal{};
+    dataTerminal.records = {"x"};
+    dataTerminal.fault = [](std::size_t, int) { return std::optional<std::string>(RecordFrame(5, "x")); };
+    std::filesystem::remove(target);
+    ui.chosenPaths = {target};
+    EXPECT_EQ(ReceiveData(context, false).code, -1);
+    EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+TEST_F(UploadTest, FailuresBeforeTheTransfer) {
+    ui.chosenPaths = {""};
+    EXPECT_EQ(ReceiveData(context, false).code, 0);
+    EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 0);
+
+    port.openFails = true;
+    ui.chosenPaths = {target};
+    EXPECT_EQ(ReceiveData(context, false).code, -3);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot open the COM port!"});
+    EXPECT_EQ(FilesInFolder(), 0u);
+
+    port.openFails = false;
+    port.applyFails = true;
+    ui.events.clear();
+    ui.chosenPaths = {target};
+    EXPECT_EQ(ReceiveData(context, false).code, -3);
+    EXPECT_TRUE(ui.MessageTexts().empty());
+    EXPECT_FALSE(port.IsOpen());
+
+    port.applyFails = false;
+    ui.events.clear();
+    ui.chosenPaths = {target};
+    EXPECT_EQ(ReceiveData(context, true).code, -3);  // no cradle answers
+    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot configure IR device!"});
+    EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(FilesInFolder(), 0u);
+
+    ui.events.clear();
+    ui.chosenPaths = {folder.File("no such folder/DATA.TXT")};
+    EXPECT_EQ(ReceiveData(context, false).code, -2);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"File open/create failed!"});
+}
+
+}  // namespace
+}  // namespace transfer

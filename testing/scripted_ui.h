@@ -1,0 +1,54 @@
+#pragma once
+// The UI port for tests: answers come from a script, and everything shown is
+// recorded in order so a test can assert on the exact texts.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "common/ui_port.h"
+
+namespace test_support {
+
+struct ShownEvent {
+    enum class Kind { Message, Question, OpenChooser, SaveChooser, Progress, Counter, Busy, Editor };
+    Kind kind;
+    std::string caption;
+    std::string text;
+    common::MessageIcon icon = common::MessageIcon::None;
+};
+
+class ScriptedUi final : public common::UiPort {
+public:
+    // Answers for AskYesNo / AskYesNoCancel, consumed in order; No when the script is empty.
+    std::deque<common::Answer> answers;
+    // Paths for the file choosers, consumed in order; an empty string means Cancel.
+    std::deque<std::string> chosenPaths;
+
+    std::vector<ShownEvent> events;
+    std::vector<common::FileChooser> choosers;  // every file chooser opened, in order
+    std::vector<int> progressPositions;  // every SetPosition of every progress window
+    std::vector<std::string> counterTexts;  // every text the upload counter showed
+    // Whether OpenInTextEditor finds a program to show the file.
+    bool editorOpens = true;
+    int openProgressWindows = 0;
+    int openCounters = 0;
+
+    void ShowMessage(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
+    common::Answer AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
+    common::Answer AskYesNoCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
+    std::optional<std::string> ChooseOpenFile(const common::FileChooser& chooser) override;
+    std::optional<std::string> ChooseSaveFile(const common::FileChooser& chooser) override;
+    std::unique_ptr<common::ProgressWindow> OpenProgress(const std::string& caption, const std::string& label) override;
+    std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
+    void SetBusy(bool busy) override;
+    bool OpenInTextEditor(const std::string& path) override;
+
+    // The texts of the Message events, in order.
+    std::vector<std::string> MessageTexts() const;
+
+private:
+    common::Answer NextAnswer();
+    std::optional<std::string> NextPath();
+};
+
+}  // namespace test_support
