@@ -1,7 +1,8 @@
 // uzx.exe under Wine against the virtual terminal: Wine opens COM7 through
 // its dosdevices folder, where com7 links to the terminal's pseudo-terminal,
 // so the Win32 serial link runs on a real line. What the terminal stored
-// must be what was sent, and the faults end the transfers as on Linux.
+// must be what was sent, by the designer's transfers and by the loader's
+// download alike, and the faults end them as on Linux.
 // CTest runs this (a Linux program) from the Windows build, naming the
 // programs and the Wine prefix it owns in the environment.
 #include <fcntl.h>
@@ -17,12 +18,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <thread>
 
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
 #include "designer/transfer/terminal_image.h"
+#include "loader/test_support.h"
 #include "testing/run_program.h"
 #include "testing/scoped_variable.h"
 #include "testing/temp_folder.h"
@@ -152,25 +155,32 @@ protected:
 
     void TearDown() override {
         vterm.reset();
+        second.reset();
         std::error_code ignored;
-        fs::remove(ComLink(), ignored);
+        fs::remove(ComLink(7), ignored);
+        fs::remove(ComLink(8), ignored);
     }
 
-    std::string ComLink() const { return setup.prefix + "/dosdevices/com7"; }
+    std::string ComLink(int number) const { return setup.prefix + "/dosdevices/com" + std::to_string(number); }
 
-    // Starts the terminal and links Wine's COM7 to its line.
-    bool StartTerminal(std::vector<std::string> flags) {
-        flags.insert(flags.end(), {"--com", "COM7"});
+    // A terminal on a line Wine opens as COM<number>.
+    std::unique_ptr<test_support::VtermProcess> Terminal(int number, std::vector<std::string> flags) {
+        flags.insert(flags.end(), {"--com", "COM" + std::to_string(number)});
         std::string error;
-        vterm = test_support::VtermProcess::Start(flags, error);
-        if (!vterm) {
+        auto process = test_support::VtermProcess::Start(flags, error);
+        if (!process) {
             ADD_FAILURE() << error;
-            return false;
+            return nullptr;
         }
         std::error_code ignored;
-        fs::remove(ComLink(), ignored);
-        fs::create_symlink(vterm->Device(), ComLink());
-        return true;
+        fs::remove(ComLink(number), ignored);
+        fs::create_symlink(process->Device(), ComLink(number));
+        return process;
+    }
+    // Starts the terminal on COM7.
+    bool StartTerminal(std::vector<std::string> flags) {
+        vterm = Terminal(7, std::move(flags));
+        return vterm != nullptr;
     }
     // Stops the terminal; it finishes what it was storing first.
     void StopTerminal() { vterm.reset(); }
@@ -204,6 +214,7 @@ protected:
     test_support::ScopedVariable portMap{"MOSTREL_PORT_MAP", folder.File("ports")};
     task::TaskModel model;
     std::unique_ptr<test_support::VtermProcess> vterm;
+    std::unique_ptr<test_support::VtermProcess> second;  // on COM8
 };
 
 TEST_F(UzxUnderWine, TaskArrivesByteForByteDirectlyAndThroughTheCradle) {
@@ -251,7 +262,7 @@ TEST_F(UzxUnderWine, FullSilentOrMissingTerminalFailsTheDownload) {
               "Error: Failed to download, would you like to retry? -> No\n");
     StopTerminal();
 
-    run = setup.Uzx({"download", Task(), "--port", "COM8"});
+    run = setup.Uzx({"download", Task(), "--port", "COM8"});  // nothing linked
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Error: Cannot open the COM port!\n");
 }
@@ -293,12 +304,94 @@ TEST_F(UzxUnderWine, CutLineKeepsTheRecordsStoredBeforeIt) {
         << run.err;
 }
 
+// The loader's download, as Tarvel's own command line starts it.
+class LoadUnderWine : public UzxUnderWine {
+protected:
+    // A task of the 8300 with pattern bytes, so a misplaced block shows.
+    std::string LoaderTask() {
+        const auto bytes = loader::testing::PatternFile("8300RU004", 18954);
+        folder.Write("shop.UZX", std::string(bytes.begin(), bytes.end()));
+        return WindowsPath(folder.File("shop.UZX"));
+    }
+    static unsigned At(const std::string& bytes, std::size_t offset) {
+        return static_cast<unsigned char>(bytes.at(offset));
+    }
+};
+
+TEST_F(LoadUnderWine, TaskReachesTheTerminalDirectlyAndThroughTheCradle) {
+    using loader::testing::PatternAt;
+    const std::string task = LoaderTask();
+    ASSERT_TRUE(StartTerminal({"--firmware", "8300RU004", "--image-out", folder.File("direct.bin")}));
+    auto run = setup.Uzx({"load", task + ",115200,7,0"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "") << "an unattended load that succeeds says nothing";
+    StopTerminal();
+    const std::string received = Contents(folder.File("direct.bin"));
+    ASSERT_EQ(received.size(), 20000u);
+    EXPECT_EQ(At(received, 0), PatternAt(12));
+    EXPECT_EQ(At(received, 16039 + 15), 0u) << "the first text entry ends at its 16th byte";
+    EXPECT_EQ(At(received, 18562 + 1), 11u) << "program start, renumbered";
+    EXPECT_EQ(At(received, 18830), PatternAt(18842)) << "weight code";
+    run = setup.Uzx({"loader-image", task, WindowsPath(folder.File("expected.bin")), "--firmware", "8300RU004"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Contents(folder.File("expected.bin")), received);
+
+    // The cradle answers at its own rate and is moved to the load's.
+    ASSERT_TRUE(StartTerminal({"--firmware", "8400RU004", "--cradle-rate", "38400", "--image-out",
+                               folder.File("cradle.bin")}));
+    run = setup.Uzx({"load", task + ",57600,7,1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    StopTerminal();
+    EXPECT_EQ(Contents(folder.File("cradle.bin")).size(), 20000u);
+}
+
+TEST_F(LoadUnderWine, FailedLoadsEndWithStatusThree) {
+    const std::string task = LoaderTask();
+    const std::string retry = "Ошибка: Ошибка загрузки, хотите попробывать снова? -> No\n";
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--full-at", "5"}, "Ошибка: Переполнение памяти\n" + retry},
+        {{"--nak", "7"}, "Ошибка: Ошибка загрузки!\n" + retry},
+        {{"--silent"}, retry},
+        {{"--cut-after", "20"}, "Ошибка: Ошибка загрузки!\n" + retry},
+    };
+    for (const auto& [flags, said] : cases) {
+        ASSERT_TRUE(StartTerminal(flags));
+        const auto run = setup.Uzx({"load", task + ",115200,7,0"});
+        EXPECT_EQ(run.status, 3) << flags[0];
+        EXPECT_EQ(run.err, said) << flags[0];
+        StopTerminal();
+    }
+    const auto run = setup.Uzx({"load", task + ",115200,8,0"});  // nothing linked
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "Ошибка: Невозможно открыть СОМ порт!\n");
+}
+
+// Each terminal on its own thread and its own Win32 port.
+TEST_F(LoadUnderWine, TwoTerminalsAtOnceEachOnItsOwn) {
+    vterm = Terminal(7, {"--firmware", "8600RU004", "--image-out", folder.File("com7.bin")});
+    second = Terminal(8, {"--full-at", "40", "--image-out", folder.File("com8.bin")});
+    ASSERT_TRUE(vterm && second);
+    const auto run = setup.Uzx({"load", LoaderTask(), "--ports", "COM7,COM8", "--speed", "115200"});
+    EXPECT_EQ(run.status, 3) << "one of them failed";
+    vterm.reset();
+    second.reset();
+
+    std::istringstream lines(run.out);
+    std::map<std::string, std::string> results;
+    for (std::string port, result, id, seconds; lines >> port >> result >> id >> seconds;) results[port] = result + " " + id;
+    EXPECT_EQ(results, (std::map<std::string, std::string>{{"COM7", "loaded 8600RU004"}, {"COM8", "failed 8300RU004"}}))
+        << run.out;
+    EXPECT_EQ(Contents(folder.File("com7.bin")).size(), 20000u);
+    EXPECT_EQ(Contents(folder.File("com8.bin")), "") << "nothing completed";
+    EXPECT_NE(run.err.find("COM8: Ошибка: Переполнение памяти\n"), std::string::npos) << run.err;
+}
+
 // The Win32 link's own tests, in the Windows build's link test program, on
 // a line Wine opens as COM9.
 TEST_F(UzxUnderWine, Win32LinkTestsPassOnARealLine) {
     EchoLine line;
     ASSERT_FALSE(line.Device().empty());
-    const std::string com9 = setup.prefix + "/dosdevices/com9";
+    const std::string com9 = ComLink(9);
     std::error_code ignored;
     fs::remove(com9, ignored);
     fs::create_symlink(line.Device(), com9);
@@ -312,9 +405,10 @@ TEST_F(UzxUnderWine, Win32LinkTestsPassOnARealLine) {
 
 // Wine registers the ports of its HKLM\Software\Wine\Ports key in the
 // system's serial-port key when it starts; uzx ports must list each of them
-// with its kind, in the order reg.exe shows them.
+// with its kind, in the order reg.exe shows them, and the cradle search
+// tries them.
 TEST_F(UzxUnderWine, PortListIsWhatWineRegistered) {
-    ASSERT_TRUE(StartTerminal({}));
+    ASSERT_TRUE(StartTerminal({"--cradle-rate", "38400"}));
     const std::string ports = "HKLM\\Software\\Wine\\Ports";
     ASSERT_EQ(setup.Run({"reg", "add", ports, "/v", "COM7", "/d", vterm->Device(), "/f"}).status, 0);
     setup.EndSession();
@@ -338,6 +432,10 @@ TEST_F(UzxUnderWine, PortListIsWhatWineRegistered) {
     const auto run = setup.Uzx({"ports"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, expected);
+
+    const auto found = setup.Uzx({"find-cradle"});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(found.out, "COM7\n");
 }
 
 }  // namespace
