@@ -27,7 +27,7 @@ struct Place {
     int row = -1;   // -1: the row after the last one its container uses so far
     int column = 0;
     int columnSpan = 1;
-    int chars = 0;         // an edit box's width in characters; 0 for the natural width
+    int chars = 0;         // a box's width in characters, its least and, unless it stretches, its most; 0 for the natural width
     bool stretch = false;  // the control's column takes the width to spare
 };
 

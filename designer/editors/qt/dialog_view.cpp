@@ -47,7 +47,11 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
             if (model.State(spec.id)->text.empty()) inner->setContentsMargins(0, 0, 0, 0);
             grids[spec.id] = inner;
         }
-        if (spec.place.chars > 0) widget->setMinimumWidth(EditWidth(*widget, spec.place.chars));
+        if (spec.place.chars > 0) {
+            // A box sized for its characters keeps that size, unless its column takes what is spare.
+            widget->setMinimumWidth(EditWidth(*widget, spec.place.chars));
+            if (!spec.place.stretch) widget->setMaximumWidth(widget->minimumWidth());
+        }
         grid->addWidget(widget, row, spec.place.column, 1, spec.place.columnSpan);
         if (spec.place.stretch) grid->setColumnStretch(spec.place.column, 1);
     }
