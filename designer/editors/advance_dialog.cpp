@@ -118,7 +118,8 @@ AdvanceDialog::AdvanceDialog(EditorContext& context, task::FormRecord& form, int
     const task::FormView record = Form();
     const int type = record.Type(line);
     showMark_ = record.InputMark(line) != 0;
-    // The partial read always has a place to start and a length to take.
+    // The partial read always has a place to start and a length to take;
+    // the boxes keep them so (an empty start box stores the first place).
     if (record.PartialMaxLength(line) == 0 || record.PartialMaxLength(line) > kMaxPartialLength) {
         record.SetPartialMaxLength(line, kMaxPartialLength);
     }
@@ -211,9 +212,6 @@ bool AdvanceDialog::Accept() {
         return false;
     }
     if (!showMark_) form.SetInputMark(line, 0);
-    if (f::kPartialStartPosition.Of(form.PartialStart(line)) == 0) {
-        form.SetPartialStart(line, f::kPartialStartPosition.With(form.PartialStart(line), 1));
-    }
     StoreKeyCodes();
     if (gs1) std::copy(gs1_.begin(), gs1_.end(), form.Gs1IdentifierSlot(line).begin());
     return true;
