@@ -2,7 +2,10 @@
 // The UI port of the command-line tool: messages go to stderr as UTF-8 with
 // their captions, questions are answered No (a script cannot be asked), file
 // choosers answer the path given on the command line (or are cancelled), and
-// progress is silent.
+// progress tells each new text on stderr, without the bar. The stop flag,
+// when given (set by an interrupt signal), is the progress window's Cancel.
+#include <csignal>
+
 #include "common/ui_port.h"
 
 namespace common {
@@ -13,6 +16,8 @@ public:
     int warnings = 0;
     // What both file choosers answer; empty: they are cancelled.
     std::string chosenPath;
+    // Set when the user asks a running operation to stop; may stay null.
+    const volatile std::sig_atomic_t* stopFlag = nullptr;
 
     void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) override;
     Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;

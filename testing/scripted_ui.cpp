@@ -8,6 +8,11 @@ public:
     explicit ScriptedProgress(ScriptedUi& ui) : ui_(ui) { ++ui_.openProgressWindows; }
     ~ScriptedProgress() override { --ui_.openProgressWindows; }
     void SetPosition(int percent) override { ui_.progressPositions.push_back(percent); }
+    void SetText(const std::string& text) override { ui_.progressTexts.push_back(text); }
+    bool CancelRequested() override {
+        ++ui_.cancelPolls;
+        return ui_.cancelWhen && ui_.cancelWhen();
+    }
 
 private:
     ScriptedUi& ui_;

@@ -2,6 +2,7 @@
 // The UI port for tests: answers come from a script, and everything shown is
 // recorded in order so a test can assert on the exact texts.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ public:
     std::vector<ShownEvent> events;
     std::vector<common::FileChooser> choosers;  // every file chooser opened, in order
     std::vector<int> progressPositions;  // every SetPosition of every progress window
+    std::vector<std::string> progressTexts;  // every SetText of every progress window
+    // Asked whenever a progress window is asked whether the user wants to
+    // stop; never stops when empty.
+    std::function<bool()> cancelWhen;
+    int cancelPolls = 0;  // how often any progress window was asked
     std::vector<std::string> counterTexts;  // every text the upload counter showed
     int openProgressWindows = 0;
     int openCounters = 0;

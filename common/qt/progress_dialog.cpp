@@ -1,37 +1,67 @@
 #include "common/qt/progress_dialog.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "common/qt/qt_text.h"
 
 namespace qtui {
 namespace {
 
-// Paint what changed, but take no clicks or keys: the transfer that is
-// running must not be re-entered by a command from the user.
-void PaintNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+// The window is modal, so the only input taken here is its own.
+void PaintNow() { QCoreApplication::processEvents(); }
+
+// Escape and the window's close button ask to stop like Cancel does; the
+// window itself stays until the transfer has ended.
+class CancellableDialog final : public QDialog {
+public:
+    CancellableDialog(QWidget* owner, std::function<void()> onCancel)
+        : QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint), onCancel_(std::move(onCancel)) {}
+
+    void reject() override { onCancel_(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        onCancel_();
+    }
+
+private:
+    std::function<void()> onCancel_;
+};
 
 }  // namespace
 
-ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QString& label)
-    : dialog_(new QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint)) {
+ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QString& label) {
+    dialog_ = new CancellableDialog(owner, [this] { RequestCancel(); });
     dialog_->setObjectName(QStringLiteral("ProgressDlg"));
     dialog_->setWindowTitle(caption);
-    dialog_->setModal(false);
-    auto* text = new QLabel(label, dialog_);
-    text->setProperty("controlId", 901);
+    dialog_->setWindowModality(Qt::ApplicationModal);
+    label_ = new QLabel(label, dialog_);
+    label_->setProperty("controlId", 901);
+    label_->setWordWrap(true);
     bar_ = new QProgressBar(dialog_);
     bar_->setProperty("controlId", 870);
-    bar_->setRange(0, 100);
-    bar_->setValue(0);
+    bar_->setRange(0, 0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, dialog_);
+    cancel_ = buttons->button(QDialogButtonBox::Cancel);
+    cancel_->setProperty("controlId", 2);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog_, &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog_);
-    layout->addWidget(text);
+    layout->addWidget(label_);
     layout->addWidget(bar_);
-    dialog_->setMinimumWidth(260);
+    layout->addWidget(buttons);
+    dialog_->setMinimumWidth(320);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
@@ -42,8 +72,32 @@ ProgressDialog::~ProgressDialog() { delete dialog_; }
 
 void ProgressDialog::SetPosition(int percent) {
     if (!bar_) return;
+    if (bar_->maximum() == 0) bar_->setRange(0, 100);
     bar_->setValue(std::clamp(percent, 0, 100));
     PaintNow();
+}
+
+void ProgressDialog::SetText(const std::string& text) {
+    if (!label_) return;
+    label_->setText(FromCp1251(text));
+    PaintNow();
+}
+
+// The button goes grey: the request was heard, the transfer is ending.
+void ProgressDialog::RequestCancel() {
+    cancelRequested_ = true;
+    if (cancel_) cancel_->setEnabled(false);
+}
+
+// Asked between every read of a transfer: the window's events are taken a
+// few dozen times a second, which is all a click needs.
+bool ProgressDialog::CancelRequested() {
+    constexpr qint64 kEventIntervalMs = 30;
+    if (!sinceEvents_.isValid() || sinceEvents_.elapsed() >= kEventIntervalMs) {
+        PaintNow();
+        sinceEvents_.restart();
+    }
+    return cancelRequested_;
 }
 
 }  // namespace qtui

@@ -1,14 +1,20 @@
 #pragma once
-// The modeless progress window shown during a transfer: a label (control
-// 901) and a bar of 0..100 (control 870). The transfer blocks the user
-// interface thread, so every new position paints the window at once.
+// The progress window shown during a transfer: a label (control 901), a bar
+// of 0..100 (control 870) and a Cancel button (control 2). The transfer
+// blocks the user interface thread, so the window is painted, and its button
+// heard, whenever the transfer sets a text or a position or asks whether to
+// stop. It is modal to the whole program while it is open: a click can stop
+// the transfer but never start another command inside it.
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
 #include "common/ui_port.h"
 
 class QDialog;
+class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace qtui {
 
@@ -16,11 +22,20 @@ class ProgressDialog final : public common::ProgressWindow {
 public:
     ProgressDialog(QWidget* owner, const QString& caption, const QString& label);
     ~ProgressDialog() override;
+    // Until the first position the bar shows that the operation is busy.
     void SetPosition(int percent) override;
+    void SetText(const std::string& text) override;
+    bool CancelRequested() override;
 
 private:
+    void RequestCancel();
+
     QPointer<QDialog> dialog_;
+    QPointer<QLabel> label_;
     QPointer<QProgressBar> bar_;
+    QPointer<QPushButton> cancel_;
+    QElapsedTimer sinceEvents_;
+    bool cancelRequested_ = false;
 };
 
 }  // namespace qtui
