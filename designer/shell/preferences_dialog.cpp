@@ -20,14 +20,16 @@ std::vector<std::string> LanguageNames(const text::StringTable& strings) {
 }
 
 // The preferences as the settings file holds them, and the system's ports.
-// Listing gives settings that hold only a port number that port's position.
 PreferencesPage MakePage(DesignerSession& session) {
     session.ReloadPreferences();
-    Preferences stored = session.CurrentPreferences();
     PortChoices ports;
-    termlink::ListSerialPorts(&ports.lines, &stored.portPosition, stored.comPort);
-    for (std::size_t i = 0; i < ports.lines.size(); ++i) ports.positions.push_back(static_cast<int>(i));
-    return PreferencesPage(stored, LanguageNames(session.Texts()), std::move(ports));
+    const auto system = termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{});
+    for (std::size_t i = 0; i < system.size(); ++i) {
+        ports.lines.push_back(termlink::PortListLine(system[i]));
+        ports.positions.push_back(static_cast<int>(i));
+        ports.names.push_back(system[i].name);
+    }
+    return PreferencesPage(session.CurrentPreferences(), LanguageNames(session.Texts()), std::move(ports));
 }
 
 QLabel* Label(const std::string& text, int controlId, QWidget* buddy, QWidget* parent) {
@@ -113,12 +115,13 @@ QComboBox* PreferencesDialog::AddList(int controlId, const std::vector<std::stri
     return list;
 }
 
+// The search tells each port it tries on its progress window, where the
+// user may cancel it; a cancelled search has nothing to report.
 void PreferencesDialog::DetectCradle() {
     std::string portName;
-    session_.Ui().SetBusy(true);
-    const int position = transfers_->DetectCradle(portName);
-    session_.Ui().SetBusy(false);
-    page_.TakeDetection(position, portName, session_.Texts(), session_.Ui());
+    const std::optional<int> position = transfers_->DetectCradle(portName);
+    if (!position) return;
+    page_.TakeDetection(*position, portName, session_.Texts(), session_.Ui());
     ports_->setCurrentIndex(page_.PortRow());
 }
 

@@ -55,6 +55,7 @@ protected:
             return false;
         }
         context.link.device = vterm->Device();
+        context.link.portName = vterm->ComName();
         return true;
     }
 
@@ -138,14 +139,14 @@ TEST_F(TransferE2e, RefusedBlocksAreResent) {
 TEST_F(TransferE2e, FullTerminalEndsTheDownload) {
     ASSERT_TRUE(StartTerminal({"--full-at", "5"}));
     EXPECT_FALSE(DownloadToTerminal(context, 0, false).delivered);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Memory full for Terminal!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Memory full for Terminal!\r\nPort: COM7"});
     EXPECT_EQ(ui.progressPositions.back(), 7);  // blocks 0 to 3 were acknowledged
 }
 
 TEST_F(TransferE2e, SilentTerminalIsNotReady) {
     ASSERT_TRUE(StartTerminal({"--silent"}));
     EXPECT_FALSE(DownloadToTerminal(context, 0, false).delivered);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Terminal is not ready!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Terminal is not ready!\r\nPort: COM7"});
 }
 
 TEST_F(TransferE2e, LookupFileArrivesLineByLine) {
