@@ -32,6 +32,24 @@ TEST(PortKinds, RegistryDevicePathsByTheirLastPart) {
     EXPECT_EQ(KindLabel(kBluetoothPort), "Bluetooth port");
 }
 
+TEST(PortChoice, TheStoredPortIsFoundByItsNumberWhenTheListMoved) {
+    EXPECT_EQ(PortNumberOf("COM7"), 7);
+    EXPECT_EQ(PortNumberOf("com12"), 12);
+    EXPECT_EQ(PortNumberOf("CNCA0"), 0);
+    EXPECT_EQ(PortNumberOf("COMX"), 0);
+
+    const std::vector<std::string> before{"COM1", "COM5"};
+    const std::vector<std::string> after{"COM1", "COM3", "COM5"};  // a port came before COM5
+    EXPECT_EQ(FindChosenPort(before, 1, 5), 1);
+    EXPECT_EQ(FindChosenPort(after, 1, 5), 2);
+    EXPECT_EQ(FindChosenPort({"COM1", "COM3"}, 1, 5), -1);  // COM5 is gone
+    EXPECT_EQ(FindChosenPort({}, 0, 5), -1);
+    // Settings of a number alone, and of a position alone (a port without a number).
+    EXPECT_EQ(FindChosenPort(after, -1, 3), 1);
+    EXPECT_EQ(FindChosenPort({"CNCA0", "CNCB0"}, 1, 0), 1);
+    EXPECT_EQ(FindChosenPort(after, 7, 0), -1);
+}
+
 #ifndef _WIN32
 
 // The port map and the system's tty classes both in a temporary folder.
@@ -139,6 +157,35 @@ TEST_F(PortListTest, DetectionSkipsBluetoothAndFindsTheCradlePromptly) {
     slowPair.far().answerDelayMs = 101;
     slowPair.host().onWrite = [&](const std::vector<std::uint8_t>&) { slowPair.far().Write("\x0F"); };
     EXPECT_EQ(DetectCradle(slowPair.host(), clock, name), -1);
+}
+
+TEST_F(PortListTest, DetectionTellsEachPortAndStopsWhenAsked) {
+    folder.Link("ports/COM1", "/dev/ttyUSB0");
+    folder.Link("ports/COM2", "/dev/rfcomm0");
+    folder.Link("ports/COM3", "/dev/pts/9");
+    folder.Link("ports/COM4", "/dev/pts/10");
+
+    common::TestClock clock;
+    MemoryLinkPair pair(clock);
+    std::vector<std::string> told;
+    std::string name;
+    // Nobody answers: every port but the Bluetooth one is told, then tried.
+    StopRequest never;
+    EXPECT_EQ(DetectCradle(pair.host(), clock, name, &never, [&](const std::string& port) { told.push_back(port); }),
+              -1);
+    EXPECT_EQ(told, (std::vector<std::string>{"COM1", "COM3", "COM4"}));
+    const std::uint64_t wholeSearch = clock.NowMs();
+
+    // Asked to stop during the first port: no other port is opened, and it ends at once.
+    told.clear();
+    const std::uint64_t start = clock.NowMs();
+    StopRequest stop([&] { return clock.NowMs() - start >= 250; });
+    EXPECT_EQ(DetectCradle(pair.host(), clock, name, &stop, [&](const std::string& port) { told.push_back(port); }),
+              -1);
+    EXPECT_EQ(told, std::vector<std::string>{"COM1"});
+    EXPECT_LE(clock.NowMs() - start, 250u + kStopPollMs);
+    EXPECT_LT(clock.NowMs() - start, wholeSearch / 3);
+    EXPECT_FALSE(pair.host().IsOpen());
 }
 
 #endif
