@@ -1,6 +1,10 @@
 #include "tools/vterm/options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+
+#include "tools/vterm/port_registration.h"
 
 namespace vterm {
 
@@ -15,7 +19,9 @@ const char kUsage[] =
     "  --task-out FILE       store a received task as a task file\n"
     "  --image-out FILE      store a received task's 20000 image bytes\n"
     "  --lookup-out FILE     store a received lookup file as text (CR LF lines)\n"
-    "  --records FILE        the records an upload sends, one a line\n"
+    "                        (each file is checked at start: it must be writable)\n"
+    "  --records FILE        the records an upload sends: a text file, one record a\n"
+    "                        line of at most 251 characters, empty lines skipped\n"
     "  --no-cradle           no infrared cradle on the line: probes stay unanswered\n"
     "  --cradle-rate RATE    the rate the cradle listens at first (9600)\n"
     "  --wire-speed          every byte takes ten bit times at the line's rate\n"
@@ -30,6 +36,7 @@ const char kUsage[] =
     "  --drop N              lose the middle third of frame N's bytes\n"
     "  --fault-times K       frame N meets its fault K times (1; 0 = every time)\n"
     "  --cut-after N         close the line once N frames were handled\n"
+    "A port map link left by a vterm that was killed is taken over, with a note.\n"
     "Exit status: 0 the transfer completed (--once) or vterm was stopped by a signal,\n"
     "1 a bad command line, 2 the pseudo-terminal, port map or a file failed,\n"
     "3 the transfer ended without completing (--once, or a cut line).\n";
@@ -109,6 +116,13 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             return false;
         }
         ++i;
+    }
+    // The port map names ports in capitals; "com7" is taken as "COM7".
+    std::transform(options.comName.begin(), options.comName.end(), options.comName.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (!options.comName.empty() && !IsComName(options.comName)) {
+        error = "--com wants a name COM1 to COM9999, not " + options.comName;
+        return false;
     }
     if (t.firmware.empty() || t.firmware.size() > 9) {
         error = "--firmware wants 1 to 9 characters (the host reads at most 10 bytes with the CR)";
