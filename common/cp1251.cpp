@@ -1,5 +1,6 @@
 #include "common/cp1251.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -73,7 +74,7 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
     return out;
 }
 
-std::string Utf8ToCp1251(std::string_view utf8) {
+std::string Utf8ToCp1251(std::string_view utf8, Unmappable unmappable) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -82,14 +83,12 @@ std::string Utf8ToCp1251(std::string_view utf8) {
             out += static_cast<char>(cp);
             continue;
         }
-        char mapped = '?';
-        for (std::size_t k = 0; k < kHighHalf.size(); ++k) {
-            if (kHighHalf[k] == cp) {
-                mapped = static_cast<char>(0x80 + k);
-                break;
-            }
+        const auto* found = std::find(kHighHalf.begin(), kHighHalf.end(), cp);
+        if (found != kHighHalf.end()) {
+            out += static_cast<char>(0x80 + (found - kHighHalf.begin()));
+        } else if (unmappable == Unmappable::Question) {
+            out += '?';
         }
-        out += mapped;
     }
     return out;
 }

@@ -26,7 +26,11 @@ public:
     static constexpr std::size_t kSlotText = 80;  // characters a language slot holds
     static constexpr std::size_t kMaxLanguages = 20;
     static constexpr std::size_t kMaxNameLength = 40;
-    static constexpr std::size_t kMaxFileSize = 18000;
+    // Room for every slot of the table at its longest ("2799=" and 80
+    // characters with CR LF), so a complete translation is read whole. Older
+    // language files were cut at 18000 bytes, which a translation of every
+    // editor label outgrows; reading more of them changes nothing.
+    static constexpr std::size_t kMaxFileSize = 256 * 1024;
 
     // `builtIn` is the program's own table as UTF-8 text: the first line
     // names the table, every further line is `id=text`; other lines (blank

@@ -115,9 +115,14 @@ TEST(StringTable, EmptySlotsFillFromBuiltInAndLanguagesLayer) {
 }
 
 TEST(StringTable, LongLanguageFiles) {
+    static_assert(StringTable::kMaxFileSize >= StringTable::kSlotCount * (5 + StringTable::kSlotText + 2),
+                  "a file with every slot filled is read whole");
     TempFolder folder;
     std::string content = "Big\r\n";
-    while (content.size() < StringTable::kMaxFileSize - 10) content += "1500=filler\r\n";
+    const std::string filler = "1500=filler\r\n";
+    while (content.size() + filler.size() <= StringTable::kMaxFileSize) content += filler;
+    // A line without "=" is skipped; it brings the file to the limit exactly.
+    content += std::string(StringTable::kMaxFileSize - content.size() - 2, '-') + "\r\n";
     content += "1501=beyond the limit\r\n";
     folder.Write("big.lng", content);
     folder.Write("empty.lng", "");
@@ -125,7 +130,7 @@ TEST(StringTable, LongLanguageFiles) {
     strings.FindLanguages(folder.Path());
     ASSERT_TRUE(strings.LoadLanguage("Big"));
     EXPECT_EQ(strings.Lookup(1500), "filler");
-    EXPECT_EQ(strings.Lookup(1501), "115200 bps") << "text past 18000 bytes is never read";
+    EXPECT_EQ(strings.Lookup(1501), "115200 bps") << "text past the size limit is never read";
 }
 
 // The loader's table is Russian: the same class serves it.

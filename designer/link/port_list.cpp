@@ -63,9 +63,9 @@ std::string KindLabel(int kind) {
 
 std::string PortListLine(const SerialPort& port) {
     std::string line = port.name + " - " + KindLabel(port.kind);
-#ifndef _WIN32
-    if (!port.device.empty()) line += " (" + port.device + ")";
-#endif
+    // A device node ("/dev/ttyUSB0") tells the user which adapter it is; the
+    // registry's kernel names ("\Device\Serial0") tell nothing and stay hidden.
+    if (!port.device.empty() && port.device.front() == '/') line += " (" + port.device + ")";
     return line;
 }
 

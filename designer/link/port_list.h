@@ -40,7 +40,8 @@ int KindOfRegistryDevice(std::string_view device);
 int KindOfDeviceNode(std::string_view path);
 
 std::string KindLabel(int kind);  // "Serial port", ..., "Unknown port"
-// "COM3 - Serial port"; on POSIX the device path follows in brackets.
+// "COM3 - Serial port"; a device node follows in brackets: "COM7 - Virtual
+// port (/dev/pts/3)".
 std::string PortListLine(const SerialPort& port);
 
 // The list lines of every port, into `lines` when given, and their count

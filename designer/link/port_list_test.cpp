@@ -50,6 +50,12 @@ TEST(PortChoice, TheStoredPortIsFoundByItsNumberWhenTheListMoved) {
     EXPECT_EQ(FindChosenPort(after, 7, 0), -1);
 }
 
+TEST(PortKinds, ListLinesShowDeviceNodesButNotKernelNames) {
+    EXPECT_EQ(PortListLine({"COM3", "\\Device\\Serial0", kSerialPort}), "COM3 - Serial port");
+    EXPECT_EQ(PortListLine({"COM7", "/dev/pts/3", kVirtualPort}), "COM7 - Virtual port (/dev/pts/3)");
+    EXPECT_EQ(PortListLine({"COM9", "", kUnknownPort}), "COM9 - Unknown port");
+}
+
 #ifndef _WIN32
 
 // The port map and the system's tty classes both in a temporary folder.

@@ -1,7 +1,7 @@
 // Builds a language file from its UTF-8 source: Windows-1251 text with CR LF
 // line ends, as the designer reads it. Refuses what the designer could not
 // read back whole: a character Windows-1251 lacks, a text over 80
-// characters, a file over 18000 bytes.
+// characters, a file over the size a language file may have.
 #include <fstream>
 #include <iostream>
 #include <sstream>

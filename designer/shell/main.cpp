@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "common/clock.h"
+#include "designer/editors/qt/sheet_launcher.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/shell/designer_session.h"
 #include "designer/shell/main_window.h"
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
 
     shell::MainWindow window(session, engine);
     window.SetTransferCommands(&transfers);
+    window.SetPropertySheetLauncher([&] {
+        editors::RunPropertySheet(session.CurrentTask(), session.Texts(), ui, session.DefaultTexts(), &window);
+    });
     ui.SetOwner(&window);
     window.show();
     return app.exec();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "testing/scripted_ui.h"
+#include "testing/temp_folder.h"
 #include "designer/strings/english_table.h"
 
 namespace shell {
@@ -116,6 +117,25 @@ TEST(PreferencesPage, TextsComeFromTheLanguageOrTheBuiltInLiterals) {
     EXPECT_EQ(texts.linkTypes, (std::vector<std::string>{"RS-232", "Cradle-IR", "IrDA"}));
     EXPECT_EQ(texts.speeds.front(), "115200 bps");
     EXPECT_EQ(texts.speeds.back(), "9600 bps");
+}
+
+TEST(PreferencesPage, ALanguageReplacesTheTextsItHasAndKeepsTheRest) {
+    test_support::TempFolder folder;
+    folder.Write("de.lng", "Deutsch\r\n11=Einstellungen\r\n19=Halterung suchen\r\n1219=Abbrechen\r\n"
+                           "1492=Infrarot-Halterung\r\n1505=9600 Bit/s\r\n");
+    text::StringTable strings = strings::MakeStringTable();
+    ASSERT_EQ(strings.FindLanguages(folder.Path()), 1);
+    ASSERT_TRUE(strings.LoadLanguage("Deutsch"));
+    const PreferencesTexts texts = LoadPreferencesTexts(strings);
+    EXPECT_EQ(texts.title, "Einstellungen");
+    EXPECT_EQ(texts.detectCradle, "Halterung suchen");
+    EXPECT_EQ(texts.cancel, "Abbrechen");
+    EXPECT_EQ(texts.linkTypes, (std::vector<std::string>{"RS-232", "Infrarot-Halterung", "IrDA"}));
+    EXPECT_EQ(texts.speeds.back(), "9600 Bit/s");
+    // Entries the file lacks keep the built-in texts.
+    EXPECT_EQ(texts.downloadLabel, "&Download via :");
+    EXPECT_EQ(texts.ok, "OK");
+    EXPECT_EQ(texts.speeds.front(), "115200 bps");
 }
 
 }  // namespace

@@ -122,9 +122,41 @@ inline constexpr int kStatusReceiving = 1159;
 inline constexpr int kStatusDetecting = 1160;
 
 // --- Names of stored values ---
-inline constexpr int kNoFieldTypeName = 1211;        // field type 0
+inline constexpr int kNilName = 1211;                // field type 0, and "none" in the pages' lists
 inline constexpr int kFirstFieldTypeName = 1331;     // field types 1..18
 inline constexpr int kFirstRecordActionName = 1311;  // record actions 0..8
+// The property pages' lists; "numbered" names come before a number ("form  3").
+inline constexpr int kMainMenuName = 1212;         // target 0
+inline constexpr int kMenuNumbered = 1213;         // targets 11..20
+inline constexpr int kFormNumbered = 1214;         // targets 1..10
+inline constexpr int kFirstFontName = 1215;        // small, large
+inline constexpr int kSkipErrorName = 1230;        // the first on-error target
+inline constexpr int kFirstLookupFileName = 1191;  // 1st, 2nd, 3rd lookup file
+inline constexpr int kFirstInputSourceName = 1351;  // reader, keypad, both
+inline constexpr int kFirstVariableName = 1345;    // variable1..3, also the last input sources
+inline constexpr int kFieldNumbered = 1361;        // a lookup file's field
+inline constexpr int kMinusFieldNumbered = 1362;
+inline constexpr int kPlusFieldNumbered = 1363;
+
+// --- Form page "FORMDLG" (direct) ---
+inline constexpr int kFormNameLabel = 52;
+inline constexpr int kFormFontLabel = 53;
+inline constexpr int kFormEscLabel = 54;
+inline constexpr int kFormNextLabel = 55;
+inline constexpr int kFormOnErrorLabel = 56;
+inline constexpr int kFormLookupLabel = 57;
+inline constexpr int kFormRecordLabel = 58;
+inline constexpr int kFormTimeStampButton = 59;
+inline constexpr int kFormBranchButton = 60;
+inline constexpr int kFormTypeHeading = 61;  // the headings of the line table's columns
+inline constexpr int kFormPromptHeading = 62;
+inline constexpr int kFormInputSourceHeading = 63;
+inline constexpr int kFormMinLengthHeading = 64;
+inline constexpr int kFormMaxLengthHeading = 65;
+inline constexpr int kFormLineLookupHeading = 66;
+inline constexpr int kFormPropertiesHeading = 67;
+inline constexpr int kFormMoreButton = 68;    // a line's "more..."
+inline constexpr int kFormLineNumbered = 69;  // "#" before the line's number
 
 // --- Default texts the code names alone ---
 inline constexpr int kFirstExtraTextWide = 1741;    // the five start-up texts, 20 characters

@@ -12,6 +12,7 @@ int RunNew(const Args& args);
 int RunUpgrade(const Args& args);
 int RunShow(const Args& args);
 int RunSimulate(const Args& args);
+int RunEdit(const Args& args);
 int RunConvert(const Args& args);
 
 int RunImage(const Args& args);

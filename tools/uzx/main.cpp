@@ -25,6 +25,9 @@ constexpr Command kCommands[] = {
      "                              run the task from the main menu and print the screen;\n"
      "                              LIST: keys 1..23, 51 restart, tN for N ticks of 100 ms;\n"
      "                              --png also draws the terminal into OUT"},
+    {"edit", uzx::RunEdit,
+     "edit IN OUT --script FILE   work the task's property sheet from a script (FILE - reads stdin)\n"
+     "                              and write the task to OUT; prints each message and modified=0|1"},
     {"convert", uzx::RunConvert,
      "convert SRC DST --model 80xx|83xx|85xx|84xx [--report]\n"
      "                              write a task file (UZX, A85, ATF) for another terminal model;\n"

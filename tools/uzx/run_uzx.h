@@ -17,11 +17,14 @@ struct RunResult {
     std::string err;
 };
 
-// `errorFile` is a path the program's standard error may be written to.
-inline RunResult RunUzx(const std::vector<std::string>& args, const std::string& errorFile) {
+// `errorFile` is a path the program's standard error may be written to; a
+// non-empty `inputFile` is what it reads on its standard input.
+inline RunResult RunUzx(const std::vector<std::string>& args, const std::string& errorFile,
+                        const std::string& inputFile = {}) {
     std::string command = UZX_PROGRAM;
     for (const std::string& arg : args) command += " '" + arg + "'";
     command += " 2>'" + errorFile + "'";
+    if (!inputFile.empty()) command += " <'" + inputFile + "'";
     RunResult run;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return run;

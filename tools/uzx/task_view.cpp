@@ -221,7 +221,7 @@ Node DescribeLine(const ConstFormView& f, int j) {
     Node line = Node::Object();
     const Byte type = f.Type(j);
     line.Add("type", type);
-    line.Add("typeName", Node::Text(type == 0    ? EnglishName(strings::id::kNoFieldTypeName)
+    line.Add("typeName", Node::Text(type == 0    ? EnglishName(strings::id::kNilName)
                                     : type <= 18 ? EnglishName(strings::id::kFirstFieldTypeName + type - 1)
                                                  : "?"));
     line.Add("prompt", SlotText(f.PromptSlot(j)));

@@ -1,0 +1,103 @@
+#include "designer/editors/binding.h"
+
+#include "common/cp1251.h"
+#include "designer/editors/edit_rules.h"
+
+namespace editors {
+namespace {
+
+class Check final : public Binding {
+public:
+    explicit Check(Field field) : field_(std::move(field)) {}
+    void Load(ControlState& state) const override { state.checked = field_.Get() != 0; }
+    void Clicked(ControlState& state) const override {
+        field_.Set(Toggled(field_.Get()));
+        Load(state);
+    }
+
+private:
+    Field field_;
+};
+
+class List final : public Binding {
+public:
+    List(Field field, int firstValue) : field_(std::move(field)), firstValue_(firstValue) {}
+    void Load(ControlState& state) const override {
+        state.selection = SelectionFor(field_.Get() - firstValue_, state.items.size());
+    }
+    void Chosen(ControlState& state) const override { field_.Set(state.selection + firstValue_); }
+
+private:
+    Field field_;
+    int firstValue_;
+};
+
+class Radio final : public Binding {
+public:
+    Radio(Field field, int value) : field_(std::move(field)), value_(value) {}
+    void Load(ControlState& state) const override { state.checked = field_.Get() == value_; }
+    void Clicked(ControlState& state) const override {
+        field_.Set(value_);
+        Load(state);
+    }
+
+private:
+    Field field_;
+    int value_;
+};
+
+class Number final : public Binding {
+public:
+    Number(Field field, int minimum, int maximum) : field_(std::move(field)), minimum_(minimum), maximum_(maximum) {}
+    void Load(ControlState& state) const override { state.text = std::to_string(field_.Get()); }
+    void Sync(ControlState&) const override {}
+    void Edited(ControlState& state) const override {
+        const NumberEntry entry = ApplyNumberRule(state.text, minimum_, maximum_);
+        field_.Set(entry.value);
+        state.text = entry.text;
+    }
+
+private:
+    Field field_;
+    int minimum_;
+    int maximum_;
+};
+
+class Text final : public Binding {
+public:
+    Text(TextSlot slot, std::function<std::size_t()> limit) : slot_(std::move(slot)), limit_(std::move(limit)) {}
+    void Load(ControlState& state) const override { state.text = common::Cp1251ToUtf8(slot_.Get()); }
+    void Sync(ControlState&) const override {}
+    void Edited(ControlState& state) const override {
+        const TextEntry entry = ApplyTextRule(state.text, limit_());
+        slot_.Set(entry.stored);
+        state.text = entry.text;
+    }
+
+private:
+    TextSlot slot_;
+    std::function<std::size_t()> limit_;
+};
+
+}  // namespace
+
+std::unique_ptr<Binding> CheckBinding(Field field) { return std::make_unique<Check>(std::move(field)); }
+
+std::unique_ptr<Binding> ListBinding(Field field, int firstValue) {
+    return std::make_unique<List>(std::move(field), firstValue);
+}
+
+std::unique_ptr<Binding> RadioBinding(Field field, int value) {
+    return std::make_unique<Radio>(std::move(field), value);
+}
+
+std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum) {
+    return std::make_unique<Number>(std::move(field), minimum, maximum);
+}
+
+std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit) {
+    return std::make_unique<Text>(std::move(slot), std::move(limit));
+}
+
+}  // namespace editors
+

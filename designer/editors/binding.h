@@ -1,0 +1,47 @@
+#pragma once
+// A control bound to a field of a record: it shows the stored value and
+// stores what the user does, following the shared edit-control rules. Most
+// controls of the pages and dialogs are nothing more; a page adds its own
+// rules on top.
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+#include "designer/editors/control.h"
+#include "designer/editors/field.h"
+
+namespace editors {
+
+class Binding {
+public:
+    virtual ~Binding() = default;
+    // Shows the stored value, an edit box's text included (a record is shown).
+    virtual void Load(ControlState& state) const = 0;
+    // Shows what follows from the stored value alone, after every event: a
+    // check mark, a radio mark or a list's selection, never an edit box's
+    // text (the user may be typing in it).
+    virtual void Sync(ControlState& state) const { Load(state); }
+    // The user replaced the text (state.text holds it): store and correct it.
+    virtual void Edited(ControlState&) const {}
+    // The user chose an item (state.selection holds it).
+    virtual void Chosen(ControlState&) const {}
+    virtual void Clicked(ControlState&) const {}
+};
+
+// Checked when the field is not 0; a click toggles it between 0 and 1.
+std::unique_ptr<Binding> CheckBinding(Field field);
+
+// The item a field selects; item n stands for the value n + firstValue. A
+// value with no item selects none and stays until the user chooses.
+std::unique_ptr<Binding> ListBinding(Field field, int firstValue = 0);
+
+// Checked when the field holds `value`; a click stores it.
+std::unique_ptr<Binding> RadioBinding(Field field, int value);
+
+// A number box within minimum..maximum.
+std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum);
+
+// A text box of at most limit() characters (the limit may follow a font).
+std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit);
+
+}  // namespace editors

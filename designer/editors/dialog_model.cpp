@@ -1,0 +1,138 @@
+#include "designer/editors/dialog_model.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+namespace editors {
+
+std::string DescribeError(EventError error, int id) {
+    const std::string control = "control " + std::to_string(id);
+    switch (error) {
+        case EventError::None: return {};
+        case EventError::UnknownControl: return "there is no " + control;
+        case EventError::Disabled: return control + " is disabled";
+        case EventError::WrongKind: return control + " does not take that action";
+        case EventError::NoSuchItem: return control + " has no such item";
+    }
+    return {};
+}
+
+DialogModel::DialogModel(EditorContext& context, std::string templateName, std::string title,
+                         std::vector<ControlSpec> controls)
+    : context_(context), templateName_(std::move(templateName)), title_(std::move(title)), specs_(std::move(controls)) {
+    for (const ControlSpec& spec : specs_) {
+        ControlState& state = states_[spec.id];
+        if (spec.textId != 0) state.text = context_.Text(spec.textId);
+    }
+}
+
+const ControlSpec* DialogModel::Spec(int id) const {
+    const auto found = std::find_if(specs_.begin(), specs_.end(), [id](const ControlSpec& s) { return s.id == id; });
+    return found == specs_.end() ? nullptr : &*found;
+}
+
+const ControlState* DialogModel::State(int id) const {
+    const auto found = states_.find(id);
+    return found == states_.end() ? nullptr : &found->second;
+}
+
+ControlState& DialogModel::Control(int id) {
+    // A page names only controls of its own table; its tests show every one.
+    assert(states_.count(id) == 1);
+    return states_[id];
+}
+
+void DialogModel::SetItems(int id, std::vector<std::string> items) {
+    ControlState& state = Control(id);
+    state.items = std::move(items);
+    const auto binding = bindings_.find(id);
+    if (binding != bindings_.end()) {
+        binding->second->Load(state);
+    } else if (state.selection >= static_cast<int>(state.items.size())) {
+        state.selection = -1;
+    }
+}
+
+void DialogModel::Bind(int id, std::unique_ptr<Binding> binding) {
+    Control(id);  // the id must be in the table
+    bindings_[id] = std::move(binding);
+}
+
+void DialogModel::LoadControls() {
+    for (auto& [id, binding] : bindings_) binding->Load(states_.at(id));
+    Update();
+}
+
+void DialogModel::BackUp(std::span<task::Byte> record) {
+    backups_.push_back({record, std::vector<task::Byte>(record.begin(), record.end())});
+}
+
+void DialogModel::SubDialogClosed(DialogModel& dialog, bool accepted) {
+    OnDialogClosed(dialog, accepted);
+    LoadControls();
+}
+
+void DialogModel::Cancel() {
+    for (const Backup& backup : backups_) std::copy(backup.bytes.begin(), backup.bytes.end(), backup.record.begin());
+    Rejected();
+}
+
+EventError DialogModel::Usable(int id, ControlKind kind) const {
+    const ControlSpec* spec = Spec(id);
+    if (!spec) return EventError::UnknownControl;
+    const ControlState& state = states_.at(id);
+    if (!state.enabled || !state.visible) return EventError::Disabled;
+    return spec->kind == kind ? EventError::None : EventError::WrongKind;
+}
+
+void DialogModel::AfterEvent() {
+    for (auto& [id, binding] : bindings_) binding->Sync(states_.at(id));
+    Update();
+}
+
+EventError DialogModel::SetText(int id, std::string_view utf8) {
+    if (const EventError error = Usable(id, ControlKind::Edit); error != EventError::None) return error;
+    ControlState& state = states_.at(id);
+    state.text = std::string(utf8);
+    if (const auto binding = bindings_.find(id); binding != bindings_.end()) binding->second->Edited(state);
+    OnEdited(id);
+    AfterEvent();
+    return EventError::None;
+}
+
+EventError DialogModel::Choose(int id, int index) {
+    if (const EventError error = Usable(id, ControlKind::Combo); error != EventError::None) return error;
+    ControlState& state = states_.at(id);
+    if (index < 0 || index >= static_cast<int>(state.items.size())) return EventError::NoSuchItem;
+    const int previous = std::exchange(state.selection, index);
+    if (const auto binding = bindings_.find(id); binding != bindings_.end()) binding->second->Chosen(state);
+    OnChosen(id, previous);
+    AfterEvent();
+    return EventError::None;
+}
+
+EventError DialogModel::Click(int id) {
+    const ControlSpec* spec = Spec(id);
+    if (!spec) return EventError::UnknownControl;
+    const ControlKind kind = spec->kind;
+    if (kind != ControlKind::Check && kind != ControlKind::Radio && kind != ControlKind::Button) {
+        return EventError::WrongKind;
+    }
+    if (const EventError error = Usable(id, kind); error != EventError::None) return error;
+    if (const auto binding = bindings_.find(id); binding != bindings_.end()) binding->second->Clicked(states_.at(id));
+    OnClicked(id);
+    AfterEvent();
+    return EventError::None;
+}
+
+EventError DialogModel::FocusOut(int id) {
+    const ControlSpec* spec = Spec(id);
+    if (!spec) return EventError::UnknownControl;
+    if (const EventError error = Usable(id, spec->kind); error != EventError::None) return error;
+    OnFocusLost(id);
+    AfterEvent();
+    return EventError::None;
+}
+
+}  // namespace editors

@@ -1,0 +1,97 @@
+#include "designer/editors/property_sheet.h"
+
+#include "designer/editors/form_page.h"
+#include "designer/strings/string_ids.h"
+
+namespace editors {
+namespace {
+
+// A page whose editor is not built yet: its tab and title, nothing to edit.
+class EmptyPage final : public PageModel {
+public:
+    EmptyPage(EditorContext& context, std::string_view templateName, std::string title)
+        : PageModel(context, std::string(templateName), std::move(title), {}) {}
+    void Commit() override {}
+};
+
+template <typename Page>
+std::unique_ptr<PageModel> Make(EditorContext& context, std::string title) {
+    return std::make_unique<Page>(context, std::move(title));
+}
+
+constexpr PageKind kDesignerPages[] = {
+    {"FORMDLG", strings::id::kFormPageTitle, Make<FormPage>},
+    {"MENUDLG", strings::id::kMenuPageTitle, nullptr},
+    {"LOOKUPDLG", strings::id::kLookupPageTitle, nullptr},
+    {"BARCODESETTINGDLG", strings::id::kBarcodePageTitle, nullptr},
+    {"SETTINGSDLG", strings::id::kSettingsPageTitle, nullptr},
+    {"STARTUPDLG", strings::id::kStartupPageTitle, nullptr},
+};
+
+constexpr char kNoFile[] = "Unknow";
+
+}  // namespace
+
+std::span<const PageKind> DesignerPages() { return kDesignerPages; }
+
+PropertySheet::PropertySheet(task::Task& task, text::StringTable& strings, common::UiPort& ui,
+                             const task::DefaultTexts& defaults, std::span<const PageKind> pages)
+    : task_(task), kinds_(pages), context_(task, strings, ui, defaults, dialogs_), pages_(pages.size()) {
+    ShowPage(0);
+}
+
+PropertySheet::~PropertySheet() = default;
+
+std::string PropertySheet::Caption() const {
+    const bool named = !task_.currentPath.empty() && task_.currentPath != kNoFile;
+    return context_.DirectText(strings::id::kProductName) + " - [ " +
+           (named ? task_.currentPath : context_.DirectText(strings::id::kNewFileName)) + " ]";
+}
+
+int PropertySheet::FindPage(std::string_view templateName) const {
+    for (int i = 0; i < PageCount(); ++i) {
+        if (PageTemplate(i) == templateName) return i;
+    }
+    return -1;
+}
+
+std::string PropertySheet::PageTitle(int index) const {
+    return context_.DirectText(kinds_[static_cast<std::size_t>(index)].titleId);
+}
+
+void PropertySheet::ShowPage(int index) {
+    current_ = index;
+    std::unique_ptr<PageModel>& page = pages_[static_cast<std::size_t>(index)];
+    if (page) return;
+    const PageKind& kind = kinds_[static_cast<std::size_t>(index)];
+    page = kind.make ? kind.make(context_, PageTitle(index))
+                     : std::make_unique<EmptyPage>(context_, kind.templateName, PageTitle(index));
+}
+
+DialogModel& PropertySheet::Active() const {
+    if (DialogModel* dialog = dialogs_.Newest()) return *dialog;
+    return *pages_[static_cast<std::size_t>(current_)];
+}
+
+void PropertySheet::Ok() {
+    if (dialogs_.Count() > 0) {
+        dialogs_.Ok();
+        return;
+    }
+    if (!open_) return;
+    for (const auto& page : pages_) {
+        if (page) page->Commit();
+    }
+    open_ = false;
+    accepted_ = true;
+}
+
+void PropertySheet::Cancel() {
+    if (dialogs_.Count() > 0) {
+        dialogs_.Cancel();
+        return;
+    }
+    open_ = false;
+}
+
+}  // namespace editors

@@ -1,0 +1,105 @@
+// The sheet laid out like a property page: every label, list and button gets
+// the room its text needs, in English and in Russian, at any scale (CTest
+// also runs this with QT_SCALE_FACTOR=2). With MOSTREL_SCREENSHOTS naming a
+// folder, the pages are saved there as PNG files to look at.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+#include "common/cp1251.h"
+#include "designer/editors/form_page.h"
+#include "designer/editors/qt/editor_dialog.h"
+#include "designer/editors/qt/property_sheet_dialog.h"
+#include "designer/editors/test_support.h"
+#include "testing/qt/controls.h"
+
+namespace editors {
+namespace {
+
+void ExpectNothingCutOff(QWidget& page, const QString& longPrompt) {
+    for (QWidget* widget : page.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&page)) continue;
+        const bool hasText = qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+                             qobject_cast<QComboBox*>(widget);
+        if (!hasText) continue;
+        const QString id = widget->property("controlId").toString();
+        EXPECT_GE(widget->width(), widget->sizeHint().width()) << id.toStdString();
+        EXPECT_GE(widget->height(), widget->minimumSizeHint().height()) << id.toStdString();
+    }
+    // A prompt box shows a prompt of twenty capitals whole.
+    if (longPrompt.isEmpty()) return;
+    auto* prompt = testing_qt::ControlOf<QLineEdit>(&page, FormPage::kPromptBox);
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_GT(prompt->width(), prompt->fontMetrics().horizontalAdvance(longPrompt));
+}
+
+// No two controls share a place: each has its own cell of its grid.
+void ExpectNoOverlap(const DialogModel& model, QWidget& window) {
+    std::vector<std::pair<int, QRect>> placed;
+    for (const ControlSpec& spec : model.Controls()) {
+        if (spec.kind == ControlKind::Group) continue;  // a group holds its controls
+        QWidget* widget = testing_qt::ControlOf<QWidget>(&window, spec.id);
+        ASSERT_NE(widget, nullptr) << spec.id;
+        const QRect area(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+        for (const auto& [id, other] : placed) EXPECT_FALSE(area.intersects(other)) << spec.id << " and " << id;
+        placed.emplace_back(spec.id, area);
+    }
+}
+
+void SaveScreenshot(QWidget& window, const char* name) {
+    const QString folder = qEnvironmentVariable("MOSTREL_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+    window.grab().save(QDir(folder).filePath(QStringLiteral("%1-x%2.png").arg(QLatin1String(name), scale)));
+}
+
+void CheckFormPage(testing::SheetBench& bench, const QString& longPrompt, const char* shotName) {
+    bench.task.model.forms[0][task::form::kFieldType] = task::form::kAutoPlusMinus;
+    bench.task.model.forms[0][task::form::kFieldType + 1] = task::form::kVariable3;
+    bench.task.model.forms[0][task::form::kLookupField + 1] = 24;  // "+field 8"
+    bench.task.model.forms[0][task::form::kOnErrorTarget] = 21;  // "menu  10"
+    const auto sheet = bench.Open();
+    PropertySheetDialog window(*sheet);
+    window.show();
+    window.adjustSize();
+    QWidget* page = window.findChild<QWidget*>("FORMDLG");
+    ASSERT_NE(page, nullptr);
+    ExpectNothingCutOff(*page, longPrompt);
+    ExpectNoOverlap(*sheet->Page(0), *page);
+    EXPECT_GE(window.width(), window.minimumSizeHint().width());
+    SaveScreenshot(window, shotName);
+}
+
+TEST(SheetLayout, TheFormPageGivesEveryTextItsRoom) {
+    testing::SheetBench bench;
+    CheckFormPage(bench, QStringLiteral("QUANTITY OF ARTICLES"), "form-page-en");
+}
+
+TEST(SheetLayout, TheRussianFormPageGivesEveryTextItsRoom) {
+    testing::SheetBench bench;
+    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
+    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+    CheckFormPage(bench, QStringLiteral("КОЛИЧЕСТВО НА СКЛАДЕ"), "form-page-ru");
+}
+
+TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {
+    testing::SheetBench bench;
+    const auto sheet = bench.Open(testing::kSamplePages);
+    ASSERT_EQ(sheet->Page(0)->Click(testing::SamplePage::kOpen), EventError::None);
+    EditorDialog dialog(*sheet, 0, {}, nullptr);
+    dialog.show();
+    EXPECT_EQ(dialog.objectName(), "SampleDlg");
+    ExpectNoOverlap(sheet->Dialog(0), dialog);
+    ExpectNothingCutOff(dialog, {});
+    SaveScreenshot(dialog, "sample-dialog");
+}
+
+}  // namespace
+}  // namespace editors
