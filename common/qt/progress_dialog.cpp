@@ -49,7 +49,6 @@ ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QSt
     dialog_->setWindowModality(Qt::ApplicationModal);
     label_ = new QLabel(label, dialog_);
     label_->setProperty("controlId", 901);
-    label_->setWordWrap(true);
     bar_ = new QProgressBar(dialog_);
     bar_->setProperty("controlId", 870);
     bar_->setRange(0, 0);
@@ -77,9 +76,12 @@ void ProgressDialog::SetPosition(int percent) {
     PaintNow();
 }
 
+// The window grows for a longer text (a port's name, a translation), and
+// never shrinks, so it does not jump about while the transfer runs.
 void ProgressDialog::SetText(const std::string& text) {
     if (!label_) return;
     label_->setText(FromCp1251(text));
+    if (dialog_->sizeHint().width() > dialog_->width()) dialog_->resize(dialog_->sizeHint().width(), dialog_->height());
     PaintNow();
 }
 

@@ -41,6 +41,9 @@ TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
         EXPECT_EQ(bar->maximum(), 0);
         progress->SetText(common::Utf8ToCp1251("Загрузка..."));
         EXPECT_EQ(label->text(), "Загрузка...");
+        // A longer text gets the room it needs.
+        progress->SetText("Waiting for the terminal on COM7 (attempt 1 of 3) and a little more besides...");
+        EXPECT_GE(label->width(), label->sizeHint().width());
         progress->SetPosition(0);
         EXPECT_EQ(bar->minimum(), 0);
         EXPECT_EQ(bar->maximum(), 100);

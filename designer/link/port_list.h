@@ -2,8 +2,8 @@
 // The system's serial ports as the designer names them: a position in a
 // stable list, a COM name and a kind. On Windows the list is the system's
 // serial-port registry key; on POSIX a port map folder of symbolic links
-// COM1, COM2, ... to device nodes, followed by the serial devices the system
-// has and the map does not name.
+// COM1, COM2, ... to device nodes and the serial devices the system has and
+// the map does not name, in COM number order.
 #include <functional>
 #include <optional>
 #include <string>

@@ -80,7 +80,7 @@ protected:
     test_support::TempFolder folder;
 };
 
-TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
+TEST_F(PortListTest, MapAndSystemDevicesInNumberOrder) {
     folder.Link("ports/COM3", "/dev/pts/9");
     folder.Link("ports/COM1", "/dev/ttyUSB0");
     folder.Write("ports/notes.txt", "not a port");
@@ -94,25 +94,26 @@ TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
     SysPort("tty1", "", "");
     SysPort("console", "", "");
 
+    // The system's devices take the numbers the map leaves free, in their own order.
     std::vector<std::string> lines;
     int position = 5;
     ASSERT_EQ(ListSerialPorts(&lines, &position, 3), 7);
     EXPECT_EQ(position, 5);  // a chosen position stays
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "COM1 - Virtual port (/dev/ttyUSB0)",
+                         "COM2 - Serial port (/dev/ttyS1)",
                          "COM3 - Virtual port (/dev/pts/9)",
-                         "COM4 - Serial port (/dev/ttyS1)",
-                         "COM5 - Serial port (/dev/ttyS2)",
-                         "COM6 - Serial port (/dev/ttyS10)",
-                         "COM7 - Virtual port (/dev/ttyACM0)",
-                         "COM8 - Bluetooth port (/dev/rfcomm0)",
+                         "COM4 - Serial port (/dev/ttyS2)",
+                         "COM5 - Serial port (/dev/ttyS10)",
+                         "COM6 - Virtual port (/dev/ttyACM0)",
+                         "COM7 - Bluetooth port (/dev/rfcomm0)",
                      }));
 
     position = -1;
     ListSerialPorts(nullptr, &position, 3);
-    EXPECT_EQ(position, 1);  // settings with only a port number find it
+    EXPECT_EQ(position, 2);  // settings with only a port number find it
     position = -1;
-    ListSerialPorts(nullptr, &position, 2);
+    ListSerialPorts(nullptr, &position, 9);
     EXPECT_EQ(position, -1);
 
     EXPECT_EQ(GetSerialPort(6).kind, kBluetoothPort);
@@ -120,9 +121,26 @@ TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
     EXPECT_EQ(GetSerialPort(-1).kind, kNoPort);
 
     EXPECT_EQ(ResolvePortDevice("COM3"), "/dev/pts/9");
-    EXPECT_EQ(ResolvePortDevice("\\\\.\\COM4"), "/dev/ttyS1");
+    EXPECT_EQ(ResolvePortDevice("\\\\.\\COM4"), "/dev/ttyS2");
     EXPECT_EQ(ResolvePortDevice("/dev/ttyUSB3"), "/dev/ttyUSB3");
-    EXPECT_EQ(ResolvePortDevice("COM2"), "");
+    EXPECT_EQ(ResolvePortDevice("COM8"), "");
+}
+
+TEST_F(PortListTest, ASystemDeviceKeepsItsNameWhenAVirtualTerminalComesOrGoes) {
+    SysPort("ttyS0", "serial", "");
+    SysPort("ttyUSB0", "", "");
+    const auto names = [] {
+        std::vector<std::string> lines;
+        ListSerialPorts(&lines, nullptr, 0);
+        return lines;
+    };
+    const std::vector<std::string> alone{"COM1 - Serial port (/dev/ttyS0)", "COM2 - Virtual port (/dev/ttyUSB0)"};
+    EXPECT_EQ(names(), alone);
+    folder.Link("ports/COM7", "/dev/pts/3");
+    EXPECT_EQ(names(), (std::vector<std::string>{"COM1 - Serial port (/dev/ttyS0)", "COM2 - Virtual port (/dev/ttyUSB0)",
+                                                 "COM7 - Virtual port (/dev/pts/3)"}));
+    std::filesystem::remove(folder.File("ports/COM7"));
+    EXPECT_EQ(names(), alone);
 }
 
 TEST_F(PortListTest, NoPortsAtAllGivesAnEmptyListAndNoCradle) {

@@ -305,8 +305,8 @@ TEST_F(UploadTest, CancelKeepsTheRecordsAcknowledgedSoFar) {
     EXPECT_EQ(kept.substr(0, 20), "R0\r\nR1\r\nR2\r\nR3\r\nR4\r\n");
     const auto stored = std::count(kept.begin(), kept.end(), '\n');
     EXPECT_EQ(terminal.CountWrites("ACK\r"), stored);  // every record kept was acknowledged, and no other
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"The upload was cancelled. " + std::to_string(stored) +
-                                                          " records received before were saved."});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"The upload was cancelled. The " + std::to_string(stored) +
+                                                          " records received until then were saved."});
     EXPECT_EQ(ui.events.back().caption, "Upload Data");
     EXPECT_FALSE(port.IsOpen());
     EXPECT_EQ(ui.openProgressWindows, 0);

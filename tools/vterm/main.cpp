@@ -134,7 +134,10 @@ int Run(int argc, char** argv) {
     }
     vterm::PortRegistration registration;
     std::string note;
-    if (!registration.Register(termlink::PortMapFolder(), options.comName, pty.SlavePath(), error, note)) {
+    std::vector<std::string> listed;
+    for (const termlink::SerialPort& port : termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{}))
+        listed.push_back(port.name);
+    if (!registration.Register(termlink::PortMapFolder(), options.comName, pty.SlavePath(), error, note, listed)) {
         std::cerr << "vterm: " << error << '\n';
         return kExitSetup;
     }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -93,7 +94,7 @@ PortRegistration::Claim PortRegistration::TryClaim(const std::string& folder, co
 }
 
 bool PortRegistration::Register(const std::string& folder, std::string comName, const std::string& device,
-                                std::string& error, std::string& note) {
+                                std::string& error, std::string& note, const std::vector<std::string>& listed) {
     Remove();
     if (folder.empty()) {
         error = "no port map folder";
@@ -105,9 +106,19 @@ bool PortRegistration::Register(const std::string& folder, std::string comName, 
         error = "cannot create the port map folder " + folder + ": " + ec.message();
         return false;
     }
+    // Taking a system device's name would move that device to another
+    // number, and a designer that chose it would silently follow the name.
+    const auto systemDevice = [&](const std::string& name) {
+        return std::find(listed.begin(), listed.end(), name) != listed.end() &&
+               !fs::exists(fs::symlink_status(fs::path(folder) / name, ec));
+    };
     if (!comName.empty()) {
         if (!IsComName(comName)) {
             error = "not a COM name: " + comName;
+            return false;
+        }
+        if (systemDevice(comName)) {
+            error = comName + " names one of the system's own serial devices in the port list";
             return false;
         }
         switch (TryClaim(folder, comName, device, error, note)) {
@@ -117,7 +128,9 @@ bool PortRegistration::Register(const std::string& folder, std::string comName, 
         }
     }
     for (int n = 1; n <= kHighestComNumber; ++n) {
-        switch (TryClaim(folder, "COM" + std::to_string(n), device, error, note)) {
+        const std::string candidate = "COM" + std::to_string(n);
+        if (systemDevice(candidate)) continue;
+        switch (TryClaim(folder, candidate, device, error, note)) {
             case Claim::Taken: return true;
             case Claim::Failed: return false;
             case Claim::Busy: break;

@@ -9,6 +9,7 @@
 // stale even when the number of its pseudo-terminal was given to another
 // one since.
 #include <string>
+#include <vector>
 
 namespace vterm {
 
@@ -20,11 +21,13 @@ public:
     PortRegistration& operator=(const PortRegistration&) = delete;
 
     // Links `comName` ("COM7") in `folder` to `device`; an empty name takes
-    // the lowest free COM number. A link another running vterm holds, or one
-    // made by hand to a device that exists, is left alone; a stale one is
-    // replaced, and `note` then says so. False with `error` set.
+    // the lowest free COM number. The names of `listed` (the port list as it
+    // is) that the map does not hold are the system's own devices': they are
+    // never taken. A link another running vterm holds, or one made by hand
+    // to a device that exists, is left alone; a stale one is replaced, and
+    // `note` then says so. False with `error` set.
     bool Register(const std::string& folder, std::string comName, const std::string& device, std::string& error,
-                  std::string& note);
+                  std::string& note, const std::vector<std::string>& listed = {});
 
     const std::string& ComName() const { return comName_; }
 

@@ -76,6 +76,23 @@ TEST_F(PortRegistrationTest, ALinkLeftByAKilledVtermIsTakenOverWithANote) {
     EXPECT_FALSE(note.empty());
 }
 
+TEST_F(PortRegistrationTest, TheSystemsOwnDevicesKeepTheirNames) {
+    // COM1 and COM2 are the system's devices; COM3 a stale map link, which may be taken over.
+    folder.Link("ports/COM3", "/dev/no-such-pts");
+    PortRegistration registration;
+    ASSERT_TRUE(Register(registration, "", "/dev/pts/46"));  // without a list: the lowest free name
+    EXPECT_EQ(registration.ComName(), "COM1");
+    registration.Remove();
+    error.clear();
+    ASSERT_TRUE(registration.Register(Ports(), "", "/dev/pts/46", error, note, {"COM1", "COM2", "COM3"}));
+    EXPECT_EQ(registration.ComName(), "COM3");
+    EXPECT_FALSE(note.empty());
+
+    PortRegistration named;
+    EXPECT_FALSE(named.Register(Ports(), "COM2", "/dev/pts/47", error, note, {"COM1", "COM2", "COM3"}));
+    EXPECT_EQ(error, "COM2 names one of the system's own serial devices in the port list");
+}
+
 TEST_F(PortRegistrationTest, OnlyComNamesAreTaken) {
     PortRegistration registration;
     for (const char* name : {"COM0", "COM", "COM12345", "LPT1", "com7"}) {

@@ -196,8 +196,8 @@ TEST_F(TransferE2e, CancelledUploadKeepsTheRecordsReceived) {
     EXPECT_GE(stored, 5);
     EXPECT_LT(stored, 200);
     EXPECT_EQ(kept, AsReceived(std::vector<std::string>(records.begin(), records.begin() + stored)));
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"The upload was cancelled. " + std::to_string(stored) +
-                                                          " records received before were saved."});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"The upload was cancelled. The " + std::to_string(stored) +
+                                                          " records received until then were saved."});
 }
 
 TEST_F(TransferE2e, RecordsArriveOncePerLineDespiteCorruptFrames) {
