@@ -138,29 +138,33 @@ RecordsReceived ReceiveRecords(TransferContext& context, Connection& connection,
     int expected = 0;
     int retries = 0;
     int refusals = 0;
-    const auto finish = [&](UploadEnd end, int textId) {
+    const auto finish = [&](UploadEnd end, const std::optional<termlink::Notice>& notice) {
         counter.reset();
-        if (textId != 0) TellError(context, connection, textId);
+        if (notice) connection.Tell(*notice);
         result.end = end;
         return result;
     };
+    const auto linkError = [&](int textId) { return PortNoticeOf(context, id::kErrorCaption, textId, MessageIcon::None); };
     for (;;) {
         const termlink::ReceivedFrame frame = termlink::ReadFrame(connection.reader, kRecordTimeoutMs, kRecordKept);
         if (!frame.ended) {
-            if (connection.Stopped()) return finish(UploadEnd::Stopped, 0);
+            if (connection.Stopped()) return finish(UploadEnd::Stopped, std::nullopt);
             if (retries++ < kRetriesPerRecord) {
                 Send(context, wire::kNak);
                 continue;
             }
-            return finish(UploadEnd::TimedOut, id::kTimeOut);
+            return finish(UploadEnd::TimedOut, linkError(id::kTimeOut));
         }
         retries = 0;
-        if (frame.bytes == wire::kOver) return finish(UploadEnd::Completed, 0);
+        if (frame.bytes == wire::kOver) return finish(UploadEnd::Completed, std::nullopt);
 
         const auto record = termlink::ParseRecordFrame(frame.bytes);
         switch (Judge(record, expected)) {
             case Verdict::Store: {
-                if (!store(record->data)) return finish(UploadEnd::StoreFailed, id::kFileCreateFailed);
+                if (!store(record->data)) {
+                    return finish(UploadEnd::StoreFailed,
+                                  NoticeOf(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::Warning));
+                }
                 ++result.stored;
                 expected = (expected + 1) % wire::kRecordSequenceModulo;
                 counter->Show(CounterText(context, result.stored));
@@ -174,7 +178,9 @@ RecordsReceived ReceiveRecords(TransferContext& context, Connection& connection,
                 break;
             case Verdict::Refuse:
                 Send(context, wire::kNak);
-                if (++refusals == kRefusalsPerRecord) return finish(UploadEnd::RefusedTooOften, id::kRecordRefusedTooOften);
+                if (++refusals == kRefusalsPerRecord) {
+                    return finish(UploadEnd::RefusedTooOften, linkError(id::kRecordRefusedTooOften));
+                }
                 break;
         }
     }
