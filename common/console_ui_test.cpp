@@ -25,9 +25,10 @@ private:
 TEST(ConsoleUi, ProgressTellsEachNewTextAndHearsTheStopFlag) {
     volatile std::sig_atomic_t stop = 0;
     ConsoleUi ui;
+    ui.tellsProgress = true;
     ui.stopFlag = &stop;
     CapturedErrors errors;
-    auto progress = ui.OpenProgress("Progress", "Opening COM7...");
+    auto progress = ui.OpenProgress({"Progress", "Opening COM7...", "ProgressDlg", 901, 870});
     progress->SetText("Waiting for the terminal on COM7 (attempt 1 of 3)...");
     progress->SetText("Waiting for the terminal on COM7 (attempt 1 of 3)...");
     progress->SetPosition(50);
@@ -36,9 +37,13 @@ TEST(ConsoleUi, ProgressTellsEachNewTextAndHearsTheStopFlag) {
     stop = 1;
     EXPECT_TRUE(progress->CancelRequested());
 
-    // Without a flag nothing can stop it.
+    // Without a flag nothing can stop it; unless asked to tell, it is silent.
     ConsoleUi plain;
-    EXPECT_FALSE(plain.OpenProgress("Progress", "")->CancelRequested());
+    CapturedErrors quiet;
+    auto silent = plain.OpenProgress({"Progress", "Opening COM7...", "ProgressDlg", 901, 870});
+    silent->SetText("Waiting for the terminal on COM7 (attempt 1 of 3)...");
+    EXPECT_FALSE(silent->CancelRequested());
+    EXPECT_EQ(quiet.Text(), "");
 }
 
 TEST(ConsoleUi, MessagesKeepTheirCaptionsAndGetPlainLineBreaks) {

@@ -42,15 +42,15 @@ private:
 
 }  // namespace
 
-ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QString& label) {
+ProgressDialog::ProgressDialog(QWidget* owner, const common::ProgressLook& look) {
     dialog_ = new CancellableDialog(owner, [this] { RequestCancel(); });
-    dialog_->setObjectName(QStringLiteral("ProgressDlg"));
-    dialog_->setWindowTitle(caption);
+    dialog_->setObjectName(QString::fromStdString(look.templateName));
+    dialog_->setWindowTitle(FromCp1251(look.caption));
     dialog_->setWindowModality(Qt::ApplicationModal);
-    label_ = new QLabel(label, dialog_);
-    label_->setProperty("controlId", 901);
+    label_ = new QLabel(FromCp1251(look.label), dialog_);
+    if (look.labelId != 0) label_->setProperty("controlId", look.labelId);
     bar_ = new QProgressBar(dialog_);
-    bar_->setProperty("controlId", 870);
+    if (look.barId != 0) bar_->setProperty("controlId", look.barId);
     bar_->setRange(0, 0);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, dialog_);
     cancel_ = buttons->button(QDialogButtonBox::Cancel);
@@ -69,10 +69,16 @@ ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QSt
 
 ProgressDialog::~ProgressDialog() { delete dialog_; }
 
-void ProgressDialog::SetPosition(int percent) {
+void ProgressDialog::SetRange(int minimum, int maximum) {
     if (!bar_) return;
-    if (bar_->maximum() == 0) bar_->setRange(0, 100);
-    bar_->setValue(std::clamp(percent, 0, 100));
+    bar_->setRange(minimum, maximum);
+    PaintNow();
+}
+
+void ProgressDialog::SetPosition(int position) {
+    if (!bar_) return;
+    if (bar_->minimum() == 0 && bar_->maximum() == 0) bar_->setRange(0, 100);
+    bar_->setValue(std::clamp(position, bar_->minimum(), bar_->maximum()));
     PaintNow();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
-// The progress window shown during a transfer: a label (control 901), a bar
-// of 0..100 (control 870) and a Cancel button (control 2). The transfer
-// blocks the user interface thread, so the window is painted, and its button
-// heard, whenever the transfer sets a text or a position or asks whether to
-// stop. It is modal to the whole program while it is open: a click can stop
-// the transfer but never start another command inside it.
+// The progress window shown during a transfer: a label, a bar and a Cancel
+// button (control 2), named as the look says (the designer's "ProgressDlg",
+// the loader's "PROGRESSDLG"). The transfer blocks the user interface
+// thread, so the window is painted, and its button heard, whenever the
+// transfer sets a text or a position or asks whether to stop. It is modal to
+// the whole program while it is open: a click can stop the transfer but
+// never start another command inside it.
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
@@ -20,10 +21,12 @@ namespace qtui {
 
 class ProgressDialog final : public common::ProgressWindow {
 public:
-    ProgressDialog(QWidget* owner, const QString& caption, const QString& label);
+    ProgressDialog(QWidget* owner, const common::ProgressLook& look);
     ~ProgressDialog() override;
-    // Until the first position the bar shows that the operation is busy.
-    void SetPosition(int percent) override;
+    // Until a range or a first position is set, the bar shows that the
+    // operation is busy; a position alone then sets the range 0..100.
+    void SetRange(int minimum, int maximum) override;
+    void SetPosition(int position) override;
     void SetText(const std::string& text) override;
     bool CancelRequested() override;
 

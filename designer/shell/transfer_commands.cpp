@@ -61,7 +61,7 @@ void TransferCommands::ReceiveData() {
 
 std::optional<int> TransferCommands::DetectCradle(std::string& portName) {
     text::StringTable& strings = session_.Texts();
-    auto progress = session_.Ui().OpenProgress(strings.Direct(strings::id::kProgressCaption), "");
+    auto progress = session_.Ui().OpenProgress(transfer::ProgressLookOf(context_, ""));
     termlink::StopRequest stop([&progress] { return progress && progress->CancelRequested(); });
     const int position =
         termlink::DetectCradle(context_.link.port, context_.link.clock, portName, &stop, [&](const std::string& name) {

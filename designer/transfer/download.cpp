@@ -116,8 +116,7 @@ AttemptEnd Attempt(TransferContext& context, bool lookupMode, bool withCradle, i
     }
     Connection connection(context.link, kDesignerReplies);
     connection.progress = context.link.ui.OpenProgress(
-        context.strings.Direct(id::kProgressCaption),
-        StatusText(context, withCradle ? id::kStatusCradle : id::kStatusOpening));
+        ProgressLookOf(context, StatusText(context, withCradle ? id::kStatusCradle : id::kStatusOpening)));
     if (!Connect(context, connection, withCradle, code)) return AttemptEnd::Stopped;
 
     const bool delivered = Transfer(context, connection, lookupMode, content);

@@ -35,6 +35,10 @@ std::string WithNumber(std::string text, long number) {
 
 std::string WithName(std::string text, std::string_view name) { return Replaced(std::move(text), "%s", name); }
 
+common::ProgressLook ProgressLookOf(TransferContext& context, const std::string& label) {
+    return {context.strings.Direct(strings::id::kProgressCaption), label, "ProgressDlg", 901, 870};
+}
+
 std::string StatusText(TransferContext& context, int textId) {
     return WithName(context.strings.Direct(textId), termlink::ShownPortName(context.link));
 }

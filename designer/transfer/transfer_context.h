@@ -36,6 +36,10 @@ termlink::Notice PortNoticeOf(TransferContext& context, int captionId, int textI
 std::string WithNumber(std::string text, long number);
 std::string WithName(std::string text, std::string_view name);
 
+// The designer's progress window "ProgressDlg" (label 901, bar 870) with
+// its caption from the string table and `label`.
+common::ProgressLook ProgressLookOf(TransferContext& context, const std::string& label);
+
 // A progress text by id with the port's name (and a number) in it.
 std::string StatusText(TransferContext& context, int textId);
 std::string StatusText(TransferContext& context, int textId, long number);

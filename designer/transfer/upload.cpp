@@ -202,8 +202,7 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     std::error_code ignored;
     Connection connection(context.link, termlink::ReplyRule{});
     connection.progress = context.link.ui.OpenProgress(
-        context.strings.Direct(id::kProgressCaption),
-        StatusText(context, withCradle ? id::kStatusCradle : id::kStatusOpening));
+        ProgressLookOf(context, StatusText(context, withCradle ? id::kStatusCradle : id::kStatusOpening)));
     const PortSetup setup = termlink::PreparePort(context.link, kUploadOutputQueue, withCradle, &connection.stop);
     if (setup != PortSetup::Ready) {
         ReportPortSetup(context, connection, setup);

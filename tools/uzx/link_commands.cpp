@@ -93,6 +93,7 @@ struct Session {
         : port(termlink::MakeSystemSerialLink()),
           context{{ui, clock, *port, state, options.device, options.speedIndex, options.port}, task, strings, {}} {
         task::MakeNewTask(task.model, task::LoadDefaultTexts(strings));
+        ui.tellsProgress = true;
         ui.stopFlag = &interrupted;
         std::signal(SIGINT, Interrupt);
     }
