@@ -38,6 +38,8 @@ public:
     std::function<bool()> cancelWhen;
     int cancelPolls = 0;  // how often any progress window was asked
     std::vector<std::string> counterTexts;  // every text the upload counter showed
+    // Whether OpenInTextEditor finds a program to show the file.
+    bool editorOpens = true;
     int openProgressWindows = 0;
     int openCounters = 0;
 
@@ -50,7 +52,7 @@ public:
     std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;
     std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
     // The texts of the Message events, in order.
     std::vector<std::string> MessageTexts() const;

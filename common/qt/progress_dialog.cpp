@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "common/qt/qt_text.h"
+#include "common/qt/text_room.h"
 
 namespace qtui {
 namespace {
@@ -61,6 +62,7 @@ ProgressDialog::ProgressDialog(QWidget* owner, const common::ProgressLook& look)
     layout->addWidget(bar_);
     layout->addWidget(buttons);
     dialog_->setMinimumWidth(320);
+    MakeRoomForTexts(*dialog_);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();

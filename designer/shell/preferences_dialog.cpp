@@ -9,6 +9,7 @@
 
 #include "designer/link/port_list.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/text_room.h"
 
 namespace shell {
 namespace {
@@ -22,14 +23,11 @@ std::vector<std::string> LanguageNames(const text::StringTable& strings) {
 // The preferences as the settings file holds them, and the system's ports.
 PreferencesPage MakePage(DesignerSession& session) {
     session.ReloadPreferences();
-    PortChoices ports;
-    const auto system = termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{});
-    for (std::size_t i = 0; i < system.size(); ++i) {
-        ports.lines.push_back(termlink::PortListLine(system[i]));
-        ports.positions.push_back(static_cast<int>(i));
-        ports.names.push_back(system[i].name);
-    }
-    return PreferencesPage(session.CurrentPreferences(), LanguageNames(session.Texts()), std::move(ports));
+    Preferences stored = session.CurrentPreferences();
+    termlink::ListSerialPorts(nullptr, &stored.portPosition, stored.comPort);
+    PortChoices ports = ListPortChoices(termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{}),
+                                        session.Texts());
+    return PreferencesPage(stored, LanguageNames(session.Texts()), std::move(ports));
 }
 
 QLabel* Label(const std::string& text, int controlId, QWidget* buddy, QWidget* parent) {
@@ -105,6 +103,7 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands*
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 7, 0, 1, 3);
+    qtui::MakeRoomForTexts(*this);
 }
 
 QComboBox* PreferencesDialog::AddList(int controlId, const std::vector<std::string>& rows, int row) {

@@ -60,6 +60,11 @@ void SaveScreenshot(QWidget& window, const char* name) {
     window.grab().save(QDir(folder).filePath(QStringLiteral("%1-x%2.png").arg(QLatin1String(name), scale)));
 }
 
+void LoadRussian(testing::SheetBench& bench) {
+    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
+    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+}
+
 void CheckFormPage(testing::SheetBench& bench, const QString& longPrompt, const char* shotName) {
     bench.task.model.forms[0][task::form::kFieldType] = task::form::kAutoPlusMinus;
     bench.task.model.forms[0][task::form::kFieldType + 1] = task::form::kVariable3;
@@ -84,9 +89,48 @@ TEST(SheetLayout, TheFormPageGivesEveryTextItsRoom) {
 
 TEST(SheetLayout, TheRussianFormPageGivesEveryTextItsRoom) {
     testing::SheetBench bench;
-    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
-    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+    LoadRussian(bench);
     CheckFormPage(bench, QStringLiteral("КОЛИЧЕСТВО НА СКЛАДЕ"), "form-page-ru");
+}
+
+// A page of the sheet shown in its window, and the dialogs its buttons open.
+void CheckPageAndDialogs(testing::SheetBench& bench, const char* templateName, std::vector<int> dialogButtons,
+                         const std::string& shotName) {
+    const auto sheet = bench.Open();
+    PropertySheetDialog window(*sheet);
+    window.show();
+    const int index = sheet->FindPage(templateName);
+    window.findChild<QTabWidget*>()->setCurrentIndex(index);
+    window.adjustSize();
+    QWidget* page = window.findChild<QWidget*>(templateName);
+    ASSERT_NE(page, nullptr);
+    ExpectNothingCutOff(*page, {});
+    ExpectNoOverlap(*sheet->Page(index), *page);
+    SaveScreenshot(window, shotName.c_str());
+    for (int button : dialogButtons) {
+        ASSERT_EQ(sheet->Page(index)->Click(button), EventError::None);
+        EditorDialog dialog(*sheet, 0, {}, nullptr);
+        dialog.show();
+        dialog.adjustSize();
+        ExpectNothingCutOff(dialog, {});
+        ExpectNoOverlap(sheet->Dialog(0), dialog);
+        SaveScreenshot(dialog, (shotName + "-" + sheet->Dialog(0).TemplateName()).c_str());
+        sheet->Cancel();
+    }
+}
+
+TEST(SheetLayout, TheMenuLookupAndSettingsPagesGiveEveryTextItsRoom) {
+    const std::vector<int> settingsDialogs = {202, 203, 204};
+    for (const bool russian : {false, true}) {
+        const std::string language = russian ? "-ru" : "-en";
+        testing::SheetBench bench;
+        if (russian) LoadRussian(bench);
+        bench.task.model.lookups[0][task::lookup::kDelimiter] = 0;  // the warning in red
+        bench.task.model.lookups[0][task::lookup::kFieldCount] = 3;
+        CheckPageAndDialogs(bench, "MENUDLG", {}, "menu-page" + language);
+        CheckPageAndDialogs(bench, "LOOKUPDLG", {}, "lookup-page" + language);
+        CheckPageAndDialogs(bench, "SETTINGSDLG", settingsDialogs, "settings-page" + language);
+    }
 }
 
 TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {
