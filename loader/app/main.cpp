@@ -8,6 +8,7 @@
 
 #include "common/clock.h"
 #include "common/program_folder.h"
+#include "common/qt/qt_translator.h"
 #include "common/qt/qt_ui_port.h"
 #include "designer/link/system_serial_link.h"
 #include "loader/app/tarvel_program.h"
@@ -20,6 +21,9 @@ namespace {
 int RunTarvel(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvel"));
+    // The loader speaks Russian, its message boxes' buttons too.
+    const std::unique_ptr<QTranslator> qtTexts = qtui::LoadQtTranslator(QStringLiteral("ru"));
+    if (qtTexts) QApplication::installTranslator(qtTexts.get());
 
     qtui::QtUiPort ui;
     common::SteadyClock clock;
