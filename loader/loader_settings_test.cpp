@@ -2,6 +2,9 @@
 // that a failed write keeps the old file.
 #include "loader/loader_settings.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -98,15 +101,22 @@ TEST(LoaderSettingsFile, WrittenAndReadBackInAFolderMadeOnTheWay) {
     ExpectSettings(read, folder.File("a.A85"), 0, 5, 2);
 }
 
-TEST(LoaderSettingsFile, AFailedWriteKeepsTheOldFile) {
+TEST(LoaderSettingsFile, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     TempFolder folder;
-    folder.Write("TARVEL.ini", "old\r0\r3\r4\r");
-    // A folder standing where the file's folder should be: nothing can be written.
-    folder.Write("blocked", "");
+    // A file standing where the settings file's folder should be.
+    folder.Write("blocked", "kept");
     EXPECT_FALSE(WriteLoaderSettings(folder.File("blocked/TARVEL.ini"), LoaderSettings()));
-    LoaderSettings read;
-    EXPECT_TRUE(ReadLoaderSettings(folder.File("TARVEL.ini"), read));
-    ExpectSettings(read, "old", 0, 3, 4);
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++entries;
+    EXPECT_EQ(entries, 1u);
+}
+
+TEST(LoaderSettingsFile, AWriteReplacesTheWholeFile) {
+    TempFolder folder;
+    folder.Write("TARVEL.ini", "/a/much/longer/path/than/the/new/one.UZX\r0\r3\r4\r");
+    ASSERT_TRUE(WriteLoaderSettings(folder.File("TARVEL.ini"), LoaderSettings()));
+    std::ifstream in(folder.File("TARVEL.ini"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "Unknow\r1\r1\r0\r");
 }
 
 }  // namespace
