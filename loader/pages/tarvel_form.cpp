@@ -25,31 +25,26 @@ UnattendedEnd TarvelForm::Start(std::string_view commandLine) {
         return result.end;
     }
     ReadLoaderSettings(parts_.settingsPath, settings_);
-    static_cast<LoadPage*>(pages_[kLoadTab].get())->ShowSettings();
+    loadPage_->ShowSettings();
     return result.end;
 }
 
 void TarvelForm::SelectTab(int tab) {
-    if (tab != kLoadTab && tab != kConvertTab) return;
-    if (!pages_[tab]) {
-        if (tab == kLoadTab) {
-            pages_[tab] = std::make_unique<LoadPage>(*this);
-        } else {
-            pages_[tab] = std::make_unique<ConvertPageModel>(*this);
-        }
-    }
-    currentTab_ = tab;
+    if (tab == kLoadTab && !loadPage_) loadPage_ = std::make_unique<LoadPage>(*this);
+    if (tab == kConvertTab && !convertPage_) convertPage_ = std::make_unique<ConvertPageModel>(*this);
+    if (tab == kLoadTab || tab == kConvertTab) currentTab_ = tab;
 }
 
 Page* TarvelForm::PageOf(int tab) const {
-    return tab == kLoadTab || tab == kConvertTab ? pages_[tab].get() : nullptr;
+    if (tab == kLoadTab) return loadPage_.get();
+    if (tab == kConvertTab) return convertPage_.get();
+    return nullptr;
 }
 
 void TarvelForm::Close(CloseKind kind) {
     if (closed_) return;
     closed_ = true;
-    auto* load = static_cast<LoadPage*>(pages_[kLoadTab].get());
-    if (kind == CloseKind::Ordinary && currentTab_ == kLoadTab && load && load->TakeChoices()) {
+    if (kind == CloseKind::Ordinary && currentTab_ == kLoadTab && loadPage_ && loadPage_->TakeChoices()) {
         WriteLoaderSettings(parts_.settingsPath, settings_);
     }
     if (closeWindow) closeWindow();

@@ -17,6 +17,9 @@
 
 namespace loader::pages {
 
+class LoadPage;
+class ConvertPageModel;
+
 constexpr int kTabControlId = 1023;
 constexpr int kLoadTab = 0;
 constexpr int kConvertTab = 1;
@@ -73,7 +76,8 @@ private:
     FormParts parts_;
     LoaderSettings settings_;
     std::string currentTaskFile_;
-    std::array<std::unique_ptr<Page>, 2> pages_;
+    std::unique_ptr<LoadPage> loadPage_;
+    std::unique_ptr<ConvertPageModel> convertPage_;
     int currentTab_ = kLoadTab;
     bool closed_ = false;
 };
