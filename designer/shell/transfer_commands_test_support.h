@@ -17,12 +17,12 @@ class TransferCommandsRig : public ::testing::Test {
 protected:
     TransferCommandsRig() { session.Start(); }
 
-    void Choose(int downloadVia, int receiveVia, int portPosition) {
+    void Choose(int downloadVia, int receiveVia, int portPosition, int comPort) {
         Preferences p = session.CurrentPreferences();
         p.downloadVia = downloadVia;
         p.receiveVia = receiveVia;
         p.portPosition = portPosition;
-        p.comPort = 5;
+        p.comPort = comPort;
         session.ApplyPreferences(p);
     }
 

@@ -64,7 +64,10 @@ public:
 
         connection.progress = OpenProgress(session_.ui);
         connection.progress->SetRange(0, kBlockRangeEnd);  // one step a block
-        if (!SendBlocks(connection, *image)) return termlink::AttemptEnd::Failed;
+        if (!SendBlocks(connection, *image)) {
+            // The user's Cancel ends the load without asking to try again.
+            return connection.Stopped() ? termlink::AttemptEnd::Stopped : termlink::AttemptEnd::Failed;
+        }
         connection.progress.reset();
         if (!commandLineMode_) termlink::Show(session_.ui, LoadComplete());
         return termlink::AttemptEnd::Delivered;
@@ -119,6 +122,8 @@ TransferOutcome RunLoaderTransfer(LoaderSession& session, const LoadedTask& task
             termlink::Show(session.ui, LoaderError(ids::kLineSettingsRefused));
             outcome.code = 0;
             return outcome;
+        // Only a stop request ends the setup so, and the loader gives none: the port is closed, nothing to tell.
+        case termlink::PortSetup::Stopped: return outcome;
     }
     Attempt attempt(context, session, task, commandLineMode, outcome);
     const termlink::AttemptEnd end =

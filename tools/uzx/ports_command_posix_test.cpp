@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(PortsCommand, ListsTheMapThenTheSystemsDevices) {
+TEST(PortsCommand, ListsTheMapAndTheSystemsDevicesInNumberOrder) {
     test_support::TempFolder folder;
     folder.Link("ports/COM3", "/dev/pts/9");
     folder.Link("ports/COM1", "/dev/rfcomm0");
@@ -18,10 +18,11 @@ TEST(PortsCommand, ListsTheMapThenTheSystemsDevices) {
 
     const uzx::testing::RunResult run = uzx::testing::RunUzx({"ports"});
     EXPECT_EQ(run.status, 0) << run.err;
+    // The system's device takes the first number the map leaves free.
     EXPECT_EQ(run.out,
               "COM1 - Bluetooth port (/dev/rfcomm0)\n"
-              "COM3 - Virtual port (/dev/pts/9)\n"
-              "COM4 - Virtual port (/dev/ttyUSB0)\n");
+              "COM2 - Virtual port (/dev/ttyUSB0)\n"
+              "COM3 - Virtual port (/dev/pts/9)\n");
     EXPECT_EQ(run.err, "");
 
     EXPECT_EQ(uzx::testing::RunUzx({"ports", "COM1"}).status, 2);

@@ -221,7 +221,12 @@ TEST_F(UzxUnderWine, TaskArrivesByteForByteDirectlyAndThroughTheCradle) {
     ASSERT_TRUE(StartTerminal({"--image-out", folder.File("direct.bin")}));
     auto run = setup.Uzx({"download", Task(), "--port", "COM7"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "Download: Downloaded completely!\n");
+    // What a transfer run by hand waits for goes to standard error as it happens.
+    EXPECT_EQ(run.err,
+              "Opening COM7...\n"
+              "Waiting for the terminal on COM7 (attempt 1 of 3)...\n"
+              "Downloading...\n"
+              "Download: Downloaded completely!\n");
     StopTerminal();
     const std::string arrived = Contents(folder.File("direct.bin"));
     EXPECT_EQ(arrived, ExpectedImage());
@@ -250,7 +255,10 @@ TEST_F(UzxUnderWine, FullSilentOrMissingTerminalFailsTheDownload) {
     auto run = setup.Uzx({"download", Task(), "--port", "COM7"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err,
-              "Error: Memory full for Terminal!\n"
+              "Opening COM7...\n"
+              "Waiting for the terminal on COM7 (attempt 1 of 3)...\n"
+              "Downloading...\n"
+              "Error: Memory full for Terminal!\nPort: COM7\n"
               "Error: Failed to download, would you like to retry? -> No\n");
     StopTerminal();
 
@@ -258,13 +266,17 @@ TEST_F(UzxUnderWine, FullSilentOrMissingTerminalFailsTheDownload) {
     run = setup.Uzx({"download", Task(), "--port", "COM7"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err,
-              "Error: Terminal is not ready!\n"
+              "Opening COM7...\n"
+              "Waiting for the terminal on COM7 (attempt 1 of 3)...\n"
+              "Waiting for the terminal on COM7 (attempt 2 of 3)...\n"
+              "Waiting for the terminal on COM7 (attempt 3 of 3)...\n"
+              "Error: Terminal is not ready!\nPort: COM7\n"
               "Error: Failed to download, would you like to retry? -> No\n");
     StopTerminal();
 
     run = setup.Uzx({"download", Task(), "--port", "COM8"});  // nothing linked
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Error: Cannot open the COM port!\n");
+    EXPECT_EQ(run.err, "Opening COM8...\nError: Cannot open the COM port!\nPort: COM8\n");
 }
 
 TEST_F(UzxUnderWine, LookupFileArrivesLineByLine) {
