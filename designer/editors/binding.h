@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "designer/editors/control.h"
+#include "designer/editors/edit_rules.h"
 #include "designer/editors/field.h"
 
 namespace editors {
@@ -40,6 +42,10 @@ std::unique_ptr<Binding> RadioBinding(Field field, int value);
 
 // A number box within minimum..maximum.
 std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum);
+
+// A number box with a rule of its own: `rule` turns the text typed into
+// the value to store and the text to show.
+std::unique_ptr<Binding> RuleBinding(Field field, std::function<NumberEntry(std::string_view)> rule);
 
 // A text box of at most limit() characters (the limit may follow a font).
 std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit);

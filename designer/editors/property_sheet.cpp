@@ -1,6 +1,8 @@
 #include "designer/editors/property_sheet.h"
 
+#include "designer/editors/barcode_page.h"
 #include "designer/editors/form_page.h"
+#include "designer/editors/startup_page.h"
 #include "designer/strings/string_ids.h"
 
 namespace editors {
@@ -23,9 +25,9 @@ constexpr PageKind kDesignerPages[] = {
     {"FORMDLG", strings::id::kFormPageTitle, Make<FormPage>},
     {"MENUDLG", strings::id::kMenuPageTitle, nullptr},
     {"LOOKUPDLG", strings::id::kLookupPageTitle, nullptr},
-    {"BARCODESETTINGDLG", strings::id::kBarcodePageTitle, nullptr},
+    {"BARCODESETTINGDLG", strings::id::kBarcodePageTitle, Make<BarcodePage>},
     {"SETTINGSDLG", strings::id::kSettingsPageTitle, nullptr},
-    {"STARTUPDLG", strings::id::kStartupPageTitle, nullptr},
+    {"STARTUPDLG", strings::id::kStartupPageTitle, Make<StartupPage>},
 };
 
 constexpr char kNoFile[] = "Unknow";
