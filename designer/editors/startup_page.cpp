@@ -15,9 +15,14 @@ using K = ControlKind;
 using S = StartupPage;
 
 constexpr int kStartArea = 9001;
-constexpr int kDelimiterGroup = 9003;
-constexpr int kTextGroup = 9009;
-constexpr int kButtonArea = 9019;
+constexpr int kDelimiterGroup = 9004;
+constexpr int kTextGroup = 9011;
+constexpr int kButtonArea = 9013;
+// Empty labels in the last column of an area take the width to spare, so
+// its lists and boxes keep their natural widths.
+constexpr int kStartSpacer = 9003;
+constexpr int kDelimiterSpacer = 9010;
+constexpr int kButtonSpacer = 9014;
 
 constexpr int kMaxCode = 255;
 constexpr int kCarriageReturn = 13;  // ends a record line: no delimiter
@@ -27,21 +32,23 @@ std::vector<ControlSpec> StartupControls() {
     std::vector<ControlSpec> c = {
         {kStartArea, K::Group, 0, {0, 0, 0}},
         {9002, K::Label, id::kStartupProgramStartLabel, {kStartArea, 0, 0}},
-        {S::kProgramStartList, K::Combo, 0, {kStartArea, 0, 1, 1, 0, true}},
+        {S::kProgramStartList, K::Combo, 0, {kStartArea, 0, 1}},
+        {kStartSpacer, K::Label, 0, {kStartArea, 0, 2, 1, 0, true}},
         {kDelimiterGroup, K::Group, id::kStartupDelimitersGroup, {0, 1, 0}},
-        {9004, K::Label, id::kStartupDelimiterCountLabel, {kDelimiterGroup, 0, 0}},
+        {9005, K::Label, id::kStartupDelimiterCountLabel, {kDelimiterGroup, 0, 0}},
         {S::kDelimiterCountList, K::Combo, 0, {kDelimiterGroup, 0, 1, 3}},
     };
     for (int which = 0; which < 2; ++which) {
         const int row = 1 + which;
-        c.push_back({9005 + 2 * which, K::Label, id::kStartupAsciiLabel, {kDelimiterGroup, row, 0}});
+        c.push_back({9006 + 2 * which, K::Label, id::kStartupAsciiLabel, {kDelimiterGroup, row, 0}});
         c.push_back({S::kFirstCodeBox + which, K::Edit, 0, {kDelimiterGroup, row, 1, 1, 4}});
-        c.push_back({9006 + 2 * which, K::Label, id::kStartupTextLabel, {kDelimiterGroup, row, 2}});
-        c.push_back({S::kFirstCharacterBox + which, K::Edit, 0, {kDelimiterGroup, row, 3, 1, 2, true}});
+        c.push_back({9007 + 2 * which, K::Label, id::kStartupTextLabel, {kDelimiterGroup, row, 2}});
+        c.push_back({S::kFirstCharacterBox + which, K::Edit, 0, {kDelimiterGroup, row, 3, 1, 2}});
     }
+    c.push_back({kDelimiterSpacer, K::Label, 0, {kDelimiterGroup, 0, 4, 1, 0, true}});
     c.push_back({S::kLargeFontCheck, K::Check, id::kStartupLargeFontLabel, {0, 2, 0}});
     c.push_back({kTextGroup, K::Group, id::kStartupTextsGroup, {0, 3, 0}});
-    c.push_back({9010, K::Label, id::kStartupScreensLabel, {kTextGroup, 0, 0}});
+    c.push_back({9012, K::Label, id::kStartupScreensLabel, {kTextGroup, 0, 0}});
     c.push_back({S::kScreenList, K::Combo, 0, {kTextGroup, 0, 1}});
     for (int line = 0; line < screens::kMaxLines; ++line) {
         c.push_back({S::kFirstDefaultLabel + line, K::Label, 0, {kTextGroup, 1 + line, 0}});
@@ -49,7 +56,8 @@ std::vector<ControlSpec> StartupControls() {
     }
     c.push_back({kButtonArea, K::Group, 0, {0, 4, 0}});
     c.push_back({S::kImportButton, K::Button, id::kStartupImportButton, {kButtonArea, 0, 0}});
-    c.push_back({S::kResetButton, K::Button, id::kStartupResetButton, {kButtonArea, 0, 1, 1, 0, true}});
+    c.push_back({S::kResetButton, K::Button, id::kStartupResetButton, {kButtonArea, 0, 1}});
+    c.push_back({kButtonSpacer, K::Label, 0, {kButtonArea, 0, 2, 1, 0, true}});
     return c;
 }
 

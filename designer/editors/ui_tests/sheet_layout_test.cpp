@@ -3,6 +3,7 @@
 // also runs this with QT_SCALE_FACTOR=2). With MOSTREL_SCREENSHOTS naming a
 // folder, the pages are saved there as PNG files to look at.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
+#include "designer/editors/barcode_fields.h"
 #include "designer/editors/form_page.h"
 #include "designer/editors/qt/editor_dialog.h"
 #include "designer/editors/qt/property_sheet_dialog.h"
@@ -87,6 +89,63 @@ TEST(SheetLayout, TheRussianFormPageGivesEveryTextItsRoom) {
     ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
     ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
     CheckFormPage(bench, QStringLiteral("КОЛИЧЕСТВО НА СКЛАДЕ"), "form-page-ru");
+}
+
+// A page other than the first, laid out in the sheet's window.
+void CheckPage(testing::SheetBench& bench, const char* templateName, const char* shotName) {
+    const auto sheet = bench.Open();
+    const int index = sheet->FindPage(templateName);
+    ASSERT_GE(index, 0);
+    PropertySheetDialog window(*sheet);
+    window.show();
+    window.findChild<QTabWidget*>()->setCurrentIndex(index);
+    QApplication::processEvents();  // a page made while the window shows appears from the event loop
+    window.adjustSize();
+    QWidget* page = window.findChild<QWidget*>(templateName);
+    ASSERT_NE(page, nullptr);
+    ExpectNothingCutOff(*page, {});
+    ExpectNoOverlap(*sheet->Page(index), *page);
+    SaveScreenshot(window, shotName);
+}
+
+// Every dialog of the Barcode page, opened by its button.
+void CheckBarcodeDialogs(testing::SheetBench& bench, const char* language) {
+    for (const barcode::DialogEntry& entry : barcode::Dialogs()) {
+        const auto sheet = bench.Open();
+        sheet->ShowPage(sheet->FindPage("BARCODESETTINGDLG"));
+        ASSERT_EQ(sheet->Active().Click(entry.button), EventError::None) << entry.templateName;
+        ASSERT_EQ(sheet->DialogCount(), 1u);
+        EditorDialog dialog(*sheet, 0, {}, nullptr);
+        dialog.show();
+        dialog.adjustSize();
+        EXPECT_EQ(dialog.objectName().toStdString(), entry.templateName);
+        ExpectNoOverlap(sheet->Dialog(0), dialog);
+        ExpectNothingCutOff(dialog, {});
+        SaveScreenshot(dialog, (std::string(entry.templateName) + "-" + language).c_str());
+    }
+}
+
+void LoadRussian(testing::SheetBench& bench) {
+    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
+    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+}
+
+TEST(SheetLayout, TheBarcodePageAndItsDialogsGiveEveryTextItsRoom) {
+    testing::SheetBench bench;
+    CheckPage(bench, "BARCODESETTINGDLG", "barcode-page-en");
+    CheckBarcodeDialogs(bench, "en");
+    testing::SheetBench russian;
+    LoadRussian(russian);
+    CheckPage(russian, "BARCODESETTINGDLG", "barcode-page-ru");
+    CheckBarcodeDialogs(russian, "ru");
+}
+
+TEST(SheetLayout, TheStartupPageGivesEveryTextItsRoom) {
+    testing::SheetBench bench;
+    CheckPage(bench, "STARTUPDLG", "startup-page-en");
+    testing::SheetBench russian;
+    LoadRussian(russian);
+    CheckPage(russian, "STARTUPDLG", "startup-page-ru");
 }
 
 TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {
