@@ -38,6 +38,8 @@ void PropertySheetDialog::ShowPage(int index) {
         view = new DialogView(*sheet_.Page(index), [this] { Sync(); }, page);
         view->setObjectName(QString());  // the tab's page carries the template name
         page->layout()->addWidget(view);
+        // A page made while the window shows is there at once, not from the event loop.
+        view->show();
     }
     view->Refresh();
 }

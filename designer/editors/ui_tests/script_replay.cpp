@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFocusEvent>
@@ -9,6 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -104,6 +108,17 @@ void ChooseItem(QComboBox& list, int index) {
     QTest::keyClick(view, Qt::Key_Return);
 }
 
+// Where a user clicks a button: a check box or a radio button takes a click
+// on its box and its text only, not on the room its column gives it beside them.
+QPoint ClickPoint(QAbstractButton& button) {
+    const bool radio = qobject_cast<QRadioButton*>(&button) != nullptr;
+    if (!radio && !qobject_cast<QCheckBox*>(&button)) return button.rect().center();
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const QStyle::SubElement box = radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
+    return button.style()->subElementRect(box, &option, &button).center();
+}
+
 void TakeFocusAway(QWidget& widget) {
     QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(&widget, &event);
@@ -164,7 +179,7 @@ std::optional<std::string> Perform(const ScriptAction& action, ScriptUi& ui) {
         case Kind::Click: {
             auto* button = qobject_cast<QAbstractButton*>(widget);
             if (!button) return wrongKind;
-            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::mouseClick(button, Qt::LeftButton, {}, ClickPoint(*button));
             break;
         }
         case Kind::FocusOut: TakeFocusAway(*widget); break;

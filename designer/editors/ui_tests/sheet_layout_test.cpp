@@ -3,7 +3,6 @@
 // also runs this with QT_SCALE_FACTOR=2). With MOSTREL_SCREENSHOTS naming a
 // folder, the pages are saved there as PNG files to look at.
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -99,7 +98,6 @@ void CheckPage(testing::SheetBench& bench, const char* templateName, const char*
     PropertySheetDialog window(*sheet);
     window.show();
     window.findChild<QTabWidget*>()->setCurrentIndex(index);
-    QApplication::processEvents();  // a page made while the window shows appears from the event loop
     window.adjustSize();
     QWidget* page = window.findChild<QWidget*>(templateName);
     ASSERT_NE(page, nullptr);
