@@ -132,6 +132,19 @@ TEST_F(BarcodePageTest, DialogsWriteAtOnceAndThePageNeverUndoesThem) {
     EXPECT_EQ(Barcode(0), 0x99);
 }
 
+// The page's commit leaves the sheet open for the pages after it.
+TEST_F(BarcodePageTest, PagesAfterItCommitToo) {
+    Open();
+    Click(101);
+    sheet->ShowPage(sheet->FindPage("STARTUPDLG"));
+    ASSERT_EQ(Active().Choose(451, 1), EventError::None);
+    sheet->ShowPage(sheet->FindPage("BARCODESETTINGDLG"));
+    sheet->Ok();
+    EXPECT_EQ(Barcode(0), 0x1B);
+    EXPECT_EQ(bench.task.model.startup[task::startup::kStartWithMenu], 1);
+    EXPECT_FALSE(sheet->IsOpen());
+}
+
 TEST_F(BarcodePageTest, RadioGroupsStoreTheirChoice) {
     Open();
     Click(207);  // CodabarDlg: "None" is checked for a new task

@@ -95,11 +95,13 @@ TEST_F(StartupPageTest, DelimiterBoxesShowOneByteAsCodeAndCharacter) {
     EXPECT_EQ(State(301).text, "97");
     Set(303, "");
     EXPECT_EQ(State(303).text, "a");
+    Set(303, "\r");
+    EXPECT_EQ(State(303).text, "a") << "a carriage return is refused as its code is";
+    EXPECT_EQ(bench.ui.MessageTexts().size(), 2u);
     Set(303, "€");
     EXPECT_EQ(State(301).text, "136") << "the Windows-1251 code";
     sheet->Ok();
     EXPECT_EQ(Startup()[2], 136);
-    EXPECT_EQ(bench.ui.MessageTexts().size(), 1u);
 }
 
 TEST_F(StartupPageTest, DelimitersNotInUseAreStoredAsZero) {
