@@ -86,6 +86,11 @@ common::Answer QtUiPort::AskYesNoCancel(const std::string& caption, const std::s
                            QMessageBox::Cancel));
 }
 
+bool QtUiPort::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
+    return RunBox(owner_, caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 std::optional<std::string> QtUiPort::ChooseOpenFile(const common::FileChooser& chooser) {
     return RunFileDialog(owner_, chooser, QFileDialog::AcceptOpen);
 }
@@ -95,8 +100,8 @@ std::optional<std::string> QtUiPort::ChooseSaveFile(const common::FileChooser& c
     return RunFileDialog(owner_, chooser, QFileDialog::AcceptSave);
 }
 
-std::unique_ptr<common::ProgressWindow> QtUiPort::OpenProgress(const std::string& caption, const std::string& label) {
-    return std::make_unique<ProgressDialog>(owner_, FromCp1251(caption), FromCp1251(label));
+std::unique_ptr<common::ProgressWindow> QtUiPort::OpenProgress(const common::ProgressLook& look) {
+    return std::make_unique<ProgressDialog>(owner_, look);
 }
 
 std::unique_ptr<common::UploadCounter> QtUiPort::OpenUploadCounter() { return std::make_unique<UploadCounterWidget>(); }

@@ -23,7 +23,8 @@ using testing_qt::TopLevel;
 TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
     QtUiPort ui;
     {
-        auto progress = ui.OpenProgress(common::Utf8ToCp1251("Передача"), "Downloading...");
+        auto progress =
+            ui.OpenProgress({common::Utf8ToCp1251("Передача"), "Downloading...", "ProgressDlg", 901, 870});
         QWidget* dialog = TopLevel("ProgressDlg");
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->isVisible());
@@ -41,6 +42,25 @@ TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
         EXPECT_EQ(bar->value(), 100);
     }
     EXPECT_EQ(TopLevel("ProgressDlg"), nullptr);  // closed with its owner object
+}
+
+TEST(QtUiPort, TheLoadersProgressWindowHasItsOwnNamesAndRange) {
+    QtUiPort ui;
+    auto progress = ui.OpenProgress(
+        {common::Utf8ToCp1251("Передача данных..."), common::Utf8ToCp1251("Загрузка..."), "PROGRESSDLG", 0, 1009});
+    QWidget* dialog = TopLevel("PROGRESSDLG");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Передача данных...");
+    ASSERT_EQ(dialog->findChildren<QLabel*>().size(), 1);
+    EXPECT_EQ(dialog->findChildren<QLabel*>()[0]->text(), "Загрузка...");
+    QProgressBar* bar = ControlOf<QProgressBar>(dialog, 1009);
+    ASSERT_NE(bar, nullptr);
+    progress->SetRange(0, 200);
+    progress->SetPosition(150);
+    EXPECT_EQ(bar->maximum(), 200);
+    EXPECT_EQ(bar->value(), 150);
+    progress->SetPosition(205);
+    EXPECT_EQ(bar->value(), 200) << "past the end shows the end";
 }
 
 TEST(QtUiPort, UploadCounterShowsEachText) {
@@ -88,6 +108,15 @@ TEST(QtUiPort, QuestionsAnswerWithThePressedButton) {
         EXPECT_EQ(ui.AskYesNo("Upload Data", "View?", common::MessageIcon::None), common::Answer::Yes);
     }
     EXPECT_EQ(shown.icon, QMessageBox::NoIcon);
+    {
+        auto watch = Press(QMessageBox::Ok, shown);
+        EXPECT_TRUE(ui.AskOkCancel("Found", "Apply?", common::MessageIcon::Information));
+    }
+    EXPECT_EQ(shown.icon, QMessageBox::Information);
+    {
+        auto watch = Press(QMessageBox::Cancel, shown);
+        EXPECT_FALSE(ui.AskOkCancel("Found", "Apply?", common::MessageIcon::Information));
+    }
     {
         auto watch = Press(QMessageBox::Ok, shown);
         ui.ShowMessage("Error", "Format mismatch !!!", common::MessageIcon::Warning);
