@@ -60,6 +60,7 @@ std::unique_ptr<UploadCounter> ConsoleUi::OpenUploadCounter() { return std::make
 
 void ConsoleUi::SetBusy(bool) {}
 
-void ConsoleUi::OpenInTextEditor(const std::string&) {}
+// A console has nothing to show a file with; the caller names the file instead.
+bool ConsoleUi::OpenInTextEditor(const std::string&) { return false; }
 
 }  // namespace common

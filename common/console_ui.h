@@ -26,7 +26,7 @@ public:
     std::unique_ptr<ProgressWindow> OpenProgress(const ProgressLook& look) override;
     std::unique_ptr<UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 };
 
 }  // namespace common

@@ -77,8 +77,9 @@ public:
     // Shown while a long blocking operation (cradle detection) runs.
     virtual void SetBusy(bool busy) = 0;
 
-    // Opens a text file for the user to read (Notepad on Windows, the desktop's editor elsewhere).
-    virtual void OpenInTextEditor(const std::string& path) = 0;
+    // Opens a text file for the user to read (Notepad on Windows, the desktop's
+    // editor elsewhere). False when nothing could be started to show it.
+    virtual bool OpenInTextEditor(const std::string& path) = 0;
 };
 
 }  // namespace common

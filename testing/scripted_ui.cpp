@@ -72,8 +72,9 @@ void ScriptedUi::SetBusy(bool busy) {
     events.push_back({ShownEvent::Kind::Busy, {}, busy ? "on" : "off"});
 }
 
-void ScriptedUi::OpenInTextEditor(const std::string& path) {
+bool ScriptedUi::OpenInTextEditor(const std::string& path) {
     events.push_back({ShownEvent::Kind::Editor, {}, path});
+    return editorOpens;
 }
 
 std::vector<std::string> ScriptedUi::MessageTexts() const {

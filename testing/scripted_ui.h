@@ -32,6 +32,8 @@ public:
     std::vector<std::pair<int, int>> progressRanges;    // every SetRange of every progress window
     std::vector<int> progressPositions;  // every SetPosition of every progress window
     std::vector<std::string> counterTexts;  // every text the upload counter showed
+    // Whether OpenInTextEditor finds a program to show the file.
+    bool editorOpens = true;
     int openProgressWindows = 0;
     int openCounters = 0;
 
@@ -44,7 +46,7 @@ public:
     std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;
     std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
     // The texts of the Message events, in order.
     std::vector<std::string> MessageTexts() const;

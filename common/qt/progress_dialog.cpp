@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "common/qt/qt_text.h"
+#include "common/qt/text_room.h"
 
 namespace qtui {
 namespace {
@@ -34,6 +35,7 @@ ProgressDialog::ProgressDialog(QWidget* owner, const common::ProgressLook& look)
     layout->addWidget(text);
     layout->addWidget(bar_);
     dialog_->setMinimumWidth(260);
+    MakeRoomForTexts(*dialog_);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();

@@ -7,6 +7,7 @@
 #include "common/qt/progress_dialog.h"
 #include "common/qt/qt_text.h"
 #include "common/qt/text_editor.h"
+#include "common/qt/text_room.h"
 #include "common/qt/upload_counter_widget.h"
 
 namespace qtui {
@@ -28,6 +29,7 @@ QMessageBox::StandardButton RunBox(QWidget* owner, const std::string& caption, c
                                    QMessageBox::StandardButton escape) {
     QMessageBox box(ToQtIcon(icon), FromCp1251(caption), FromCp1251(text), buttons, owner);
     box.setEscapeButton(escape);
+    MakeRoomForTexts(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -116,6 +118,6 @@ void QtUiPort::SetBusy(bool busy) {
     }
 }
 
-void QtUiPort::OpenInTextEditor(const std::string& path) { OpenTextFileForReading(FromNativePath(path)); }
+bool QtUiPort::OpenInTextEditor(const std::string& path) { return OpenTextFileForReading(FromNativePath(path)); }
 
 }  // namespace qtui

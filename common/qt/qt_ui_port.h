@@ -24,7 +24,7 @@ public:
     std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;
     std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -124,6 +124,39 @@ TEST(QtUiPort, QuestionsAnswerWithThePressedButton) {
     EXPECT_EQ(shown.icon, QMessageBox::Warning);
 }
 
+// The room a title bar needs for a caption: the caption in bold and, beside
+// it, an icon and three buttons at least as wide as the caption's line is high.
+int LeastCaptionRoom(const QString& caption) {
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(caption) + 4 * metrics.height();
+}
+
+TEST(QtUiPort, MessageBoxesCutNeitherTheirCaptionNorTheirText) {
+    QtUiPort ui;
+    for (const char* caption : {"Error", "Upload Data", "\xD0\xE5\xE7\xF3\xEB\xFC\xF2\xE0\xF2 \xEF\xEE\xE8\xF1\xEA\xE0"}) {
+        testing_qt::ModalDialogWatch watch(QString(), [caption](QDialog& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            const QString title = QString::fromStdString(common::Cp1251ToUtf8(caption));
+            EXPECT_EQ(box->windowTitle(), title);
+            EXPECT_GE(box->width(), LeastCaptionRoom(title)) << title.toStdString();
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (label->text() != QStringLiteral("Time out!")) continue;
+                EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text()));
+            }
+            for (QPushButton* button : box->findChildren<QPushButton*>()) {
+                const QFontMetrics metrics(button->font());
+                EXPECT_GE(button->width(), metrics.horizontalAdvance(button->text()) + metrics.height())
+                    << "a label clear of its button's edges";
+            }
+            box->button(QMessageBox::Ok)->click();
+        });
+        ui.ShowMessage(caption, "Time out!", common::MessageIcon::None);
+    }
+}
+
 TEST(QtUiPort, FileChooserShowsTheChosenFilterFirst) {
     QtUiPort ui;
     common::FileChooser chooser;

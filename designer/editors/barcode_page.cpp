@@ -94,7 +94,8 @@ BarcodePage::BarcodePage(EditorContext& context, std::string title)
         if (row.editor != Editor::Page || row.control == barcode::ControlType::None) continue;
         if (row.control == barcode::ControlType::List) SetItems(row.id, barcode::ListItems(context, row.items));
         auto binding = row.control == barcode::ControlType::Edit
-                           ? RuleBinding(barcode::FieldIn(working_, row), TimeOutRule)
+                           ? NumberBinding(barcode::FieldIn(working_, row),
+                                           [](std::string_view text, int) { return TimeOutRule(text); })
                            : barcode::RowBinding(row, barcode::FieldIn(working_, row));
         Bind(row.id, std::move(binding));
     }

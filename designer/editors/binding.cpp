@@ -46,21 +46,20 @@ private:
     int value_;
 };
 
-class Ruled final : public Binding {
+class Number final : public Binding {
 public:
-    Ruled(Field field, std::function<NumberEntry(std::string_view)> rule)
-        : field_(std::move(field)), rule_(std::move(rule)) {}
+    Number(Field field, NumberRule rule) : field_(std::move(field)), rule_(std::move(rule)) {}
     void Load(ControlState& state) const override { state.text = std::to_string(field_.Get()); }
     void Sync(ControlState&) const override {}
     void Edited(ControlState& state) const override {
-        const NumberEntry entry = rule_(state.text);
+        const NumberEntry entry = rule_(state.text, field_.Get());
         field_.Set(entry.value);
         state.text = entry.text;
     }
 
 private:
     Field field_;
-    std::function<NumberEntry(std::string_view)> rule_;
+    NumberRule rule_;
 };
 
 class Text final : public Binding {
@@ -92,12 +91,13 @@ std::unique_ptr<Binding> RadioBinding(Field field, int value) {
 }
 
 std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum) {
-    return RuleBinding(std::move(field),
-                       [minimum, maximum](std::string_view text) { return ApplyNumberRule(text, minimum, maximum); });
+    return NumberBinding(std::move(field), [minimum, maximum](std::string_view text, int) {
+        return ApplyNumberRule(text, minimum, maximum);
+    });
 }
 
-std::unique_ptr<Binding> RuleBinding(Field field, std::function<NumberEntry(std::string_view)> rule) {
-    return std::make_unique<Ruled>(std::move(field), std::move(rule));
+std::unique_ptr<Binding> NumberBinding(Field field, NumberRule rule) {
+    return std::make_unique<Number>(std::move(field), std::move(rule));
 }
 
 std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit) {

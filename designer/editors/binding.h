@@ -43,9 +43,10 @@ std::unique_ptr<Binding> RadioBinding(Field field, int value);
 // A number box within minimum..maximum.
 std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum);
 
-// A number box with a rule of its own: `rule` turns the text typed into
-// the value to store and the text to show.
-std::unique_ptr<Binding> RuleBinding(Field field, std::function<NumberEntry(std::string_view)> rule);
+// A number box with a rule of its own (box_rules.h): what it stores and shows
+// after the user's change, given the text and the value stored before.
+using NumberRule = std::function<NumberEntry(std::string_view text, int stored)>;
+std::unique_ptr<Binding> NumberBinding(Field field, NumberRule rule);
 
 // A text box of at most limit() characters (the limit may follow a font).
 std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit);

@@ -3,6 +3,7 @@
 // place) and what each shows at a moment (text, items, state). The Qt layer
 // builds its widgets from the first and refreshes them from the second;
 // scripts and tests read the second.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,14 @@ struct ControlSpec {
 // Labels the template gives no id of their own are numbered from here, in table order.
 constexpr int kFirstUnnumberedId = 9001;
 
+// A colour of a static text that stands out, 0..255 each.
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
 struct ControlState {
     std::string text;  // UTF-8: what an edit box holds; the caption of every other kind
     std::vector<std::string> items;  // a list's items
@@ -45,6 +54,8 @@ struct ControlState {
     bool checked = false;
     bool enabled = true;
     bool visible = true;
+    // A label's own text colour; none for the system's (a disabled label is drawn grey).
+    std::optional<Rgb> color;
 };
 
 }  // namespace editors

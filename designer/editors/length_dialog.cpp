@@ -53,8 +53,8 @@ LengthDialog::LengthDialog(EditorContext& context, barcode::Editor editor)
     // The first length has as many bits as its row gives it: 5 for Industrial 25, else 7.
     const int maximum = (1 << first_.bits.width) - 1;
     Bind(kFirstLengthBox,
-         RuleBinding(FieldOf(first_), [maximum](std::string_view text) { return FirstLengthRule(text, maximum); }));
-    Bind(kSecondLengthBox, RuleBinding(FieldOf(second_), SecondLengthRule));
+         NumberBinding(FieldOf(first_), [maximum](std::string_view text, int) { return FirstLengthRule(text, maximum); }));
+    Bind(kSecondLengthBox, NumberBinding(FieldOf(second_), [](std::string_view text, int) { return SecondLengthRule(text); }));
     LoadControls();
 }
 

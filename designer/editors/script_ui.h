@@ -27,7 +27,8 @@ public:
     std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;
     std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool) override {}
-    void OpenInTextEditor(const std::string&) override {}
+    // A script has no editor to show a file in.
+    bool OpenInTextEditor(const std::string&) override { return false; }
 
 private:
     std::optional<std::string> NextPath();

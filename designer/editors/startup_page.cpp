@@ -4,7 +4,7 @@
 #include "designer/editors/item_lists.h"
 #include "designer/editors/text_import.h"
 #include "designer/strings/string_ids.h"
-#include "designer/task/lookup_view.h"
+#include "designer/task/calculator_entry.h"
 #include "designer/task/startup_view.h"
 
 namespace editors {
@@ -61,17 +61,6 @@ std::vector<ControlSpec> StartupControls() {
     return c;
 }
 
-// The number of the calculator's item in the system menu: 9 while the first
-// lookup file is defined (its "Load Lookup File" item comes first), else 8.
-char CalculatorDigit(const task::TaskModel& model) {
-    return task::ConstLookupView(model.lookups[0]).IsDefined() ? '9' : '8';
-}
-
-void SetCalculatorDigit(ScreenTexts& texts, char digit) {
-    const task::Slot line = texts.Entry(screens::kCalculatorEntry);
-    if (line[0] == '8' || line[0] == '9') line[0] = static_cast<task::Byte>(digit);
-}
-
 int DelimitersInUse(const task::ConstStartupView& startup) {
     if (startup.FirstSeparator() == 0) return 0;
     return startup.SecondSeparator() == 0 ? 1 : 2;
@@ -97,15 +86,20 @@ StartupPage::StartupPage(EditorContext& context, std::string title)
     LoadControls();
 }
 
-ScreenTexts& StartupPage::WorkingTexts() {
-    textsChanged_ = true;
-    return texts_;
+// The calculator's item number follows the lookups the task has now: those
+// loaded, or those an earlier page has just committed.
+void StartupPage::NumberCalculatorEntry() {
+    task::NumberCalculatorEntry(texts_.Entry(screens::kCalculatorEntry), task::CalculatorDigit(Context().Live()));
 }
+
+void StartupPage::EarlierPageCommitted(const PageModel&) { NumberCalculatorEntry(); }
 
 bool StartupPage::LargeFont() const { return startup_[task::startup::kLargeFontScreens] != 0; }
 
-// The screen list, labelled for the font, and the chosen screen.
+// The screen list, labelled for the font, and the chosen screen: after the
+// texts were loaded, imported, reset or exchanged for the other font.
 void StartupPage::ShowScreens() {
+    NumberCalculatorEntry();
     std::vector<std::string> names = TextItems(Context(), id::kFirstScreenName, screens::kScreenCount);
     for (int s = 0; s < screens::kScreenCount; ++s) names[s] += screens::SizeLabel(s, LargeFont());
     SetItems(kScreenList, std::move(names));
@@ -114,7 +108,6 @@ void StartupPage::ShowScreens() {
 }
 
 void StartupPage::ShowScreen() {
-    if (screen_ == screens::kMiscContinued) SetCalculatorDigit(texts_, CalculatorDigit(Context().Live()));
     const int lines = screens::LineCount(screen_, LargeFont());
     for (int line = 0; line < screens::kMaxLines; ++line) {
         const bool shown = line < lines;
@@ -263,8 +256,6 @@ void StartupPage::Commit() {
     live.SetSecondSeparator(delimiters_ == 2 ? working.SecondSeparator() : 0);
     live.SetLargeFontScreens(working.LargeFontScreens());
     if (!textsChanged_) return;
-    // The lookup page has committed before: its files decide the calculator's number.
-    SetCalculatorDigit(texts_, CalculatorDigit(Context().Live()));
     texts_.Store(Context().LiveTask().model);
 }
 

@@ -27,9 +27,9 @@ public:
     // into StartupSettings; the texts too when they were changed.
     void Commit() override;
 
-    // The working copy of the screens' texts; a text changed here is
-    // committed like one typed on the page.
-    ScreenTexts& WorkingTexts();
+    // The Lookup page before this one may have renumbered the calculator's
+    // entry in the task: the working copy follows, so OK keeps that number.
+    void EarlierPageCommitted(const PageModel& page) override;
 
 protected:
     void OnEdited(int id) override;
@@ -39,6 +39,7 @@ protected:
 
 private:
     bool LargeFont() const;
+    void NumberCalculatorEntry();
     void ShowScreens();
     void ShowScreen();
     void ShowDelimiter(int which, bool code, bool character);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "designer/editors/lookup_page.h"
 #include "designer/editors/test_support.h"
 #include "designer/task/startup_view.h"
 #include "designer/task/task_file.h"
@@ -242,6 +243,18 @@ TEST_F(StartupPageTest, TheCalculatorsNumberFollowsTheFirstLookupFile) {
     Set(314, "Calculator");
     sheet->Ok();
     EXPECT_EQ(ExtraText(0), "Calculator") << "a text without the number keeps it";
+}
+
+TEST_F(StartupPageTest, TheLookupPagesCommitRenumbersTheEntryTheStartupPageWritesBack) {
+    Open();
+    Choose(S::kScreenList, 25);
+    Set(315, "1. Clicks");  // the page's texts are written on OK
+    sheet->ShowPage(sheet->FindPage("LOOKUPDLG"));
+    ASSERT_EQ(sheet->Active().Choose(LookupPage::kFieldCountList, 1), EventError::None);
+    ASSERT_EQ(sheet->Active().SetText(LookupPage::kLengthBox, "8"), EventError::None);
+    sheet->Ok();
+    EXPECT_EQ(ExtraText(0), "9. Calculator       ") << "the first lookup file came with this OK";
+    EXPECT_EQ(ExtraText(2), "1. Clicks");
 }
 
 class StartupImportTest : public StartupPageTest {

@@ -79,6 +79,28 @@ inline constexpr int kOpenFilterTemplate = 1182;
 inline constexpr int kOpenFilterAll = 1183;
 inline constexpr int kSaveFilterTask = 1184;
 
+// --- The designer's window: its own texts beyond the commands ---
+// The language's code for Qt's own translations of standard buttons and file
+// dialogs ("ru" loads qtbase_ru); direct.
+inline constexpr int kQtTranslationsCode = 1240;
+inline constexpr int kSavedNote = 1241;            // direct; the file's name follows
+inline constexpr int kRecentFileMissing = 1242;    // its path follows on a line of its own
+inline constexpr int kRemoveRecentQuestion = 1243;
+inline constexpr int kNoSuchTaskFile = 1244;       // its path follows
+inline constexpr int kReceivedDataAt = 1245;       // the data file's path follows
+inline constexpr int kAboutTitle = 1246;           // direct, as the three below
+inline constexpr int kAboutDescription = 1247;
+inline constexpr int kAboutVersion = 1248;         // the version number follows
+inline constexpr int kFirstPortKindName = 1251;    // direct: serial, virtual, Bluetooth port (kinds 1..3)
+inline constexpr int kUnknownPortKindName = 1254;
+// The command line's help, one line each, and its refusals (the argument follows).
+inline constexpr int kUsageLine = 1255;
+inline constexpr int kUsageFile = 1256;
+inline constexpr int kUsageHelp = 1257;
+inline constexpr int kUsageVersion = 1258;
+inline constexpr int kUnknownOption = 1259;
+inline constexpr int kOneTaskFileOnly = 1260;
+
 // --- Simulator ---
 inline constexpr int kDefineProgram = 1133;
 
@@ -107,6 +129,9 @@ inline constexpr int kUploadDoneAfter = 1136;   // the text after it
 inline constexpr int kCounterLabel = 1137;
 inline constexpr int kProgressCaption = 1138;
 inline constexpr int kProgressLabel = 1139;
+
+// --- Messages of the property pages and their dialogs ---
+inline constexpr int kInvalidValue = 1150;  // a delimiter of 13
 
 // --- Names of stored values ---
 inline constexpr int kNilName = 1211;                // field type 0, and "none" in the pages' lists
@@ -144,6 +169,107 @@ inline constexpr int kFormLineLookupHeading = 66;
 inline constexpr int kFormPropertiesHeading = 67;
 inline constexpr int kFormMoreButton = 68;    // a line's "more..."
 inline constexpr int kFormLineNumbered = 69;  // "#" before the line's number
+
+// --- Menu page "MENUDLG" (direct) ---
+inline constexpr int kMenuNameLabel = 202;
+inline constexpr int kMenuFontLabel = 203;
+inline constexpr int kMenuEscLabel = 204;
+inline constexpr int kMenuCaptionCheck = 205;
+inline constexpr int kMenuItemNameHeading = 206;
+inline constexpr int kMenuNextHeading = 207;
+inline constexpr int kMenuSaveCaptionCheck = 208;
+inline constexpr int kMenuSaveSelectedCheck = 209;
+inline constexpr int kMenuPassDownCheck = 210;
+inline constexpr int kMenuSeparateFilesCheck = 211;
+inline constexpr int kMenuResetButton = 212;
+inline constexpr int kMenuItemNumbered = 213;  // before an item's number
+
+// --- Lookup page "LOOKUPDLG" (direct) ---
+inline constexpr int kLookupNameLabel = 252;
+inline constexpr int kLookupMemberLengthLabel = 253;
+inline constexpr int kLookupFieldCountLabel = 254;
+inline constexpr int kLookupKeyFieldHeading = 255;
+inline constexpr int kLookupFixedLengthRadio = 256;
+inline constexpr int kLookupDelimiterRadio = 257;
+inline constexpr int kLookupAsciiLabel = 258;
+inline constexpr int kLookupOffsetHeading = 259;
+inline constexpr int kLookupLengthHeading = 260;     // fixed-length records
+inline constexpr int kLookupMaxLengthHeading = 261;  // delimited records
+inline constexpr int kLookupUploadableCheck = 262;
+inline constexpr int kLookupNoMatchLabel = 263;
+inline constexpr int kLookupBadRecordLabel = 264;
+inline constexpr int kLookupReadOnceCheck = 265;
+inline constexpr int kLookupNegativeRemainsCheck = 266;
+inline constexpr int kLookupDeleteIfNullCheck = 267;
+inline constexpr int kLookupDelimitersOnlyWarning = 268;
+inline constexpr int kLookupResetButton = 269;
+inline constexpr int kLookupFieldNumbered = 270;  // before a field's number
+// Its lists.
+inline constexpr int kFirstBadRecordActionName = 1441;  // stop, truncate / reformat, skip
+inline constexpr int kFirstNoMatchActionName = 1451;    // no-match actions 0..5
+
+// --- Settings page "SETTINGSDLG" and its dialogs (direct) ---
+inline constexpr int kSettingsGroup = 602;
+inline constexpr int kSettingsUploadPortLabel = 603;
+inline constexpr int kSettingsDownloadPortLabel = 604;
+inline constexpr int kSettingsModemSpeedLabel = 605;
+inline constexpr int kSettingsBaudRateLabel = 606;
+inline constexpr int kSettingsBacklightLabel = 607;
+inline constexpr int kSettingsIdleLabel = 608;
+inline constexpr int kSettingsIdleUnit = 609;
+inline constexpr int kSettingsDataDeletionLabel = 610;
+inline constexpr int kSettingsEntryOptionsLabel = 611;
+inline constexpr int kSettingsStayRadio = 612;
+inline constexpr int kSettingsDurationUnit = 613;
+inline constexpr int kSettingsPressAnyKeyRadio = 614;
+inline constexpr int kSettingsKeyClickLabel = 615;
+inline constexpr int kSettingsGoodReadLabel = 616;
+inline constexpr int kSettingsWarningBeepLabel = 617;
+inline constexpr int kSettingsVibratorLabel = 618;
+inline constexpr int kSettingsSecurityButton = 619;
+inline constexpr int kSettingsWedgeButton = 620;
+inline constexpr int kSettingsFunctionKeyButton = 621;
+inline constexpr int kSettingsResetButton = 622;
+inline constexpr int kSettingsPhoneLabel = 623;
+// "SECURITYDLG"
+inline constexpr int kSecurityTitle = 630;
+inline constexpr int kSecurityGroup = 631;
+inline constexpr int kSecurityPasswordLabel = 632;
+inline constexpr int kFirstProtectedFunctionName = 633;  // the 12 functions, then the 3 sounds
+inline constexpr int kInvalidCharacter = 648;  // messages about the password
+inline constexpr int kPasswordTooLong = 649;
+// "FUNCTIONKEYDLG"
+inline constexpr int kFunctionKeyTitle = 655;
+inline constexpr int kFunctionKeyEnableCheck = 656;
+inline constexpr int kFirstFunctionKeyLabel = 657;  // FN+1 .. FN+7
+// "KeyboardWedgeDlg"
+inline constexpr int kWedgeTitle = 670;
+inline constexpr int kWedgeTypeLabel = 671;
+inline constexpr int kWedgeDelayLabel = 672;
+inline constexpr int kWedgeDelayUnit = 673;
+inline constexpr int kWedgeTimeoutLabel = 674;
+inline constexpr int kWedgeTimeoutUnit = 675;
+inline constexpr int kWedgeNumericKeypadCheck = 676;
+inline constexpr int kWedgeAddReturnCheck = 677;
+inline constexpr int kWedgeDigitsGroup = 678;
+inline constexpr int kFirstDigitsLayoutName = 679;  // normal, lower, upper position
+inline constexpr int kWedgeShiftLockGroup = 682;
+inline constexpr int kFirstShiftLockName = 683;  // normal, capital-lock, shift-lock keyboard
+inline constexpr int kWedgeCapitalLockGroup = 686;
+inline constexpr int kFirstCapitalLockName = 687;  // ignore case, always locked, auto-detection
+// Its lists, one id per item from the first.
+inline constexpr int kFirstPortName = 1495;            // Direct-RS232 .. Modem
+inline constexpr int kKeyboardWedgePortName = 1498;    // not a download port
+inline constexpr int kFirstBacklightName = 1511;       // turn off, turn on
+inline constexpr int kFirstDeletionName = 1521;        // manual, automatic
+inline constexpr int kFirstEntryOptionName = 1531;     // no prompt, show count, show record
+inline constexpr int kMuteName = 1221;                 // the first item of the sound lists
+inline constexpr int kToneNumbered = 1222;             // "Tone" and a blank before 1..5
+inline constexpr int kFirstBeepName = 1761;            // one, two, three beeps
+inline constexpr int kVibratorOffName = 1541;
+inline constexpr int kSecondsName = 1542;              // after the number and a blank
+inline constexpr int kFirstFunctionName = 1621;        // the 20 functions of the function keys
+inline constexpr int kFirstKeyboardTypeName = 1671;    // the 32 keyboard / terminal types
 
 // --- Default texts the code names alone ---
 inline constexpr int kFirstExtraTextWide = 1741;    // the five start-up texts, 20 characters
@@ -228,8 +354,7 @@ inline constexpr int kStartupImportButton = 2007;
 inline constexpr int kStartupResetButton = 2008;
 inline constexpr int kStartupDelimitersGroup = 2009;
 inline constexpr int kStartupTextsGroup = 2010;
-// Its messages and lists.
-inline constexpr int kInvalidValue = 2011;
+// Its lists (the delimiter's warning is kInvalidValue).
 inline constexpr int kFirstProgramStartName = 1561;  // form 1, menu 1
 inline constexpr int kFirstDelimiterCountName = 1571;  // " 1 ", " 2 " after "nil"
 inline constexpr int kFirstScreenName = 1581;          // the 26 screens

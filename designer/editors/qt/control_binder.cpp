@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -34,6 +35,19 @@ void ShowItems(QComboBox& list, const ControlState& state) {
         list.addItems(items);
     }
     list.setCurrentIndex(state.selection);
+}
+
+// A label's own colour stands for the active window; a disabled label stays the system's grey.
+void ShowColor(QLabel& label, const std::optional<Rgb>& color) {
+    if (!color) {
+        if (label.testAttribute(Qt::WA_SetPalette)) label.setPalette(QPalette());
+        return;
+    }
+    QPalette palette = label.palette();
+    const QColor shown(color->red, color->green, color->blue);
+    palette.setColor(QPalette::Active, QPalette::WindowText, shown);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, shown);
+    label.setPalette(palette);
 }
 
 }  // namespace
@@ -138,6 +152,7 @@ void ControlBinder::Refresh() {
             button->setChecked(state.checked);
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(text);
+            ShowColor(*label, state.color);
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             group->setTitle(text);
         }

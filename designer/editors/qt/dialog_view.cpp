@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -24,6 +25,7 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
     setObjectName(QString::fromStdString(model.TemplateName()));
     std::map<int, QGridLayout*> grids{{0, new QGridLayout(this)}};
     std::map<int, int> nextRow;  // per container, the row after the last one used
+    std::set<QGridLayout*> stretched;
     for (const ControlSpec& spec : model.Controls()) {
         const auto container = grids.find(spec.place.group);
         if (container == grids.end()) continue;  // a group must come before what it holds
@@ -38,10 +40,33 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
             grids[spec.id] = inner;
         }
         if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && spec.place.chars > 0) {
-            edit->setMinimumWidth(EditWidth(*edit, spec.place.chars));
+            // A box for a few characters is no wider than they need.
+            if (spec.place.stretch) {
+                edit->setMinimumWidth(EditWidth(*edit, spec.place.chars));
+            } else {
+                edit->setFixedWidth(EditWidth(*edit, spec.place.chars));
+            }
         }
-        grid->addWidget(widget, row, spec.place.column, 1, spec.place.columnSpan);
-        if (spec.place.stretch) grid->setColumnStretch(spec.place.column, 1);
+        Qt::Alignment alignment;
+        if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Radio) {
+            // A button is as wide as its mark and caption, so a click lands on
+            // either; one without a caption stands in the middle of its column.
+            widget->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+            if (model.State(spec.id)->text.empty()) alignment = Qt::AlignHCenter;
+        }
+        grid->addWidget(widget, row, spec.place.column, 1, spec.place.columnSpan, alignment);
+        if (spec.place.stretch) {
+            grid->setColumnStretch(spec.place.column, 1);
+            stretched.insert(grid);
+        }
+    }
+    // Controls that cannot grow stay at their group's top left, not in its
+    // middle: a group without a column of its own to widen leaves the room to
+    // spare to an empty column after its last, and to an empty row below.
+    for (const auto& [id, grid] : grids) {
+        if (id == 0) continue;
+        if (!stretched.contains(grid)) grid->setColumnStretch(grid->columnCount(), 1);
+        grid->setRowStretch(grid->rowCount(), 1);
     }
     // What the table leaves over stays below and beside the controls.
     QGridLayout* root = grids.at(0);

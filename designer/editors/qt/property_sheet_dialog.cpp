@@ -38,8 +38,7 @@ void PropertySheetDialog::ShowPage(int index) {
         view = new DialogView(*sheet_.Page(index), [this] { Sync(); }, page);
         view->setObjectName(QString());  // the tab's page carries the template name
         page->layout()->addWidget(view);
-        // A page made while the window shows is there at once, not from the event loop.
-        view->show();
+        view->show();  // a widget added to a shown page would only be shown on a later turn of the event loop
     }
     view->Refresh();
 }

@@ -61,6 +61,11 @@ void SaveScreenshot(QWidget& window, const char* name) {
     window.grab().save(QDir(folder).filePath(QStringLiteral("%1-x%2.png").arg(QLatin1String(name), scale)));
 }
 
+void LoadRussian(testing::SheetBench& bench) {
+    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
+    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+}
+
 void CheckFormPage(testing::SheetBench& bench, const QString& longPrompt, const char* shotName) {
     bench.task.model.forms[0][task::form::kFieldType] = task::form::kAutoPlusMinus;
     bench.task.model.forms[0][task::form::kFieldType + 1] = task::form::kVariable3;
@@ -85,65 +90,64 @@ TEST(SheetLayout, TheFormPageGivesEveryTextItsRoom) {
 
 TEST(SheetLayout, TheRussianFormPageGivesEveryTextItsRoom) {
     testing::SheetBench bench;
-    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
-    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+    LoadRussian(bench);
     CheckFormPage(bench, QStringLiteral("КОЛИЧЕСТВО НА СКЛАДЕ"), "form-page-ru");
 }
 
-// A page other than the first, laid out in the sheet's window.
-void CheckPage(testing::SheetBench& bench, const char* templateName, const char* shotName) {
+// A page of the sheet shown in its window, and the dialogs its buttons open.
+void CheckPageAndDialogs(testing::SheetBench& bench, const char* templateName, std::vector<int> dialogButtons,
+                         const std::string& shotName) {
     const auto sheet = bench.Open();
-    const int index = sheet->FindPage(templateName);
-    ASSERT_GE(index, 0);
     PropertySheetDialog window(*sheet);
     window.show();
+    const int index = sheet->FindPage(templateName);
     window.findChild<QTabWidget*>()->setCurrentIndex(index);
     window.adjustSize();
     QWidget* page = window.findChild<QWidget*>(templateName);
     ASSERT_NE(page, nullptr);
     ExpectNothingCutOff(*page, {});
     ExpectNoOverlap(*sheet->Page(index), *page);
-    SaveScreenshot(window, shotName);
-}
-
-// Every dialog of the Barcode page, opened by its button.
-void CheckBarcodeDialogs(testing::SheetBench& bench, const char* language) {
-    for (const barcode::DialogEntry& entry : barcode::Dialogs()) {
-        const auto sheet = bench.Open();
-        sheet->ShowPage(sheet->FindPage("BARCODESETTINGDLG"));
-        ASSERT_EQ(sheet->Active().Click(entry.button), EventError::None) << entry.templateName;
-        ASSERT_EQ(sheet->DialogCount(), 1u);
+    SaveScreenshot(window, shotName.c_str());
+    for (int button : dialogButtons) {
+        ASSERT_EQ(sheet->Page(index)->Click(button), EventError::None);
         EditorDialog dialog(*sheet, 0, {}, nullptr);
         dialog.show();
         dialog.adjustSize();
-        EXPECT_EQ(dialog.objectName().toStdString(), entry.templateName);
-        ExpectNoOverlap(sheet->Dialog(0), dialog);
         ExpectNothingCutOff(dialog, {});
-        SaveScreenshot(dialog, (std::string(entry.templateName) + "-" + language).c_str());
+        ExpectNoOverlap(sheet->Dialog(0), dialog);
+        SaveScreenshot(dialog, (shotName + "-" + sheet->Dialog(0).TemplateName()).c_str());
+        sheet->Cancel();
     }
 }
 
-void LoadRussian(testing::SheetBench& bench) {
-    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
-    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+TEST(SheetLayout, TheMenuLookupAndSettingsPagesGiveEveryTextItsRoom) {
+    const std::vector<int> settingsDialogs = {202, 203, 204};
+    for (const bool russian : {false, true}) {
+        const std::string language = russian ? "-ru" : "-en";
+        testing::SheetBench bench;
+        if (russian) LoadRussian(bench);
+        bench.task.model.lookups[0][task::lookup::kDelimiter] = 0;  // the warning in red
+        bench.task.model.lookups[0][task::lookup::kFieldCount] = 3;
+        CheckPageAndDialogs(bench, "MENUDLG", {}, "menu-page" + language);
+        CheckPageAndDialogs(bench, "LOOKUPDLG", {}, "lookup-page" + language);
+        CheckPageAndDialogs(bench, "SETTINGSDLG", settingsDialogs, "settings-page" + language);
+    }
 }
 
-TEST(SheetLayout, TheBarcodePageAndItsDialogsGiveEveryTextItsRoom) {
-    testing::SheetBench bench;
-    CheckPage(bench, "BARCODESETTINGDLG", "barcode-page-en");
-    CheckBarcodeDialogs(bench, "en");
-    testing::SheetBench russian;
-    LoadRussian(russian);
-    CheckPage(russian, "BARCODESETTINGDLG", "barcode-page-ru");
-    CheckBarcodeDialogs(russian, "ru");
+std::vector<int> BarcodeDialogButtons() {
+    std::vector<int> buttons;
+    for (const barcode::DialogEntry& entry : barcode::Dialogs()) buttons.push_back(entry.button);
+    return buttons;
 }
 
-TEST(SheetLayout, TheStartupPageGivesEveryTextItsRoom) {
-    testing::SheetBench bench;
-    CheckPage(bench, "STARTUPDLG", "startup-page-en");
-    testing::SheetBench russian;
-    LoadRussian(russian);
-    CheckPage(russian, "STARTUPDLG", "startup-page-ru");
+TEST(SheetLayout, TheBarcodeAndStartupPagesAndTheirDialogsGiveEveryTextItsRoom) {
+    for (const bool russian : {false, true}) {
+        const std::string language = russian ? "-ru" : "-en";
+        testing::SheetBench bench;
+        if (russian) LoadRussian(bench);
+        CheckPageAndDialogs(bench, "BARCODESETTINGDLG", BarcodeDialogButtons(), "barcode-page" + language);
+        CheckPageAndDialogs(bench, "STARTUPDLG", {}, "startup-page" + language);
+    }
 }
 
 TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {
