@@ -17,6 +17,9 @@ enum class ControlKind {
     Combo,   // drop-down list
     Button,  // push button
     Group,   // a container: a framed group box when it has a caption, else a plain area
+    KeyCodes,  // a key-code box: shows the names of its codes, takes no typing; a click opens the grid
+    KeyGrid,   // the grid dialog's 16 x 16 cells of key codes: item n is code n, choosing it is a click on its cell
+    Readout,   // a line of text the user cannot change, in a sunken white frame
 };
 
 // Where a control sits: a cell of its container's grid.
@@ -56,6 +59,7 @@ struct ControlState {
     bool visible = true;
     // A label's own text colour; none for the system's (a disabled label is drawn grey).
     std::optional<Rgb> color;
+    bool gridOpen = false;  // a key-code box whose grid dialog is open
 };
 
 }  // namespace editors

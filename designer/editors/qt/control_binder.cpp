@@ -14,6 +14,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "designer/editors/qt/key_code_box.h"
+#include "designer/editors/qt/key_grid_widget.h"
+#include "designer/editors/qt/readout.h"
+
 namespace editors {
 namespace {
 
@@ -110,6 +114,25 @@ QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
             widget = button;
             break;
         }
+        case ControlKind::KeyCodes:
+            widget = new KeyCodeBox(
+                [this, id] {
+                    model_.Click(id);
+                    AfterEvent();
+                },
+                parent);
+            break;
+        case ControlKind::KeyGrid:
+            widget = new KeyGridWidget(
+                [this, id](int code) {
+                    model_.Choose(id, code);
+                    AfterEvent();
+                },
+                parent);
+            break;
+        case ControlKind::Readout:
+            widget = new Readout(parent);
+            break;
         case ControlKind::Group:
             if (model_.State(id)->text.empty()) {
                 widget = new QWidget(parent);
@@ -143,7 +166,16 @@ void ControlBinder::Refresh() {
         widget->setEnabled(state.enabled);
         widget->setVisible(state.visible);
         const QString text = QString::fromStdString(state.text);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (auto* box = qobject_cast<KeyCodeBox*>(widget)) {
+            box->setText(text);
+            box->SetGridOpen(state.gridOpen);
+        } else if (auto* grid = qobject_cast<KeyGridWidget*>(widget)) {
+            std::vector<QString> names;
+            for (const std::string& name : state.items) names.push_back(QString::fromStdString(name));
+            grid->Show(names, state.selection);
+        } else if (auto* readout = qobject_cast<Readout*>(widget)) {
+            readout->setText(text);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             ShowText(*edit, text);
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
             ShowItems(*list, state);

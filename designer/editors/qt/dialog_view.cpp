@@ -3,16 +3,18 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <vector>
 
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace editors {
 namespace {
 
 // Room for `chars` characters of the box's font with its frame.
-int EditWidth(const QLineEdit& edit, int chars) {
+int EditWidth(const QWidget& edit, int chars) {
     const QFontMetrics metrics(edit.font());
     const int frame = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
     return metrics.horizontalAdvance(QString(chars, QLatin1Char('M'))) + frame;
@@ -26,6 +28,7 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
     std::map<int, QGridLayout*> grids{{0, new QGridLayout(this)}};
     std::map<int, int> nextRow;  // per container, the row after the last one used
     std::set<QGridLayout*> stretched;
+    std::vector<QLabel*> unpaired;  // labels still waiting for the control they name
     for (const ControlSpec& spec : model.Controls()) {
         const auto container = grids.find(spec.place.group);
         if (container == grids.end()) continue;  // a group must come before what it holds
@@ -34,6 +37,14 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
         const int row = spec.place.row >= 0 ? spec.place.row : next;
         next = std::max(next, row + 1);
         QWidget* widget = binder_->Create(spec, grid->parentWidget());
+        // As in a dialog template, a label names the control after it: its
+        // "&" marks that control's mnemonic and "&&" shows one ampersand.
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            unpaired.push_back(label);
+        } else if (spec.kind != ControlKind::Group) {
+            for (QLabel* named : unpaired) named->setBuddy(widget);
+            unpaired.clear();
+        }
         if (spec.kind == ControlKind::Group) {
             auto* inner = new QGridLayout(widget);
             if (model.State(spec.id)->text.empty()) inner->setContentsMargins(0, 0, 0, 0);

@@ -150,6 +150,26 @@ TEST(SheetLayout, TheBarcodeAndStartupPagesAndTheirDialogsGiveEveryTextItsRoom) 
     }
 }
 
+// The newest of the sheet's open dialogs as its window, checked and saved.
+void CheckDialog(PropertySheet& sheet, const char* shotName) {
+    EditorDialog dialog(sheet, sheet.DialogCount() - 1, {}, nullptr);
+    dialog.show();
+    dialog.adjustSize();
+    ExpectNoOverlap(sheet.Dialog(sheet.DialogCount() - 1), dialog);
+    ExpectNothingCutOff(dialog, {});
+    EXPECT_GE(dialog.width(), dialog.minimumSizeHint().width());
+    EXPECT_GE(dialog.height(), dialog.minimumSizeHint().height());
+    SaveScreenshot(dialog, shotName);
+}
+
+TEST(SheetLayout, TheGridDialogShowsEveryCellWhole) {
+    testing::SheetBench bench;
+    const auto sheet = bench.Open(testing::kKeyCodesPages);
+    ASSERT_EQ(sheet->Page(0)->Click(testing::KeyCodesPage::kOpen), EventError::None);
+    ASSERT_EQ(sheet->Dialog(0).Click(testing::KeyCodesDialog::kTen), EventError::None);
+    CheckDialog(*sheet, "grid-dialog-en");
+}
+
 TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {
     testing::SheetBench bench;
     const auto sheet = bench.Open(testing::kSamplePages);
