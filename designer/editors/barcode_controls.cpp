@@ -9,6 +9,11 @@ namespace {
 
 using K = ControlKind;
 
+// A key-code box holds the two codes of a code ID; its text names them,
+// a variable's name at the longest (" variable1", in Russian 12 characters).
+constexpr std::size_t kCodesPerBox = task::startup::kCodeIdWidth;
+constexpr int kBoxChars = 12;
+
 // A check box that is checked while its bit is clear: the byte stores the opposite of what it asks.
 class InvertedCheck final : public Binding {
 public:
@@ -50,6 +55,27 @@ public:
     }
     void Labelled(std::vector<ControlSpec>& specs, const FieldRow& row, ControlKind kind, int chars) {
         Labelled(specs, 0, next_++, row.id, kind, row.textId, chars);
+    }
+    // A label and a key-code box per slot of the field, in two columns.
+    void KeyCodeBoxes(std::vector<ControlSpec>& specs, const FieldRow& row) {
+        const int area = unnumbered_++;
+        specs.push_back({area, K::Group, 0, {0, next_++, 0, 2}});
+        const int slots = static_cast<int>(row.size / kCodesPerBox);
+        const int rows = (slots + 1) / 2;
+        for (int slot = 0; slot < slots; ++slot) {
+            const int column = 2 * (slot / rows);
+            specs.push_back({unnumbered_++, K::Label, row.textId + slot, {area, slot % rows, column}});
+            specs.push_back({row.id + slot, K::KeyCodes, 0, {area, slot % rows, column + 1, 1, kBoxChars}});
+        }
+    }
+    void Buttons(std::vector<ControlSpec>& specs, std::vector<ControlSpec> buttons) {
+        if (buttons.empty()) return;
+        const int area = unnumbered_++;
+        specs.push_back({area, K::Group, 0, {0, next_++, 0, 2}});
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            buttons[i].place = {area, 0, static_cast<int>(i)};
+            specs.push_back(buttons[i]);
+        }
     }
     // The character box and the code box of one byte, framed.
     void CharacterEdits(std::vector<ControlSpec>& specs, const FieldRow& row) {
@@ -96,7 +122,7 @@ std::vector<std::string> ListItems(EditorContext& context, const Items& items) {
     return {};
 }
 
-std::vector<ControlSpec> DialogControls(Editor editor) {
+std::vector<ControlSpec> DialogControls(Editor editor, std::vector<ControlSpec> buttons) {
     std::vector<ControlSpec> specs;
     Column column;
     for (const FieldRow& row : Fields()) {
@@ -108,10 +134,11 @@ std::vector<ControlSpec> DialogControls(Editor editor) {
             case ControlType::Edit: column.Labelled(specs, row, K::Edit, 4); break;
             case ControlType::List: column.Labelled(specs, row, K::Combo, 0); break;
             case ControlType::CharacterEdits: column.CharacterEdits(specs, row); break;
-            case ControlType::KeyCodes:
+            case ControlType::KeyCodes: column.KeyCodeBoxes(specs, row); break;
             case ControlType::None: break;
         }
     }
+    column.Buttons(specs, std::move(buttons));
     return specs;
 }
 

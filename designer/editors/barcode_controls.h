@@ -25,8 +25,9 @@ std::unique_ptr<Binding> RowBinding(const FieldRow& row, Field field, std::size_
 std::vector<std::string> ListItems(EditorContext& context, const Items& items);
 
 // The controls of `editor`'s rows, one row under the other: a check box, a
-// framed radio group, a label beside its box or list. Labels and groups are
+// framed radio group, a label beside its box or list, the labelled key-code
+// boxes in two columns; then `buttons` side by side. Labels and groups are
 // numbered from kFirstUnnumberedId; a label comes just before its control.
-std::vector<ControlSpec> DialogControls(Editor editor);
+std::vector<ControlSpec> DialogControls(Editor editor, std::vector<ControlSpec> buttons = {});
 
 }  // namespace editors::barcode

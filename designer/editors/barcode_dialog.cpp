@@ -15,8 +15,11 @@ std::string TitleOf(EditorContext& context, barcode::Editor editor) {
 }  // namespace
 
 BarcodeDialog::BarcodeDialog(EditorContext& context, barcode::Editor editor)
+    : BarcodeDialog(context, editor, {}) {}
+
+BarcodeDialog::BarcodeDialog(EditorContext& context, barcode::Editor editor, std::vector<ControlSpec> buttons)
     : DialogModel(context, std::string(barcode::DialogOf(editor)->templateName), TitleOf(context, editor),
-                  barcode::DialogControls(editor)),
+                  barcode::DialogControls(editor, std::move(buttons))),
       editor_(editor),
       working_(context.Live()) {
     BindTableControls();

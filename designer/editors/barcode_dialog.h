@@ -20,6 +20,9 @@ public:
     BarcodeDialog(EditorContext& context, barcode::Editor editor);
 
 protected:
+    // A dialog with a row of buttons of its own under the table's controls.
+    BarcodeDialog(EditorContext& context, barcode::Editor editor, std::vector<ControlSpec> buttons);
+
     // The dialog's copy of the task's blocks.
     task::TaskModel& Working() { return working_; }
     // Where the field of a row of this dialog is in the copy.

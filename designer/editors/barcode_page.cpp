@@ -4,6 +4,7 @@
 
 #include "designer/editors/barcode_controls.h"
 #include "designer/editors/barcode_dialog.h"
+#include "designer/editors/code_id_dialog.h"
 #include "designer/editors/ean128_dialog.h"
 #include "designer/editors/length_dialog.h"
 #include "designer/editors/weight_code_dialog.h"
@@ -74,6 +75,7 @@ std::unique_ptr<DialogModel> MakeDialog(EditorContext& context, Editor editor) {
         case Editor::Msi: return std::make_unique<LengthDialog>(context, editor);
         case Editor::Ean128: return std::make_unique<Ean128Dialog>(context);
         case Editor::WeightCode: return std::make_unique<WeightCodeDialog>(context);
+        case Editor::CodeId: return std::make_unique<CodeIdDialog>(context);
         default: return std::make_unique<BarcodeDialog>(context, editor);
     }
 }

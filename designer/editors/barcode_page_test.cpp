@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "designer/editors/grid_dialog.h"
 #include "designer/editors/test_support.h"
 
 namespace editors {
 namespace {
+
+using namespace std::string_literals;
 
 constexpr int kDialogOk = 1;
 
@@ -343,5 +346,88 @@ TEST_F(BarcodePageTest, WeightCodePrefixIsPaddedOnOkToo) {
     EXPECT_EQ(bench.task.model.weightCode[4], ' ') << "Cancel writes nothing";
 }
 
+
+class CodeIdDialogTest : public BarcodePageTest {
+protected:
+    void OpenCodeIds() {
+        Open();
+        Click(218);
+        ASSERT_EQ(Active().TemplateName(), "CODEIDDLG");
+    }
+    // The bytes of the flag and the fifteen code IDs.
+    std::vector<task::Byte> Stored() {
+        const auto first = bench.task.model.startup.begin() + task::startup::kCodeIdEnabled;
+        return {first, first + 31};
+    }
+    void Grid(int code) { ASSERT_EQ(Active().Choose(GridDialog::kGrid, code), EventError::None) << code; }
+};
+
+TEST_F(CodeIdDialogTest, ShowsTheStoredCodesAndClosesThemWhileDisabled) {
+    bench.task.model.startup[85] = 0x1B;  // Code 39: ESC 1
+    bench.task.model.startup[86] = '1';
+    bench.task.model.startup[89] = 0x1E;  // French Pharmacode: variable2
+    bench.task.model.startup[113] = 0xC8;  // Plessey
+    OpenCodeIds();
+    EXPECT_EQ(Active().Title(), "Code ID");
+    EXPECT_FALSE(State(101).checked);
+    EXPECT_EQ(State(301).text, " ESC 1");
+    EXPECT_EQ(State(302).text, "");
+    EXPECT_EQ(State(303).text, " variable2");
+    EXPECT_EQ(State(315).text, " 200");
+    for (int id = 301; id <= 315; ++id) EXPECT_FALSE(State(id).enabled) << id;
+    for (int id = 201; id <= 206; ++id) EXPECT_FALSE(State(id).enabled) << id;
+    EXPECT_EQ(Active().Click(301), EventError::Disabled);
+    Click(101);
+    for (int id = 301; id <= 315; ++id) EXPECT_TRUE(State(id).enabled) << id;
+    EXPECT_EQ(State(206).text, "Clear");
+    EXPECT_EQ(State(205).text, "Set 5");
+}
+
+TEST_F(CodeIdDialogTest, APresetReachesTheTaskOnOkOnly) {
+    OpenCodeIds();
+    Click(101);
+    Click(204);  // Set 4
+    EXPECT_EQ(State(301).text, " M");
+    EXPECT_EQ(State(311).text, " F F") << "EAN8 gets two codes";
+    sheet->Cancel();
+    EXPECT_EQ(Stored(), std::vector<task::Byte>(31, 0)) << "Cancel throws the preset away";
+    EXPECT_FALSE(bench.task.modified);
+
+    Click(218);
+    Click(101);
+    Click(204);
+    sheet->Ok();
+    const std::string codes = "M\0M\0M\0H\0I\0G\0N\0L\0K\0E\0FFF\0A\0P\0Q\0"s;
+    std::vector<task::Byte> expected{1};
+    expected.insert(expected.end(), codes.begin(), codes.end());
+    EXPECT_EQ(Stored(), expected);
+    EXPECT_TRUE(bench.task.modified);
+    sheet->Cancel();
+    EXPECT_EQ(Stored(), expected) << "the sheet's Cancel keeps what the dialog wrote";
+}
+
+TEST_F(CodeIdDialogTest, GridChoicesAndClearAreStoredOnOk) {
+    for (std::size_t byte = 85; byte < 115; ++byte) bench.task.model.startup[byte] = 'A';
+    bench.task.model.startup[84] = 1;
+    OpenCodeIds();
+    Click(206);  // Clear
+    EXPECT_EQ(State(301).text, "");
+    Click(302);
+    ASSERT_EQ(Active().TemplateName(), "GridDlg");
+    Grid('Z');
+    Grid(0x0F);  // F1
+    sheet->Ok();  // the grid's OK
+    EXPECT_EQ(State(302).text, " Z F1");
+    Click(303);
+    Grid('Q');
+    sheet->Cancel();  // the grid's Cancel keeps the box as it was
+    EXPECT_EQ(State(303).text, "");
+    sheet->Ok();
+    std::vector<task::Byte> expected(31, 0);
+    expected[0] = 1;
+    expected[3] = 'Z';
+    expected[4] = 0x0F;
+    EXPECT_EQ(Stored(), expected);
+}
 }  // namespace
 }  // namespace editors

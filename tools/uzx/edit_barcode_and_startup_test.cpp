@@ -89,6 +89,31 @@ TEST_F(EditBarcodeAndStartupTest, ADialogsCancelWritesNothing) {
     EXPECT_EQ(file, ReadBytes(in));
 }
 
+TEST_F(EditBarcodeAndStartupTest, CodeIdsFromAPresetAndTheGrid) {
+    ASSERT_EQ(Edit("page BARCODESETTINGDLG\n"
+                   "click 218\n"  // CODEIDDLG
+                   "click 101\n"
+                   "click 201\n"  // Set 1
+                   "click 315\n"  // Plessey: W, then two codes more
+                   "grid 0x1B\n"
+                   "grid 0x31\n"
+                   "ok\n"
+                   "click 301\n"  // Code 39: a variable after A is refused
+                   "grid 0x1D\n"
+                   "ok\n"
+                   "ok\n"
+                   "cancel\n"),
+              0)
+        << errors;
+    EXPECT_EQ(output,
+              "message Error|Too many characters !!!\n"
+              "message Error|Too many characters !!!\n"
+              "modified=1\n");
+    EXPECT_EQ(Block(task::file::kStartup + task::startup::kCodeIdEnabled, 31),
+              (Bytes{1,   'A', 0, 'A', 0, 'A', 0, 'C', 0, 'D', 0, 'E', 0, 'F', 0, 'I', 0,
+                     'H', 0,   'S', 0, 'P', 0, 'M', 0, 'J', 0, 'V', 0, 'W', 0x1B}));
+}
+
 TEST_F(EditBarcodeAndStartupTest, StartupBytesAndTexts) {
     ASSERT_EQ(Edit("page STARTUPDLG\n"
                    "choose 451 1\n"

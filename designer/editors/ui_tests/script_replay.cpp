@@ -18,6 +18,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "designer/editors/qt/key_code_box.h"
+#include "designer/editors/qt/key_grid_widget.h"
+#include "designer/editors/qt/readout.h"
+
 namespace editors::testing {
 namespace {
 
@@ -62,6 +66,7 @@ std::string Shown(QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
     if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
     if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title().toStdString();
+    if (auto* readout = qobject_cast<Readout*>(widget)) return readout->text().toStdString();
     return {};
 }
 
@@ -155,8 +160,14 @@ std::optional<std::string> Perform(const ScriptAction& action, ScriptUi& ui) {
         return std::nullopt;
     }
 
-    QWidget* widget = FindControl(scope.controls, action.id);
     const std::string where = " in " + scope.name;
+    if (action.kind == Kind::Grid) {
+        auto* grid = scope.controls->findChild<KeyGridWidget*>();
+        if (!grid) return "there is no grid" + where;
+        QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(action.number).center());
+        return std::nullopt;
+    }
+    QWidget* widget = FindControl(scope.controls, action.id);
     if (!widget) return "there is no " + Control(action.id) + where;
     if (action.kind == Kind::Expect) return Expect(widget, action);
     if (!widget->isEnabled() || !widget->isVisibleTo(scope.dialog)) return Control(action.id) + " is disabled" + where;
@@ -177,6 +188,10 @@ std::optional<std::string> Perform(const ScriptAction& action, ScriptUi& ui) {
             break;
         }
         case Kind::Click: {
+            if (auto* box = qobject_cast<KeyCodeBox*>(widget)) {
+                QTest::mouseClick(box, Qt::LeftButton);  // opens the grid
+                break;
+            }
             auto* button = qobject_cast<QAbstractButton*>(widget);
             if (!button) return wrongKind;
             QTest::mouseClick(button, Qt::LeftButton, {}, ClickPoint(*button));

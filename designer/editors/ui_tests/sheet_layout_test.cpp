@@ -145,6 +145,10 @@ TEST(SheetLayout, TheBarcodeAndStartupPagesAndTheirDialogsGiveEveryTextItsRoom) 
         const std::string language = russian ? "-ru" : "-en";
         testing::SheetBench bench;
         if (russian) LoadRussian(bench);
+        bench.task.model.startup[task::startup::kCodeIdEnabled] = 1;
+        bench.task.model.startup[task::startup::kCodeIds] = 0x1D;  // " variable1", the longest code ID
+        bench.task.model.startup[task::startup::kCodeIds + 2] = 0x1B;
+        bench.task.model.startup[task::startup::kCodeIds + 3] = 0x0F;
         CheckPageAndDialogs(bench, "BARCODESETTINGDLG", BarcodeDialogButtons(), "barcode-page" + language);
         CheckPageAndDialogs(bench, "STARTUPDLG", {}, "startup-page" + language);
     }
