@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "designer/editors/grid_dialog.h"
 #include "designer/editors/test_support.h"
 
@@ -404,6 +406,27 @@ TEST_F(CodeIdDialogTest, APresetReachesTheTaskOnOkOnly) {
     EXPECT_TRUE(bench.task.modified);
     sheet->Cancel();
     EXPECT_EQ(Stored(), expected) << "the sheet's Cancel keeps what the dialog wrote";
+}
+
+// The five sets, one code ID a symbology in the order of the boxes.
+TEST_F(CodeIdDialogTest, EachPresetFillsTheFifteenSlots) {
+    const char* sets[] = {"A A A C D E F I H S P M J V W", "C C C H I G N L K E B A A V W",
+                          "Y Y Y H Z G X L K C B A A D E", "M M M H I G N L K E FF F A P Q",
+                          "A A A S S S F G C E E E E M P"};
+    OpenCodeIds();
+    Click(101);
+    for (int set = 0; set < 5; ++set) {
+        Click(201 + set);
+        sheet->Ok();
+        std::vector<task::Byte> expected{1};
+        std::istringstream codes(sets[set]);
+        for (std::string code; codes >> code;) {
+            code.resize(2, '\0');
+            expected.insert(expected.end(), code.begin(), code.end());
+        }
+        EXPECT_EQ(Stored(), expected) << "Set " << set + 1;
+        Click(218);
+    }
 }
 
 TEST_F(CodeIdDialogTest, GridChoicesAndClearAreStoredOnOk) {

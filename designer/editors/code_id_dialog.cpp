@@ -1,6 +1,7 @@
 #include "designer/editors/code_id_dialog.h"
 
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "designer/strings/string_ids.h"
@@ -37,10 +38,6 @@ std::vector<ControlSpec> Buttons() {
 
 }  // namespace
 
-std::string_view CodeIdDialog::Preset(int set, int slot) {
-    return kPresets[static_cast<std::size_t>(set)][static_cast<std::size_t>(slot)];
-}
-
 CodeIdDialog::CodeIdDialog(EditorContext& context)
     : BarcodeDialog(context, barcode::Editor::CodeId, Buttons()) {
     for (int slot = 0; slot < kCodeIdCount; ++slot) AddKeyCodeBox(Box(slot), kCodeIdWidth, CodeSlot(slot));
@@ -53,7 +50,7 @@ void CodeIdDialog::OnClicked(int id) {
     const int set = id - ids::kFirstSetButton;
     if (set >= 0 && set < kPresetCount) {
         for (int slot = 0; slot < kCodeIdCount; ++slot) {
-            const std::string_view codes = Preset(set, slot);
+            const std::string_view codes = kPresets[static_cast<std::size_t>(set)][static_cast<std::size_t>(slot)];
             const std::span stored(reinterpret_cast<const task::Byte*>(codes.data()), codes.size());
             SetCodes(Box(slot), KeyCodes::FromStored(stored, kCodeIdWidth));
         }

@@ -5,8 +5,6 @@
 // "Enable code ID" is off all of it is closed. OK writes the flag and the
 // codes into the task at once; Cancel throws away the grid's choices, the
 // presets and Clear.
-#include <string_view>
-
 #include "designer/editors/barcode_dialog.h"
 #include "designer/task/slot_text.h"
 
@@ -17,10 +15,6 @@ public:
     static constexpr int kPresetCount = 5;
 
     explicit CodeIdDialog(EditorContext& context);
-
-    // The codes preset `set` (0..4) gives slot `slot` (0..14, the order of
-    // the boxes): one code, or two.
-    static std::string_view Preset(int set, int slot);
 
 protected:
     void OnClicked(int id) override;
