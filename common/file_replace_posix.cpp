@@ -72,4 +72,15 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view cont
     return result;
 }
 
+ReplaceResult CheckReplaceable(const std::string& path) {
+    struct stat existing {};
+    if (stat(path.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) return {false, "it is a folder"};
+    const std::string temporary = TemporaryPath(path);
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return {false, Failure("cannot create a file in the folder")};
+    close(fd);
+    unlink(temporary.c_str());
+    return {true, {}};
+}
+
 }  // namespace common

@@ -45,4 +45,19 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view cont
     return result;
 }
 
+ReplaceResult CheckReplaceable(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {false, "it is a folder"};
+        // A read-only file refuses to be moved over.
+        if (attributes & FILE_ATTRIBUTE_READONLY) return {false, "the file is read-only"};
+    }
+    const std::string temporary = TemporaryPath(path);
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {false, Failure("cannot create a file in the folder")};
+    CloseHandle(file);
+    DeleteFileA(temporary.c_str());
+    return {true, {}};
+}
+
 }  // namespace common

@@ -64,18 +64,44 @@ private:
 
 class Text final : public Binding {
 public:
-    Text(TextSlot slot, std::function<std::size_t()> limit) : slot_(std::move(slot)), limit_(std::move(limit)) {}
+    Text(TextSlot slot, std::function<std::size_t()> limit, TextFilter filter)
+        : slot_(std::move(slot)), limit_(std::move(limit)), filter_(std::move(filter)) {}
     void Load(ControlState& state) const override { state.text = common::Cp1251ToUtf8(slot_.Get()); }
     void Sync(ControlState&) const override {}
     void Edited(ControlState& state) const override {
         const TextEntry entry = ApplyTextRule(state.text, limit_());
-        slot_.Set(entry.stored);
-        state.text = entry.text;
+        const std::string stored = filter_ ? filter_(entry.stored) : entry.stored;
+        slot_.Set(stored);
+        state.text = common::Cp1251ToUtf8(stored);
     }
 
 private:
     TextSlot slot_;
     std::function<std::size_t()> limit_;
+    TextFilter filter_;
+};
+
+class Character final : public Binding {
+public:
+    Character(Field field, bool keepWhenEmpty) : field_(std::move(field)), keepWhenEmpty_(keepWhenEmpty) {}
+    void Load(ControlState& state) const override {
+        const int character = field_.Get();
+        state.text = character == 0 ? std::string() : common::Cp1251ToUtf8(std::string(1, static_cast<char>(character)));
+    }
+    void Sync(ControlState&) const override {}
+    void Edited(ControlState& state) const override {
+        const TextEntry entry = ApplyTextRule(state.text, 1);
+        state.text = entry.text;
+        if (!entry.stored.empty()) {
+            field_.Set(static_cast<Byte>(entry.stored.front()));
+        } else if (!keepWhenEmpty_) {
+            field_.Set(0);
+        }
+    }
+
+private:
+    Field field_;
+    bool keepWhenEmpty_;
 };
 
 }  // namespace
@@ -101,7 +127,15 @@ std::unique_ptr<Binding> NumberBinding(Field field, NumberRule rule) {
 }
 
 std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit) {
-    return std::make_unique<Text>(std::move(slot), std::move(limit));
+    return std::make_unique<Text>(std::move(slot), std::move(limit), nullptr);
+}
+
+std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit, TextFilter filter) {
+    return std::make_unique<Text>(std::move(slot), std::move(limit), std::move(filter));
+}
+
+std::unique_ptr<Binding> CharacterBinding(Field field, bool keepWhenEmpty) {
+    return std::make_unique<Character>(std::move(field), keepWhenEmpty);
 }
 
 }  // namespace editors

@@ -51,4 +51,15 @@ std::unique_ptr<Binding> NumberBinding(Field field, NumberRule rule);
 // A text box of at most limit() characters (the limit may follow a font).
 std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit);
 
+// What a box lets through of a text (Windows-1251) already cut to its limit.
+using TextFilter = std::function<std::string(const std::string&)>;
+// A text box whose text passes `filter` after the cut; what the filter
+// leaves is stored and shown.
+std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit, TextFilter filter);
+
+// A box of one character stored in one byte: a longer text keeps its first
+// character. An emptied box stores 0, or keeps the stored character when
+// `keepWhenEmpty` (a separator that is never nothing).
+std::unique_ptr<Binding> CharacterBinding(Field field, bool keepWhenEmpty);
+
 }  // namespace editors

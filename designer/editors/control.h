@@ -28,7 +28,7 @@ struct Place {
     int row = -1;   // -1: the row after the last one its container uses so far
     int column = 0;
     int columnSpan = 1;
-    int chars = 0;         // an edit box's width in characters; 0 for the natural width
+    int chars = 0;         // a box's width in characters, its least and, unless it stretches, its most; 0 for the natural width
     bool stretch = false;  // the control's column takes the width to spare
 };
 
@@ -57,9 +57,9 @@ struct ControlState {
     bool checked = false;
     bool enabled = true;
     bool visible = true;
+    bool gridOpen = false;  // a key-code box whose grid dialog is open
     // A label's own text colour; none for the system's (a disabled label is drawn grey).
     std::optional<Rgb> color;
-    bool gridOpen = false;  // a key-code box whose grid dialog is open
 };
 
 }  // namespace editors

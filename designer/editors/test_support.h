@@ -7,6 +7,7 @@
 #include <string>
 
 #include "testing/scripted_ui.h"
+#include "designer/editors/form_page.h"
 #include "designer/editors/page_model.h"
 #include "designer/editors/property_sheet.h"
 #include "designer/strings/english_table.h"
@@ -29,6 +30,25 @@ struct SheetBench {
     std::unique_ptr<PropertySheet> Open(std::span<const PageKind> pages = DesignerPages()) {
         return std::make_unique<PropertySheet>(task, strings, ui, defaults, pages);
     }
+};
+
+// The sheet open on the Form page of a new task, for the Form page's
+// dialogs: OpenFrom clicks a button of the page (a line's "more...", Time
+// Stamp, Branch), and the dialog it opens is the active one.
+struct FormBench : SheetBench {
+    std::unique_ptr<PropertySheet> sheet;
+
+    void OpenSheet() { sheet = Open(); }
+    DialogModel& OpenFrom(int button) {
+        if (!sheet) OpenSheet();
+        sheet->Active().Click(button);
+        return sheet->Active();
+    }
+    DialogModel& Active() { return sheet->Active(); }
+    const ControlState& State(int id) { return *sheet->Active().State(id); }
+    // The Form page's working copy of the form it shows, which the dialogs edit.
+    task::FormRecord& Working() { return static_cast<FormPage&>(*sheet->Page(0)).WorkingForm(); }
+    task::FormRecord& Live(int form = 0) { return task.model.forms[static_cast<std::size_t>(form)]; }
 };
 
 using SampleRecord = std::array<task::Byte, 10>;

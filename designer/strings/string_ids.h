@@ -123,12 +123,25 @@ inline constexpr int kErrorOnDownloading = 1168;
 inline constexpr int kErrorOnCommState = 1169;
 inline constexpr int kFileCreateFailed = 1170;
 inline constexpr int kVersionIncompatible = 1325;
+inline constexpr int kPortGone = 1151;            // the chosen port is not in the system's list any more
+inline constexpr int kLookupNotAwaited = 1152;    // the terminal did not answer as one waiting for a lookup file
+inline constexpr int kRecordsKeptAt = 1153;       // the final replacement failed; the file's path follows
+inline constexpr int kRecordsSavedAfterStop = 1154;  // "%d": the records kept
 // Direct ones.
 inline constexpr int kUploadDoneBefore = 1135;  // the text before the count
 inline constexpr int kUploadDoneAfter = 1136;   // the text after it
 inline constexpr int kCounterLabel = 1137;
 inline constexpr int kProgressCaption = 1138;
 inline constexpr int kProgressLabel = 1139;
+inline constexpr int kPortNamed = 1164;  // before the port's name, on a line after a link error
+// What a transfer is doing, on its progress window: "%s" is the port's name,
+// "%d" the attempt.
+inline constexpr int kStatusOpening = 1155;
+inline constexpr int kStatusCradle = 1156;
+inline constexpr int kStatusHandshake = 1157;
+inline constexpr int kStatusRequest = 1158;
+inline constexpr int kStatusReceiving = 1159;
+inline constexpr int kStatusDetecting = 1160;
 
 // --- Messages of the property pages and their dialogs ---
 inline constexpr int kInvalidValue = 1150;  // a delimiter of 13
@@ -169,6 +182,75 @@ inline constexpr int kFormLineLookupHeading = 66;
 inline constexpr int kFormPropertiesHeading = 67;
 inline constexpr int kFormMoreButton = 68;    // a line's "more..."
 inline constexpr int kFormLineNumbered = 69;  // "#" before the line's number
+
+// --- Grid dialog "GridDlg" and the key-code boxes (direct, but the message) ---
+inline constexpr int kGridTitle = 70;
+inline constexpr int kGridResultLabel = 71;
+inline constexpr int kGridClearButton = 72;
+inline constexpr int kTooManyCharacters = 73;  // with kErrorCaption
+
+// --- Form field dialogs (direct, but the messages) ---
+// Line properties "AdvanceDlg" and lookup field "LookupAdvanceDlg".
+inline constexpr int kLinePropertiesTitle = 74;
+inline constexpr int kFormNumberLabel = 75;
+inline constexpr int kLineNumberLabel = 76;
+inline constexpr int kFixedLengthCheck = 77;
+inline constexpr int kFirstAlignmentName = 78;  // four alignments
+inline constexpr int kInitialValueCheck = 82;
+inline constexpr int kAddPrefixCheck = 83;
+inline constexpr int kAddSuffixCheck = 84;
+inline constexpr int kShowInputMarkCheck = 85;
+inline constexpr int kDecimalPlacesLabel = 86;
+inline constexpr int kVariableDecimalsName = 87;
+inline constexpr int kReadPartialCheck = 88;
+inline constexpr int kBarcodePartRadio = 89;
+inline constexpr int kGs1PartRadio = 90;
+inline constexpr int kStartPositionLabel = 91;
+inline constexpr int kPartialMaxLengthLabel = 92;
+inline constexpr int kSaveFullBarcodeCheck = 93;
+inline constexpr int kCutGs1Check = 94;
+inline constexpr int kGs1CodeLabel = 95;
+inline constexpr int kCheckLeadingCodeCheck = 96;
+inline constexpr int kCheckDigitCheck = 97;
+inline constexpr int kAutoEnterLabel = 98;
+inline constexpr int kFirstAutoEnterName = 99;  // four ways
+inline constexpr int kGs1WarningCaption = 103;
+inline constexpr int kGs1CodeTooShort = 104;
+inline constexpr int kSaveFieldDataCheck = 105;
+inline constexpr int kFirstCheckDigitName = 1381;  // eight methods
+// Date and time stamp "DateTimeStampDlg".
+inline constexpr int kStampTitle = 106;
+inline constexpr int kStampPositionLabel = 107;
+inline constexpr int kFirstStampPositionName = 108;  // top, bottom (after "nil")
+inline constexpr int kSeparateStampsCheck = 110;
+inline constexpr int kYearCheck = 111;
+inline constexpr int kFirstYearDigitsName = 112;  // four digits, two digits
+inline constexpr int kMonthCheck = 114;
+inline constexpr int kDayCheck = 115;
+inline constexpr int kSeparatorCheck = 116;
+inline constexpr int kDateStyleLabel = 117;
+inline constexpr int kFirstDateStyleName = 118;  // three orders
+inline constexpr int kHourCheck = 121;
+inline constexpr int kMinuteCheck = 122;
+inline constexpr int kSecondCheck = 123;
+inline constexpr int kDateFormatCaption = 124;  // the parts follow
+inline constexpr int kTimeFormatCaption = 125;
+// Function-key branches "FormBranchDlg", summation "FormSummation", remains "FormRemains".
+inline constexpr int kBranchTitle = 126;
+inline constexpr int kFnKeyNumbered = 127;
+inline constexpr int kBranchDisabledName = 128;
+inline constexpr int kFirstBranchActionName = 129;  // remains, summation, delete last
+inline constexpr int kBranchMoreButton = 132;
+inline constexpr int kSummationTitle = 133;
+inline constexpr int kSummationSourceLabel = 134;
+inline constexpr int kDataFileName = 135;
+inline constexpr int kSumFieldLabel = 136;
+inline constexpr int kMultiplyCheck = 137;
+inline constexpr int kRemainsTitle = 138;
+inline constexpr int kRemainsEnableCheck = 139;
+inline constexpr int kFilterForLabel = 140;
+inline constexpr int kFieldDbLabel = 141;
+inline constexpr int kFilterIsSuffixCheck = 142;
 
 // --- Menu page "MENUDLG" (direct) ---
 inline constexpr int kMenuNameLabel = 202;
@@ -270,75 +352,6 @@ inline constexpr int kVibratorOffName = 1541;
 inline constexpr int kSecondsName = 1542;              // after the number and a blank
 inline constexpr int kFirstFunctionName = 1621;        // the 20 functions of the function keys
 inline constexpr int kFirstKeyboardTypeName = 1671;    // the 32 keyboard / terminal types
-
-// --- Grid dialog "GridDlg" and the key-code boxes (direct, but the message) ---
-inline constexpr int kGridTitle = 70;
-inline constexpr int kGridResultLabel = 71;
-inline constexpr int kGridClearButton = 72;
-inline constexpr int kTooManyCharacters = 73;  // with kErrorCaption
-
-// --- Form field dialogs (direct, but the messages) ---
-// Line properties "AdvanceDlg" and lookup field "LookupAdvanceDlg".
-inline constexpr int kLinePropertiesTitle = 74;
-inline constexpr int kFormNumberLabel = 75;
-inline constexpr int kLineNumberLabel = 76;
-inline constexpr int kFixedLengthCheck = 77;
-inline constexpr int kFirstAlignmentName = 78;  // four alignments
-inline constexpr int kInitialValueCheck = 82;
-inline constexpr int kAddPrefixCheck = 83;
-inline constexpr int kAddSuffixCheck = 84;
-inline constexpr int kShowInputMarkCheck = 85;
-inline constexpr int kDecimalPlacesLabel = 86;
-inline constexpr int kVariableDecimalsName = 87;
-inline constexpr int kReadPartialCheck = 88;
-inline constexpr int kBarcodePartRadio = 89;
-inline constexpr int kGs1PartRadio = 90;
-inline constexpr int kStartPositionLabel = 91;
-inline constexpr int kPartialMaxLengthLabel = 92;
-inline constexpr int kSaveFullBarcodeCheck = 93;
-inline constexpr int kCutGs1Check = 94;
-inline constexpr int kGs1CodeLabel = 95;
-inline constexpr int kCheckLeadingCodeCheck = 96;
-inline constexpr int kCheckDigitCheck = 97;
-inline constexpr int kAutoEnterLabel = 98;
-inline constexpr int kFirstAutoEnterName = 99;  // four ways
-inline constexpr int kGs1WarningCaption = 103;
-inline constexpr int kGs1CodeTooShort = 104;
-inline constexpr int kSaveFieldDataCheck = 105;
-inline constexpr int kFirstCheckDigitName = 1381;  // eight methods
-// Date and time stamp "DateTimeStampDlg".
-inline constexpr int kStampTitle = 106;
-inline constexpr int kStampPositionLabel = 107;
-inline constexpr int kFirstStampPositionName = 108;  // top, bottom (after "nil")
-inline constexpr int kSeparateStampsCheck = 110;
-inline constexpr int kYearCheck = 111;
-inline constexpr int kFirstYearDigitsName = 112;  // four digits, two digits
-inline constexpr int kMonthCheck = 114;
-inline constexpr int kDayCheck = 115;
-inline constexpr int kSeparatorCheck = 116;
-inline constexpr int kDateStyleLabel = 117;
-inline constexpr int kFirstDateStyleName = 118;  // three orders
-inline constexpr int kHourCheck = 121;
-inline constexpr int kMinuteCheck = 122;
-inline constexpr int kSecondCheck = 123;
-inline constexpr int kDateFormatCaption = 124;  // the parts follow
-inline constexpr int kTimeFormatCaption = 125;
-// Function-key branches "FormBranchDlg", summation "FormSummation", remains "FormRemains".
-inline constexpr int kBranchTitle = 126;
-inline constexpr int kFnKeyNumbered = 127;
-inline constexpr int kBranchDisabledName = 128;
-inline constexpr int kFirstBranchActionName = 129;  // remains, summation, delete last
-inline constexpr int kBranchMoreButton = 132;
-inline constexpr int kSummationTitle = 133;
-inline constexpr int kSummationSourceLabel = 134;
-inline constexpr int kDataFileName = 135;
-inline constexpr int kSumFieldLabel = 136;
-inline constexpr int kMultiplyCheck = 137;
-inline constexpr int kRemainsTitle = 138;
-inline constexpr int kRemainsEnableCheck = 139;
-inline constexpr int kFilterForLabel = 140;
-inline constexpr int kFieldDbLabel = 141;
-inline constexpr int kFilterIsSuffixCheck = 142;
 
 // --- Default texts the code names alone ---
 inline constexpr int kFirstExtraTextWide = 1741;    // the five start-up texts, 20 characters

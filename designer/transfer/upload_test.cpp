@@ -64,6 +64,9 @@ struct RecordTerminal {
     int sends = 0;
 };
 
+// A message about the link, with the line that names the port.
+std::string OnPort(const std::string& text) { return text + "\r\nPort: COM7"; }
+
 class UploadTest : public ::testing::Test {
 protected:
     UploadTest() {
@@ -87,7 +90,7 @@ protected:
     text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     termlink::LinkState state;
-    TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 2}, task, strings, {}};
+    TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 2, "COM7"}, task, strings, {}};
     RecordTerminal dataTerminal;
     test_support::TempFolder folder;
     std::string target = folder.File("DATA.TXT");
@@ -178,9 +181,11 @@ TEST_F(UploadTest, RequestIsRepeatedUntilTheTerminalAnswers) {
     EXPECT_EQ(ReceiveData(context, false).code, 0);
     EXPECT_EQ(terminal.CountWrites("READ\r"), 4);
     EXPECT_EQ(clock.NowMs(), 4u * 3000u);
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Time out!", "No data received!"}));
-    EXPECT_EQ(ui.events[1].caption, "Error");
-    EXPECT_EQ(ui.events[1].icon, MessageIcon::None);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{OnPort("Time out!"), "No data received!"}));
+    EXPECT_EQ(ui.events[2].caption, "Error");  // after the file choice and the progress window
+    EXPECT_EQ(ui.events[2].icon, MessageIcon::None);
+    EXPECT_EQ(ui.progressTexts.front(), "Asking the terminal on COM7 for its data (request 1 of 6)...");
+    EXPECT_EQ(ui.progressTexts.back(), "Asking the terminal on COM7 for its data (request 4 of 6)...");
     EXPECT_FALSE(std::filesystem::exists(target));
 
     dataTerminal.readAnswer = "NAK\r";
@@ -189,7 +194,7 @@ TEST_F(UploadTest, RequestIsRepeatedUntilTheTerminalAnswers) {
     ui.chosenPaths = {target};
     EXPECT_EQ(ReceiveData(context, false).code, 0);
     EXPECT_EQ(terminal.CountWrites("READ\r"), 6);
-    EXPECT_EQ(ui.MessageTexts().front(), "Failed to establish connection!");
+    EXPECT_EQ(ui.MessageTexts().front(), OnPort("Failed to establish connection!"));
 }
 
 TEST_F(UploadTest, SilenceAfterStoredRecordsKeepsThem) {
@@ -206,7 +211,8 @@ TEST_F(UploadTest, SilenceAfterStoredRecordsKeepsThem) {
     EXPECT_EQ(terminal.CountWrites("NAK\r"), 10);
     EXPECT_EQ(Contents(target), "a\r\nb\r\nc\r\n");
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{
-                                     "Time out!", "The upload failed. 3 records received before the failure were saved."}));
+                                     OnPort("Time out!"),
+                                     "The upload failed. 3 records received before the failure were saved."}));
     EXPECT_EQ(ui.openCounters, 0);
 }
 
@@ -221,7 +227,7 @@ TEST_F(UploadTest, RecordRefusedTenTimesInARowEndsTheUpload) {
     EXPECT_EQ(terminal.CountWrites("NAK\r"), 10);
     EXPECT_EQ(Contents(target), "a\r\nb\r\n");
     EXPECT_EQ(ui.MessageTexts(),
-              (std::vector<std::string>{"The terminal keeps sending a record that cannot be accepted!",
+              (std::vector<std::string>{OnPort("The terminal keeps sending a record that cannot be accepted!"),
                                         "The upload failed. 2 records received before the failure were saved."}));
 
     // With nothing stored before, nothing is left behind.
@@ -242,7 +248,7 @@ TEST_F(UploadTest, FailuresBeforeTheTransfer) {
     port.openFails = true;
     ui.chosenPaths = {target};
     EXPECT_EQ(ReceiveData(context, false).code, -3);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot open the COM port!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Cannot open the COM port!")});
     EXPECT_EQ(FilesInFolder(), 0u);
 
     port.openFails = false;
@@ -257,14 +263,82 @@ TEST_F(UploadTest, FailuresBeforeTheTransfer) {
     ui.events.clear();
     ui.chosenPaths = {target};
     EXPECT_EQ(ReceiveData(context, true).code, -3);  // no cradle answers
-    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot configure IR device!"});
+    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Cannot configure IR device!")});
     EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
     EXPECT_EQ(FilesInFolder(), 0u);
 
-    ui.events.clear();
-    ui.chosenPaths = {folder.File("no such folder/DATA.TXT")};
+}
+
+TEST_F(UploadTest, TheTargetIsProvedWritableBeforeTheTerminalIsAsked) {
+    dataTerminal.records = {"a", "b"};
+    std::filesystem::create_directory(folder.File("DATA.TXT"));  // a folder cannot be replaced by a file
+    ui.chosenPaths = {target, folder.File("no such folder/DATA.TXT")};
     EXPECT_EQ(ReceiveData(context, false).code, -2);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"File open/create failed!"});
+    EXPECT_EQ(ReceiveData(context, false).code, -2);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(2, "File open/create failed!"));
+    EXPECT_EQ(ui.events.back().caption, "Error");
+    EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 0);
+    EXPECT_TRUE(terminal.Writes().empty());
+    EXPECT_EQ(dataTerminal.next, 0u);
+    EXPECT_EQ(FilesInFolder(), 1u);  // the folder, and no temporary file
+}
+
+TEST_F(UploadTest, RecordsThatCannotBePutInPlaceAreKeptAndTheirFileNamed) {
+    dataTerminal.records = {"a", "b", "c"};
+    // Once the records are taken, something takes the target's place.
+    dataTerminal.fault = [this](std::size_t index, int) -> std::optional<std::string> {
+        if (index == 2) std::filesystem::create_directories(target + "/in the way");
+        return std::nullopt;
+    };
+    EXPECT_EQ(ReceiveData(context, false).code, -1);
+    ASSERT_EQ(ui.MessageTexts().size(), 1u);
+    const std::string message = ui.MessageTexts().front();
+    const std::string prefix = "The received records could not be put in place. They are kept in this file:\r\n";
+    ASSERT_EQ(message.substr(0, prefix.size()), prefix);
+    const std::string keptIn = message.substr(prefix.size());
+    EXPECT_EQ(keptIn, target + ".part");
+    EXPECT_EQ(Contents(keptIn), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
+}
+
+// Cancel on the progress window ends the upload within a second; what was
+// acknowledged is kept, since the terminal may have let go of it.
+TEST_F(UploadTest, CancelKeepsTheRecordsAcknowledgedSoFar) {
+    for (int i = 0; i < 20; ++i) dataTerminal.records.push_back("R" + std::to_string(i));
+    std::ofstream(target, std::ios::binary) << "old";
+    std::uint64_t requestedAt = 0;
+    ui.cancelWhen = [&] {
+        if (ui.counterTexts.size() < 5) return false;
+        if (requestedAt == 0) requestedAt = clock.NowMs();
+        return true;
+    };
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_FALSE(result.completed);
+    EXPECT_LT(clock.NowMs() - requestedAt, 1000u);
+    const std::string kept = Contents(target);
+    EXPECT_EQ(kept.substr(0, 20), "R0\r\nR1\r\nR2\r\nR3\r\nR4\r\n");
+    const auto stored = std::count(kept.begin(), kept.end(), '\n');
+    EXPECT_EQ(terminal.CountWrites("ACK\r"), stored);  // every record kept was acknowledged, and no other
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"The upload was cancelled. The " + std::to_string(stored) +
+                                                          " records received until then were saved."});
+    EXPECT_EQ(ui.events.back().caption, "Upload Data");
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(ui.openProgressWindows, 0);
+    EXPECT_EQ(ui.openCounters, 0);
+    EXPECT_EQ(FilesInFolder(), 1u);
+
+    // Cancelled before a record came: nothing is written and nothing said.
+    std::filesystem::remove(target);
+    ui.events.clear();
+    terminal.ClearWrites();
+    ui.chosenPaths = {target};
+    dataTerminal.readAnswer = "";  // a silent terminal
+    ui.cancelWhen = [&] { return clock.NowMs() > 2000; };
+    EXPECT_EQ(ReceiveData(context, false).code, 0);
+    EXPECT_TRUE(ui.MessageTexts().empty());
+    EXPECT_EQ(terminal.CountWrites("READ\r"), 1);
+    EXPECT_EQ(FilesInFolder(), 0u);
 }
 
 }  // namespace

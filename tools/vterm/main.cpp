@@ -5,14 +5,15 @@
 #include <sys/prctl.h>
 #endif
 #include <algorithm>
-#include <fstream>
+#include <exception>
 #include <iostream>
-#include <sstream>
 
 #include "common/clock.h"
+#include "common/file_contents.h"
 #include "common/file_replace.h"
 #include "designer/link/port_list.h"
 #include "designer/task/task_file.h"
+#include "designer/transfer/lookup_lines.h"
 #include "designer/transfer/terminal_image_decode.h"
 #include "tools/vterm/options.h"
 #include "tools/vterm/port_registration.h"
@@ -26,6 +27,8 @@ constexpr int kExitUsage = 1;
 constexpr int kExitSetup = 2;
 constexpr int kExitIncomplete = 3;
 constexpr std::uint32_t kDrainMs = 2000;
+// A record frame holds at most 255 bytes: the sequence byte, the record, two checksum bytes and CR.
+constexpr std::size_t kMaxRecordLength = 251;
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -41,13 +44,40 @@ void CatchStopSignals() {
     sigaction(SIGHUP, &action, nullptr);
 }
 
-bool ReadRecords(const std::string& path, std::vector<std::string>& records) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) records.push_back(line);
+// One record a line, the lines ended as a lookup file's may be; empty lines
+// are skipped. False with `error` set when the file cannot be read or a
+// record would not fit its frame.
+bool ReadRecords(const std::string& path, std::vector<std::string>& records, std::string& error) {
+    const auto content = common::ReadRegularFile(path);
+    if (!content) {
+        error = "cannot read the records file " + path;
+        return false;
+    }
+    const transfer::LookupLineSplitter::LineSink keep = [&](std::string_view line) {
+        if (line.size() > kMaxRecordLength) {
+            error = "record " + std::to_string(records.size() + 1) + " of " + path + " is longer than " +
+                    std::to_string(kMaxRecordLength) + " characters";
+            return false;
+        }
+        if (!line.empty()) records.emplace_back(line);
+        return true;
+    };
+    transfer::LookupLineSplitter lines;
+    return lines.Feed(*content, keep) && lines.Finish(keep);
+}
+
+// Each file vterm is to write is checked before anything is received, so a
+// transfer never ends in a file that cannot be stored.
+bool CheckOutputs(const vterm::Options& options, std::string& error) {
+    const std::pair<const char*, const std::string*> outputs[] = {
+        {"--task-out", &options.taskOut}, {"--image-out", &options.imageOut}, {"--lookup-out", &options.lookupOut}};
+    for (const auto& [flag, path] : outputs) {
+        if (path->empty()) continue;
+        const common::ReplaceResult check = common::CheckReplaceable(*path);
+        if (!check.ok) {
+            error = std::string("cannot write ") + flag + " " + *path + ": " + check.error;
+            return false;
+        }
     }
     return true;
 }
@@ -81,9 +111,7 @@ vterm::TerminalSinks MakeSinks(const vterm::Options& options) {
     return sinks;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     vterm::Options options;
     std::string error;
     if (!vterm::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
@@ -94,8 +122,12 @@ int main(int argc, char** argv) {
         std::cout << vterm::kUsage;
         return 0;
     }
-    if (!options.recordsFile.empty() && !ReadRecords(options.recordsFile, options.terminal.records)) {
-        std::cerr << "vterm: cannot read the records file " << options.recordsFile << '\n';
+    if (!options.recordsFile.empty() && !ReadRecords(options.recordsFile, options.terminal.records, error)) {
+        std::cerr << "vterm: " << error << '\n';
+        return kExitSetup;
+    }
+    if (!CheckOutputs(options, error)) {
+        std::cerr << "vterm: " << error << '\n';
         return kExitSetup;
     }
 
@@ -105,10 +137,15 @@ int main(int argc, char** argv) {
         return kExitSetup;
     }
     vterm::PortRegistration registration;
-    if (!registration.Register(termlink::PortMapFolder(), options.comName, pty.SlavePath(), error)) {
+    std::string note;
+    std::vector<std::string> listed;
+    for (const termlink::SerialPort& port : termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{}))
+        listed.push_back(port.name);
+    if (!registration.Register(termlink::PortMapFolder(), options.comName, pty.SlavePath(), error, note, listed)) {
         std::cerr << "vterm: " << error << '\n';
         return kExitSetup;
     }
+    if (!note.empty()) std::cerr << "vterm: " << note << '\n';
     CatchStopSignals();
     pty.SetStopFlag(&stopRequested);
     std::cout << pty.SlavePath() << ' ' << registration.ComName() << std::endl;
@@ -147,4 +184,20 @@ int main(int argc, char** argv) {
                 break;
         }
     }
+}
+
+}  // namespace
+
+// Failures are reported where they happen; this only keeps anything that
+// still escapes (memory running out) from ending in an abort that leaves the
+// port map link behind.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "vterm: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "vterm: an unexpected failure\n";
+    }
+    return kExitSetup;
 }

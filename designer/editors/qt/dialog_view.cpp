@@ -8,7 +8,6 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace editors {
 namespace {
@@ -27,8 +26,8 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
     setObjectName(QString::fromStdString(model.TemplateName()));
     std::map<int, QGridLayout*> grids{{0, new QGridLayout(this)}};
     std::map<int, int> nextRow;  // per container, the row after the last one used
-    std::set<QGridLayout*> stretched;
     std::vector<QLabel*> unpaired;  // labels still waiting for the control they name
+    std::set<QGridLayout*> stretched;
     for (const ControlSpec& spec : model.Controls()) {
         const auto container = grids.find(spec.place.group);
         if (container == grids.end()) continue;  // a group must come before what it holds
@@ -50,13 +49,10 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
             if (model.State(spec.id)->text.empty()) inner->setContentsMargins(0, 0, 0, 0);
             grids[spec.id] = inner;
         }
-        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && spec.place.chars > 0) {
-            // A box for a few characters is no wider than they need.
-            if (spec.place.stretch) {
-                edit->setMinimumWidth(EditWidth(*edit, spec.place.chars));
-            } else {
-                edit->setFixedWidth(EditWidth(*edit, spec.place.chars));
-            }
+        if (spec.place.chars > 0) {
+            // A box for a few characters is no wider than they need, unless its column takes what is spare.
+            widget->setMinimumWidth(EditWidth(*widget, spec.place.chars));
+            if (!spec.place.stretch) widget->setMaximumWidth(widget->minimumWidth());
         }
         Qt::Alignment alignment;
         if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Radio) {

@@ -15,6 +15,7 @@
 #include "common/cp1251.h"
 #include "designer/editors/barcode_fields.h"
 #include "designer/editors/form_page.h"
+#include "designer/task/task_model.h"
 #include "designer/editors/qt/editor_dialog.h"
 #include "designer/editors/qt/property_sheet_dialog.h"
 #include "designer/editors/test_support.h"
@@ -94,6 +95,67 @@ TEST(SheetLayout, TheRussianFormPageGivesEveryTextItsRoom) {
     CheckFormPage(bench, QStringLiteral("КОЛИЧЕСТВО НА СКЛАДЕ"), "form-page-ru");
 }
 
+// The newest of the sheet's open dialogs as its window, checked and saved.
+void CheckDialog(PropertySheet& sheet, const char* shotName) {
+    EditorDialog dialog(sheet, sheet.DialogCount() - 1, {}, nullptr);
+    dialog.show();
+    dialog.adjustSize();
+    ExpectNoOverlap(sheet.Dialog(sheet.DialogCount() - 1), dialog);
+    ExpectNothingCutOff(dialog, {});
+    EXPECT_GE(dialog.width(), dialog.minimumSizeHint().width());
+    EXPECT_GE(dialog.height(), dialog.minimumSizeHint().height());
+    SaveScreenshot(dialog, shotName);
+}
+
+TEST(SheetLayout, TheGridDialogShowsEveryCellWhole) {
+    testing::SheetBench bench;
+    const auto sheet = bench.Open(testing::kKeyCodesPages);
+    ASSERT_EQ(sheet->Page(0)->Click(testing::KeyCodesPage::kOpen), EventError::None);
+    ASSERT_EQ(sheet->Dialog(0).Click(testing::KeyCodesDialog::kTen), EventError::None);
+    CheckDialog(*sheet, "grid-dialog-en");
+}
+
+// Each of the Form page's dialogs, the grid over a line's prefix too, in the
+// bench's language; `suffix` names the screenshots.
+void CheckFormDialogs(testing::SheetBench& bench, const std::string& suffix) {
+    bench.task.model.forms[0][task::form::kFieldType] = task::form::kReal;
+    bench.task.model.forms[0][task::form::kFieldType + 1] = task::form::kLookup;
+    bench.task.model.forms[0][task::form::kPartialMode] = 3;
+    bench.task.model.forms[0][task::form::kHasPrefix] = 1;
+    bench.task.model.forms[0][task::form::kPrefix] = 0x1B;
+    bench.task.model.forms[0][task::form::kFnTarget] = 12;
+    bench.task.model.forms[0][task::form::kFnTarget + 1] = 11;
+    const struct {
+        std::vector<int> clicks;  // from the Form page
+        const char* name;
+    } dialogs[] = {
+        {{FormPage::kMoreButton}, "advance-dialog"},
+        {{FormPage::kMoreButton, 303}, "grid-over-advance"},
+        {{FormPage::kMoreButton + 1}, "lookup-advance-dialog"},
+        {{FormPage::kTimeStampButton}, "date-time-stamp-dialog"},
+        {{FormPage::kBranchButton}, "branch-dialog"},
+        {{FormPage::kBranchButton, 3}, "summation-dialog"},
+        {{FormPage::kBranchButton, 4}, "remains-dialog"},
+    };
+    for (const auto& [clicks, name] : dialogs) {
+        SCOPED_TRACE(name);
+        const auto sheet = bench.Open();
+        for (const int id : clicks) ASSERT_EQ(sheet->Active().Click(id), EventError::None) << id;
+        CheckDialog(*sheet, (name + suffix).c_str());
+    }
+}
+
+TEST(SheetLayout, TheFormDialogsGiveEveryTextItsRoom) {
+    testing::SheetBench bench;
+    CheckFormDialogs(bench, "-en");
+}
+
+TEST(SheetLayout, TheRussianFormDialogsGiveEveryTextItsRoom) {
+    testing::SheetBench bench;
+    LoadRussian(bench);
+    CheckFormDialogs(bench, "-ru");
+}
+
 // A page of the sheet shown in its window, and the dialogs its buttons open.
 void CheckPageAndDialogs(testing::SheetBench& bench, const char* templateName, std::vector<int> dialogButtons,
                          const std::string& shotName) {
@@ -152,26 +214,6 @@ TEST(SheetLayout, TheBarcodeAndStartupPagesAndTheirDialogsGiveEveryTextItsRoom) 
         CheckPageAndDialogs(bench, "BARCODESETTINGDLG", BarcodeDialogButtons(), "barcode-page" + language);
         CheckPageAndDialogs(bench, "STARTUPDLG", {}, "startup-page" + language);
     }
-}
-
-// The newest of the sheet's open dialogs as its window, checked and saved.
-void CheckDialog(PropertySheet& sheet, const char* shotName) {
-    EditorDialog dialog(sheet, sheet.DialogCount() - 1, {}, nullptr);
-    dialog.show();
-    dialog.adjustSize();
-    ExpectNoOverlap(sheet.Dialog(sheet.DialogCount() - 1), dialog);
-    ExpectNothingCutOff(dialog, {});
-    EXPECT_GE(dialog.width(), dialog.minimumSizeHint().width());
-    EXPECT_GE(dialog.height(), dialog.minimumSizeHint().height());
-    SaveScreenshot(dialog, shotName);
-}
-
-TEST(SheetLayout, TheGridDialogShowsEveryCellWhole) {
-    testing::SheetBench bench;
-    const auto sheet = bench.Open(testing::kKeyCodesPages);
-    ASSERT_EQ(sheet->Page(0)->Click(testing::KeyCodesPage::kOpen), EventError::None);
-    ASSERT_EQ(sheet->Dialog(0).Click(testing::KeyCodesDialog::kTen), EventError::None);
-    CheckDialog(*sheet, "grid-dialog-en");
 }
 
 TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {
