@@ -11,14 +11,6 @@
 namespace editors {
 namespace {
 
-// A page whose editor is not built yet: its tab and title, nothing to edit.
-class EmptyPage final : public PageModel {
-public:
-    EmptyPage(EditorContext& context, std::string_view templateName, std::string title)
-        : PageModel(context, std::string(templateName), std::move(title), {}) {}
-    void Commit() override {}
-};
-
 template <typename Page>
 std::unique_ptr<PageModel> Make(EditorContext& context, std::string title) {
     return std::make_unique<Page>(context, std::move(title));
@@ -69,8 +61,7 @@ void PropertySheet::ShowPage(int index) {
     std::unique_ptr<PageModel>& page = pages_[static_cast<std::size_t>(index)];
     if (page) return;
     const PageKind& kind = kinds_[static_cast<std::size_t>(index)];
-    page = kind.make ? kind.make(context_, PageTitle(index))
-                     : std::make_unique<EmptyPage>(context_, kind.templateName, PageTitle(index));
+    page = kind.make(context_, PageTitle(index));
 }
 
 DialogModel& PropertySheet::Active() const {
