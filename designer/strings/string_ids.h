@@ -100,6 +100,10 @@ inline constexpr int kUsageHelp = 1257;
 inline constexpr int kUsageVersion = 1258;
 inline constexpr int kUnknownOption = 1259;
 inline constexpr int kOneTaskFileOnly = 1260;
+inline constexpr int kLookupFilesFilter = 1261;  // direct: the file choosers of the lookup send and the upload
+inline constexpr int kDataFilesFilter = 1262;
+inline constexpr int kAllFilesFilter = 1263;
+inline constexpr int kDefaultLanguageItem = 1264;  // direct: the first item of Preferences' language list
 
 // --- Simulator ---
 inline constexpr int kDefineProgram = 1133;
@@ -356,5 +360,89 @@ inline constexpr int kFirstKeyboardTypeName = 1671;    // the 32 keyboard / term
 // --- Default texts the code names alone ---
 inline constexpr int kFirstExtraTextWide = 1741;    // the five start-up texts, 20 characters
 inline constexpr int kFirstExtraTextNarrow = 1751;  // the same, 15 characters
+
+// --- Barcode page "BARCODESETTINGDLG" and its dialogs (direct) ---
+inline constexpr int kBarcodeReaderGroup = 302;
+inline constexpr int kBarcodeScanModeLabel = 303;
+inline constexpr int kBarcodeRedundancyLabel = 304;
+inline constexpr int kBarcodeTimeOutLabel = 305;
+inline constexpr int kBarcodeSecondsLabel = 306;
+inline constexpr int kBarcodeSymbologiesGroup = 307;
+inline constexpr int kBarcodeMoreButton = 308;
+inline constexpr int kBarcodeCodeIdButton = 309;
+inline constexpr int kBarcodeWeightCodeButton = 310;
+inline constexpr int kFirstSymbologyCheck = 311;      // the page's check boxes 101..128
+inline constexpr int kFirstBarcodeDialogTitle = 341;  // the dialogs of the buttons 201..220
+inline constexpr int kVerifyChecksumLabel = 361;
+inline constexpr int kTransmitChecksumLabel = 362;
+inline constexpr int kStartStopPatternGroup = 363;
+inline constexpr int kFirstStartStopPattern = 364;  // Industrial 25, Interleave 25, Matrix 25
+inline constexpr int kLengthGroup = 367;
+inline constexpr int kFixedLengthRadio = 368;
+inline constexpr int kMaxMinLengthRadio = 369;
+inline constexpr int kFixedLength1Label = 370;
+inline constexpr int kFixedLength2Label = 371;
+inline constexpr int kMaxLengthLabel = 372;
+inline constexpr int kMinLengthLabel = 373;
+inline constexpr int kTransmitStartStopLabel = 374;
+inline constexpr int kFullAsciiLabel = 375;
+inline constexpr int kCodabarStartStopGroup = 376;
+inline constexpr int kCodabarNoneRadio = 377;
+inline constexpr int kFirstCodabarStartStop = 378;  // "abcd / abcd" .. "ABCD / TN*E"
+inline constexpr int kMsiVerificationGroup = 382;
+inline constexpr int kFirstMsiVerification = 383;  // three methods
+inline constexpr int kMsiTransmissionGroup = 386;
+inline constexpr int kFirstMsiTransmission = 387;  // three ways
+inline constexpr int kUkPlesseyLabel = 390;
+inline constexpr int kUpce1TripleCheckLabel = 391;
+inline constexpr int kUpce1Label = 392;
+inline constexpr int kUpceToUpcaLabel = 393;
+inline constexpr int kTransmitSystemNumberLabel = 394;
+inline constexpr int kUpcaToEan13Label = 395;
+inline constexpr int kIsbnLabel = 396;
+inline constexpr int kIssnLabel = 397;
+inline constexpr int kTransmitUpcaChecksumLabel = 398;
+inline constexpr int kTransmitUpcaSystemNumberLabel = 399;
+inline constexpr int kGtinLabel = 400;
+inline constexpr int kEan8ToEan13Label = 401;
+inline constexpr int kTelepenModeGroup = 402;
+inline constexpr int kTelepenOriginalRadio = 403;
+inline constexpr int kTelepenAimRadio = 404;
+inline constexpr int kTransmitCodeIdLabel = 405;
+inline constexpr int kTransmitApplicationIdLabel = 406;
+inline constexpr int kTransmitCheckDigitLabel = 407;
+inline constexpr int kVerifyCheckDigitLabel = 408;
+inline constexpr int kFieldReplacementGroup = 409;
+inline constexpr int kFieldReplacementTextLabel = 410;
+inline constexpr int kFieldReplacementCodeLabel = 411;
+inline constexpr int kWeightEnableLabel = 412;
+inline constexpr int kWeightPrefixLabel = 413;
+inline constexpr int kWeightMaskLabel = 414;
+inline constexpr int kWeightKeyFieldLabel = 415;
+inline constexpr int kWeightQuantityLabel = 416;
+inline constexpr int kWeightOneCFormatLabel = 417;
+inline constexpr int kCodeIdEnableLabel = 418;
+inline constexpr int kFirstCodeIdSymbology = 419;  // the fifteen code-ID slots
+inline constexpr int kFirstCodeIdSet = 434;        // "Set 1".."Set 5"
+inline constexpr int kCodeIdClearButton = 439;
+// Its lists, one id per item from the first.
+inline constexpr int kFirstScanModeName = 1461;   // nine scan modes
+inline constexpr int kFirstRedundancyName = 1481;  // None .. Three times
+
+// --- Startup page "STARTUPDLG" (direct) ---
+inline constexpr int kStartupProgramStartLabel = 2001;
+inline constexpr int kStartupDelimiterCountLabel = 2002;
+inline constexpr int kStartupAsciiLabel = 2003;
+inline constexpr int kStartupTextLabel = 2004;
+inline constexpr int kStartupLargeFontLabel = 2005;
+inline constexpr int kStartupScreensLabel = 2006;
+inline constexpr int kStartupImportButton = 2007;
+inline constexpr int kStartupResetButton = 2008;
+inline constexpr int kStartupDelimitersGroup = 2009;
+inline constexpr int kStartupTextsGroup = 2010;
+// Its lists (the delimiter's warning is kInvalidValue).
+inline constexpr int kFirstProgramStartName = 1561;  // form 1, menu 1
+inline constexpr int kFirstDelimiterCountName = 1571;  // " 1 ", " 2 " after "nil"
+inline constexpr int kFirstScreenName = 1581;          // the 26 screens
 
 }  // namespace strings::id

@@ -104,7 +104,8 @@ bool WriteRecord(std::FILE* file, std::string_view data) {
 
 std::optional<std::string> ChooseDataFile(TransferContext& context) {
     common::FileChooser chooser;
-    chooser.filters = {{"Data files {*.TXT}", "*.TXT"}, {"All files (*.*)", "*.*"}};
+    chooser.filters = {{context.strings.Direct(id::kDataFilesFilter), "*.TXT"},
+                       {context.strings.Direct(id::kAllFilesFilter), "*.*"}};
     chooser.defaultExtension = "TXT";
     return context.link.ui.ChooseSaveFile(chooser);
 }
