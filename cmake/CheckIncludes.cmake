@@ -4,6 +4,11 @@
 # the text layer -> common. docs/ARCHITECTURE.md says the same in words; keep
 # the two in step.
 
+# A script run sets no policies by itself; without this, GLOB_RECURSE follows
+# symbolic links, and one to / (a Wine prefix's z: drive in a build tree) has
+# it walk the whole file system.
+cmake_minimum_required(VERSION 3.25)
+
 # Folder of the including file -> the folders its quoted includes may name.
 # The longest matching folder decides. Every folder may include itself.
 set(layers

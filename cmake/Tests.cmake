@@ -1,6 +1,7 @@
 # add_folder_tests(NAME LIBS...): one test program of every *_test.cpp in the
 # calling folder, linked with LIBS and GoogleTest, registered with CTest.
-# Nothing when MOSTREL_BUILD_TESTS is off; *_posix_test.cpp only on POSIX.
+# Nothing when MOSTREL_BUILD_TESTS is off; *_posix_test.cpp only on POSIX,
+# *_win32_test.cpp only on Windows.
 function(add_folder_tests name)
     if(NOT MOSTREL_BUILD_TESTS)
         return()
@@ -9,14 +10,24 @@ function(add_folder_tests name)
     if(NOT UNIX)
         list(FILTER sources EXCLUDE REGEX "_posix_test\\.cpp$")
     endif()
+    if(NOT WIN32)
+        list(FILTER sources EXCLUDE REGEX "_win32_test\\.cpp$")
+    endif()
     if(NOT sources)
         return()
     endif()
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
+    if(CMAKE_CROSSCOMPILING)
+        # Every start under the emulator (Wine) costs about a second, so the
+        # program runs once, as one test, in the emulator's running session.
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED "${MOSTREL_EMULATOR_FIXTURE}")
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+            PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 120)
+    endif()
 endfunction()
 
 # add_qt_test_program(NAME SOURCES files... LIBS libs...): one widget test

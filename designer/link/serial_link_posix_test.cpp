@@ -1,5 +1,4 @@
-// The termios link over a real pseudo-terminal, which Windows lacks.
-#ifndef _WIN32
+// The termios link over a real pseudo-terminal.
 #include <fcntl.h>
 #include <poll.h>
 #include <termios.h>
@@ -12,6 +11,7 @@
 #include <string>
 
 #include "designer/link/system_serial_link.h"
+#include "testing/scoped_variable.h"
 #include "testing/temp_folder.h"
 
 namespace termlink {
@@ -167,17 +167,14 @@ TEST(PosixSerialLink, OpensByComNameThroughThePortMap) {
     PtyMaster master;
     test_support::TempFolder folder;
     folder.Link("COM9", master.Slave());
-    setenv("MOSTREL_PORT_MAP", folder.Path().c_str(), 1);
+    test_support::ScopedVariable portMap("MOSTREL_PORT_MAP", folder.Path());
     auto link = MakeSystemSerialLink();
     EXPECT_TRUE(link->Open("COM9"));
     link->Close();
     EXPECT_TRUE(link->Open("\\\\.\\COM9"));
     EXPECT_FALSE(link->Open("COM8"));
     EXPECT_FALSE(link->Open(folder.File("missing")));
-    unsetenv("MOSTREL_PORT_MAP");
 }
 
 }  // namespace
 }  // namespace termlink
-
-#endif

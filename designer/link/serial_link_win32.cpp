@@ -1,6 +1,11 @@
 // The Win32 port, opened overlapped. Reads and writes wait on their own
 // event in WaitForSingleObject up to their deadline, and an operation still
 // running at its deadline is cancelled before its record is used again.
+//
+// A read never asks the driver for more bytes than it knows are there, or,
+// when nothing is, for the one byte it waits for. The driver then completes
+// it as soon as that many have come, whatever its time-out modes make of a
+// larger request: Wine, for one, waits for the whole count to arrive.
 #include <windows.h>
 
 #include <algorithm>
@@ -87,20 +92,47 @@ public:
 
     int Read(std::uint8_t* buffer, std::size_t capacity, std::uint32_t waitMs) override {
         if (!IsOpen()) return -1;
-        OVERLAPPED* record = Prepare(readEvent_);
-        const BOOL started = ReadFile(handle_, buffer, static_cast<DWORD>(capacity), nullptr, record);
-        DWORD done = 0;
-        if (!Finish(started, std::min(waitMs, kTransferDeadlineMs), done)) return -1;
-        return static_cast<int>(done);
+        if (capacity == 0) return 0;
+        DWORD waiting = 0;
+        if (!BytesWaiting(waiting)) return -1;
+        if (waiting > 0) return ReadBytes(buffer, std::min<std::size_t>(capacity, waiting), kTransferDeadlineMs);
+        if (waitMs == 0) return 0;
+
+        const int first = ReadBytes(buffer, 1, std::min(waitMs, kTransferDeadlineMs));
+        if (first <= 0 || capacity == 1) return first;
+        // What came right behind the first byte is taken along with it.
+        if (!BytesWaiting(waiting) || waiting == 0) return first;
+        const int more = ReadBytes(buffer + 1, std::min<std::size_t>(capacity - 1, waiting), kTransferDeadlineMs);
+        return more < 0 ? first : first + more;
     }
 
 private:
-    // Reads wait in the driver for their first byte and then return what
-    // has arrived; the wait itself is bounded by the caller's deadline.
+    // The bytes in the driver's receive queue.
+    bool BytesWaiting(DWORD& count) {
+        COMSTAT status{};
+        DWORD errors = 0;
+        if (!ClearCommError(handle_, &errors, &status)) return false;
+        count = status.cbInQue;
+        return true;
+    }
+
+    // Reads `count` bytes, waiting at most `waitMs` for them: what arrived
+    // by then, or -1 when the port failed.
+    int ReadBytes(std::uint8_t* buffer, std::size_t count, std::uint32_t waitMs) {
+        OVERLAPPED* record = Prepare(readEvent_);
+        const BOOL started = ReadFile(handle_, buffer, static_cast<DWORD>(count), nullptr, record);
+        DWORD done = 0;
+        if (!Finish(started, waitMs, done)) return -1;
+        return static_cast<int>(done);
+    }
+
+    // A read waits in the driver until all the bytes it asked for are
+    // there, but never past the deadline, which bounds the wait again
+    // should the caller's own wait fail to.
     bool SetTimeouts(DWORD writeMultiplier, DWORD writeConstant) {
         COMMTIMEOUTS t{};
-        t.ReadIntervalTimeout = MAXDWORD;
-        t.ReadTotalTimeoutMultiplier = MAXDWORD;
+        t.ReadIntervalTimeout = 0;
+        t.ReadTotalTimeoutMultiplier = 0;
         t.ReadTotalTimeoutConstant = kTransferDeadlineMs;
         t.WriteTotalTimeoutMultiplier = writeMultiplier;
         t.WriteTotalTimeoutConstant = writeConstant;

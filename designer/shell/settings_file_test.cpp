@@ -1,12 +1,12 @@
 #include "designer/shell/settings_file.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include <gtest/gtest.h>
 
 #include "designer/task/test_support.h"
+#include "testing/scoped_variable.h"
 #include "testing/temp_folder.h"
 
 namespace shell {
@@ -92,15 +92,16 @@ TEST(SettingsFile, LimitsOnRead) {
 
 TEST(SettingsFile, FolderFromTheEnvironmentAndSafeWrite) {
     TempFolder folder;
-    setenv("APPDATA", folder.Path().c_str(), 1);
-    EXPECT_EQ(SettingsPath(), folder.Path() + "/Velmora/Mostrel.ini");
     Preferences p;
-    p.comPort = 7;
-    ASSERT_TRUE(WriteSettings(p));
-    Preferences back;
-    ReadSettings(back);
-    EXPECT_EQ(back.comPort, 7);
-    unsetenv("APPDATA");
+    {
+        test_support::ScopedVariable appData("APPDATA", folder.Path());
+        EXPECT_EQ(SettingsPath(), folder.Path() + "/Velmora/Mostrel.ini");
+        p.comPort = 7;
+        ASSERT_TRUE(WriteSettings(p));
+        Preferences back;
+        ReadSettings(back);
+        EXPECT_EQ(back.comPort, 7);
+    }
 
     // A folder where the file should be: nothing is written, nothing is lost.
     const std::string blocked = folder.File("blocked.ini");

@@ -1,10 +1,10 @@
 #include "designer/shell/window_settings.h"
 
-#include <cstdlib>
 #include <fstream>
 
 #include <gtest/gtest.h>
 
+#include "testing/scoped_variable.h"
 #include "testing/temp_folder.h"
 
 namespace shell {
@@ -16,9 +16,10 @@ void WriteText(const std::string& path, const std::string& text) { std::ofstream
 
 TEST(WindowSettings, KeptInAFileOfItsOwnBesideTheSettingsFile) {
     TempFolder folder;
-    setenv("APPDATA", folder.Path().c_str(), 1);
-    EXPECT_EQ(WindowSettingsPath(), folder.Path() + "/Velmora/MostrelWindow.ini");
-    unsetenv("APPDATA");
+    {
+        test_support::ScopedVariable appData("APPDATA", folder.Path());
+        EXPECT_EQ(WindowSettingsPath(), folder.Path() + "/Velmora/MostrelWindow.ini");
+    }
 
     WindowSettings settings;
     settings.zoomPercent = 150;

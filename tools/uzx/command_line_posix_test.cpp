@@ -7,7 +7,7 @@
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ using uzx::testing::RunResult;
 
 class CommandLineTest : public ::testing::Test {
 protected:
-    RunResult Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args, folder.File("stderr")); }
+    RunResult Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args); }
 
     test_support::TempFolder folder;
 };

@@ -15,6 +15,7 @@ int RunSimulate(const Args& args);
 int RunEdit(const Args& args);
 int RunConvert(const Args& args);
 
+int RunPorts(const Args& args);
 int RunImage(const Args& args);
 int RunDownload(const Args& args);
 int RunSendLookup(const Args& args);

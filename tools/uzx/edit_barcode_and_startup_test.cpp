@@ -9,7 +9,7 @@
 #include "designer/task/terminal_texts_view.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -28,8 +28,7 @@ protected:
     int Edit(const std::string& script) {
         const std::string scriptPath = folder.File("edit.script");
         std::ofstream(scriptPath, std::ios::binary) << script;
-        const uzx::testing::RunResult run =
-            uzx::testing::RunUzx({"edit", in, out, "--script", scriptPath}, folder.File("stderr.txt"));
+        const uzx::testing::RunResult run = uzx::testing::RunUzx({"edit", in, out, "--script", scriptPath});
         output = run.out;
         errors = run.err;
         file = ReadBytes(out);

@@ -7,7 +7,7 @@
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ protected:
         std::ofstream(scriptPath, std::ios::binary) << script;
         const uzx::testing::RunResult run =
             uzx::testing::RunUzx({"edit", in, out, "--script", fromStdin ? "-" : scriptPath},
-                                 folder.File("stderr.txt"), fromStdin ? scriptPath : std::string());
+                                 fromStdin ? scriptPath : std::string());
         output = run.out;
         errors = run.err;
         return run.status;

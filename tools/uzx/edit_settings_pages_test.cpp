@@ -8,7 +8,7 @@
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -27,8 +27,7 @@ protected:
     Bytes Edit(const std::string& script) {
         const std::string scriptPath = folder.File("edit.script");
         std::ofstream(scriptPath, std::ios::binary) << script;
-        const uzx::testing::RunResult run =
-            uzx::testing::RunUzx({"edit", in, out, "--script", scriptPath}, folder.File("stderr.txt"));
+        const uzx::testing::RunResult run = uzx::testing::RunUzx({"edit", in, out, "--script", scriptPath});
         output = run.out;
         EXPECT_EQ(run.status, 0) << run.err;
         return run.status == 0 ? task::testing::ReadBytes(out) : Bytes{};

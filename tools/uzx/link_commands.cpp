@@ -3,6 +3,7 @@
 #include <csignal>
 #include <iostream>
 #include <optional>
+#include <vector>
 
 #include "common/clock.h"
 #include "common/console_ui.h"
@@ -108,6 +109,17 @@ struct Session {
 };
 
 }  // namespace
+
+int RunPorts(const Args& args) {
+    if (!args.empty()) {
+        std::cerr << "usage: uzx ports\n";
+        return kUsage;
+    }
+    std::vector<std::string> lines;
+    termlink::ListSerialPorts(&lines, nullptr, 0);
+    for (const std::string& line : lines) std::cout << line << '\n';
+    return 0;
+}
 
 int RunImage(const Args& args) {
     if (args.size() != 2) {

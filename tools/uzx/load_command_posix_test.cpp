@@ -15,7 +15,7 @@
 #include "loader/test_support.h"
 #include "testing/temp_folder.h"
 #include "testing/vterm_process.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ protected:
         unsetenv("MOSTREL_SYS_CLASS_TTY");
     }
 
-    Outcome Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args, folder.File("stderr")); }
+    Outcome Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args); }
 
     // A terminal on COM<number> that keeps what it receives in image<number>.
     std::unique_ptr<test_support::VtermProcess> Terminal(int number, std::vector<std::string> flags) {

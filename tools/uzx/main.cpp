@@ -33,6 +33,7 @@ constexpr Command kCommands[] = {
      "                              write a task file (UZX, A85, ATF) for another terminal model;\n"
      "                              --report prints the identifier, text layout and transfer menus\n"
      "                              before and after"},
+    {"ports", uzx::RunPorts, "ports                       list the serial ports as the Preferences show them"},
     {"image", uzx::RunImage, "image FILE OUT              write the bytes a terminal receives for the task"},
     {"download", uzx::RunDownload, "download FILE --port NAME [--speed N] [--link N]   put the task on a terminal"},
     {"send-lookup", uzx::RunSendLookup, "send-lookup TXT --port NAME [--speed N] [--link N]   send a lookup file"},

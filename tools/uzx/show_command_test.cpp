@@ -11,7 +11,7 @@
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
 #include "tools/uzx/json_reader.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using Names = std::vector<std::string>;
 
 class ShowCommandTest : public ::testing::Test {
 protected:
-    RunResult Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args, folder.File("stderr")); }
+    RunResult Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args); }
 
     // Saves `model` and shows it as JSON; the document must parse.
     Json ShowJson(const task::TaskModel& model) {
@@ -254,6 +254,22 @@ TEST_F(ShowCommandTest, WarningsGoToStandardErrorAndFailuresSetTheStatus) {
     EXPECT_EQ(Uzx({"show"}).status, 2);
     EXPECT_EQ(Uzx({"show", "--json"}).status, 2);
     EXPECT_EQ(Uzx({"show", "--json", path, path}).status, 2);
+}
+
+// Each argument reaches the program whole, as a shell passes a quoted one:
+// blanks, a trailing backslash and an empty argument included.
+TEST_F(ShowCommandTest, ArgumentsArriveWhole) {
+    const std::string spaced = folder.File("my  task.UZX");
+    ASSERT_TRUE(task::WriteTaskFile(spaced, task::testing::FreshTask()).ok);
+    EXPECT_EQ(Uzx({"show", spaced}).status, 0);
+
+    const RunResult empty = Uzx({"show", ""});
+    EXPECT_EQ(empty.status, 1) << "an empty file name, not a missing one";
+    EXPECT_EQ(empty.err, "uzx: cannot open \n");
+
+    const RunResult slashed = Uzx({"show", "a \\"});
+    EXPECT_EQ(slashed.status, 1);
+    EXPECT_EQ(slashed.err, "uzx: cannot open a \\\n");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
-#include "tools/uzx/run_uzx.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ protected:
     int Run(std::vector<std::string> args) {
         EXPECT_TRUE(task::WriteTaskFile(path, model).ok);
         args.insert(args.begin(), "simulate");
-        const uzx::testing::RunResult run = uzx::testing::RunUzx(args, folder.File("stderr"));
+        const uzx::testing::RunResult run = uzx::testing::RunUzx(args);
         output = run.out;
         return run.status;
     }

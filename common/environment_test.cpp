@@ -2,38 +2,14 @@
 // setup and Wine agree), then the XDG configuration folder, then the home.
 #include "common/environment.h"
 
-#include <cstdlib>
-#include <optional>
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include "testing/scoped_variable.h"
 
 namespace common {
 namespace {
 
-// Sets or clears one variable for the life of the object.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ScopedVariable() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test_support::ScopedVariable;
 
 TEST(SettingsFolder, AppDataThenXdgConfigThenHome) {
     ScopedVariable home("HOME", "/home/someone");

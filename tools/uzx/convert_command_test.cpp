@@ -1,9 +1,6 @@
 // uzx convert and uzx show on real files, run as the program itself: exit
 // status, what it says on stderr and stdout, and the bytes it writes.
-#include <sys/stat.h>
-#include <sys/wait.h>
-
-#include <cstdio>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +8,7 @@
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
+#include "tools/uzx/test_support.h"
 
 namespace {
 
@@ -19,29 +17,11 @@ using test_support::TempFolder;
 using task::testing::WriteBytes;
 using Bytes = std::vector<std::uint8_t>;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using Outcome = uzx::testing::RunResult;
 
 class ConvertCommandTest : public ::testing::Test {
 protected:
-    Outcome Uzx(const std::vector<std::string>& args) {
-        std::string command = UZX_PROGRAM;
-        for (const std::string& arg : args) command += " '" + arg + "'";
-        command += " 2>'" + folder.File("stderr") + "'";
-        Outcome run;
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) return run;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-        const int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        const Bytes err = ReadBytes(folder.File("stderr"));
-        run.err.assign(err.begin(), err.end());
-        return run;
-    }
+    static Outcome Uzx(const std::vector<std::string>& args) { return uzx::testing::RunUzx(args); }
 
     // A new designer task, as the designer saves it.
     std::string NewTask(const std::string& name) {
@@ -125,7 +105,7 @@ TEST_F(ConvertCommandTest, FailuresLeaveTheDestinationUntouched) {
     expectUntouched(Uzx({"convert", folder.File("a.UZX"), destination, "--model", "84xx", "--force"}), 2, usage);
 
     // A folder in the destination's place is not replaced.
-    ASSERT_EQ(mkdir(folder.File("folder.UZX").c_str(), 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(folder.File("folder.UZX")));
     const Outcome run = Uzx({"convert", folder.File("a.UZX"), folder.File("folder.UZX"), "--model", "84xx"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Конвертация: Неудаётся открыть или записать в файл.\n");

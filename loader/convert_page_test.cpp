@@ -2,8 +2,6 @@
 // is told, and that a failure leaves the destination as it was.
 #include "loader/convert_page.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -177,7 +175,7 @@ TEST_F(ConvertPageTest, ADestinationThatCannotBeWrittenStaysAsItWas) {
     const std::string source = folder.File("task.UZX");
     WriteBytes(source, PatternFile("8300RU004", 18954));
     const std::string inTheWay = folder.File("folder.UZX");
-    ASSERT_EQ(mkdir(inTheWay.c_str(), 0755), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(inTheWay));
     WriteBytes(inTheWay + "/kept", {'k'});
     EXPECT_FALSE(Convert(source, inTheWay, 3).converted);
     EXPECT_EQ(Messages(), Shown{kCannot});
