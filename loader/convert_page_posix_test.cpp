@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/failing_file_calls.h"
 #include "testing/scripted_ui.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
@@ -187,6 +188,31 @@ TEST_F(ConvertPageTest, ADestinationThatCannotBeWrittenStaysAsItWas) {
     WriteBytes(folder.File("radio.ATF"), PatternFile("80xxRU102", 4714));
     EXPECT_FALSE(Convert(folder.File("radio.ATF"), folder.File("none/out.ATF"), 3).converted);
     EXPECT_EQ(Messages(), Shown{kCannot});
+}
+
+TEST_F(ConvertPageTest, AConversionThatFailsAnywhereKeepsTheOldDestination) {
+    WriteBytes(folder.File("task.UZX"), PatternFile("8300RU004", 18954));
+    WriteBytes(folder.File("radio.ATF"), PatternFile("80xxRU102", 4714));
+    const std::string destination = folder.File("out.UZX");
+    for (const char* source : {"task.UZX", "radio.ATF"}) {
+        SCOPED_TRACE(source);
+        const auto convert = [&] { return Convert(folder.File(source), destination, 2); };
+        const int points = test_support::CountFailurePoints(convert);
+        EXPECT_EQ(points, 3);  // a write, the flush, the rename
+        for (int point = 1; point <= points; ++point) {
+            SCOPED_TRACE(point);
+            WriteBytes(destination, {'o', 'l', 'd'});
+            ui.events.clear();
+            test_support::FailingFileCalls failing(point);
+            common::FileCallsOverride active(failing);
+            EXPECT_FALSE(convert().converted);
+            EXPECT_EQ(Messages(), Shown{kCannot});
+            EXPECT_EQ(ReadBytes(destination), (Bytes{'o', 'l', 'd'}));
+        }
+        ui.events.clear();
+        EXPECT_TRUE(convert().converted);
+        EXPECT_EQ(Messages(), Shown{kConverted});
+    }
 }
 
 TEST_F(ConvertPageTest, ChoosingTheSourceProposesTheDestination) {

@@ -74,6 +74,8 @@ private:
     bool ReadTask(const std::string& path);
     bool WriteTask();
     void RememberFile(const std::string& path);
+    // Writes the settings file; the user is told when it cannot be written.
+    void SavePreferences();
     void OpenPropertySheet();
     void RestartSimulator();
 

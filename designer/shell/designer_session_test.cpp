@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
+#include "testing/failing_file_calls.h"
 #include "testing/scripted_ui.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
@@ -260,6 +261,71 @@ TEST_F(SessionTest, PreferencesLoadTheChosenLanguage) {
     session.ApplyPreferences(chosen);
     EXPECT_FALSE(session.Texts().LanguageLoaded());
     EXPECT_EQ(session.ProgramCaption(), "CipherLab's 8300 Quarrow");
+}
+
+TEST_F(SessionTest, SavesThatFailAnywhereKeepTheFilesAndSaySo) {
+    session.Start();
+    const std::string path = folder.File("first.UZX");
+    ui.chosenPaths = {path};
+    ASSERT_TRUE(session.SaveAs());
+    const std::string oldTask = ReadText(path);
+    const std::string oldSettings = "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r";
+    const auto restore = [&] {
+        std::ofstream(path, std::ios::binary) << oldTask;
+        std::ofstream(folder.File("appdata/Velmora/Mostrel.ini"), std::ios::binary) << oldSettings;
+        ui.events.clear();
+    };
+    const auto save = [&] {
+        session.CurrentTask().model.forms[0][task::form::kLineText] = 'X';
+        session.CurrentTask().modified = true;
+        return session.Save();
+    };
+    const std::string taskNotSaved = "Cannot save the task file. The file on disk was left as it was.";
+    const std::string settingsNotSaved = "Cannot save the settings file. The preferences hold until the program ends.";
+
+    // The task file, then the settings file: a write, the flush and the rename each.
+    const int points = test_support::CountFailurePoints(save);
+    ASSERT_EQ(points, 6);
+    for (int point = 1; point <= points; ++point) {
+        SCOPED_TRACE(point);
+        restore();
+        test_support::FailingFileCalls failing(point);
+        common::FileCallsOverride active(failing);
+        const bool saved = save();
+        ASSERT_EQ(ui.MessageTexts().size(), 1u);
+        EXPECT_EQ(SettingsText(), oldSettings);
+        if (point <= 3) {
+            EXPECT_FALSE(saved);
+            EXPECT_TRUE(session.CurrentTask().modified);
+            EXPECT_EQ(ReadText(path), oldTask);
+            EXPECT_EQ(ui.MessageTexts()[0].substr(0, taskNotSaved.size()), taskNotSaved);
+        } else {
+            EXPECT_TRUE(saved);  // the task is safe; only the recent files are not
+            EXPECT_EQ(ui.MessageTexts()[0], settingsNotSaved);
+        }
+    }
+    restore();
+    EXPECT_TRUE(save());
+    EXPECT_TRUE(ui.events.empty());
+    EXPECT_NE(ReadText(path), oldTask);
+
+    // The preferences dialog's OK.
+    Preferences chosen = session.CurrentPreferences();
+    chosen.alwaysOnTop = true;
+    for (int point = 1; point <= 3; ++point) {
+        SCOPED_TRACE(point);
+        restore();
+        test_support::FailingFileCalls failing(point);
+        common::FileCallsOverride active(failing);
+        session.ApplyPreferences(chosen);
+        EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{settingsNotSaved});
+        EXPECT_EQ(SettingsText(), oldSettings);
+        EXPECT_TRUE(session.CurrentPreferences().alwaysOnTop);  // kept until the program ends
+    }
+    restore();
+    session.ApplyPreferences(chosen);
+    EXPECT_TRUE(ui.events.empty());
+    EXPECT_NE(SettingsText().find("\r0\r1\r"), std::string::npos);  // auto-preload 0, always on top 1
 }
 
 }  // namespace

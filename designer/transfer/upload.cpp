@@ -1,12 +1,10 @@
 #include "designer/transfer/upload.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 
+#include "common/file_replace.h"
+#include "common/native_path.h"
 #include "designer/link/frames.h"
 #include "designer/link/port_setup.h"
 #include "designer/link/protocol.h"
@@ -74,25 +72,11 @@ std::string CounterText(TransferContext& context, int count) {
     return context.strings.Direct(id::kCounterLabel) + " " + std::to_string(count);
 }
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-// A new file beside `target`, so that the target is replaced only by a finished upload.
-std::optional<std::string> CreateTemporaryBeside(const std::string& target, File& file) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string path = target + ".part" + (attempt == 0 ? std::string() : std::to_string(attempt));
-        if (std::FILE* f = std::fopen(path.c_str(), "wbx")) {
-            file.reset(f);
-            return path;
-        }
-        std::error_code error;
-        if (!std::filesystem::exists(path, error)) return std::nullopt;  // the folder itself refuses
-    }
-    return std::nullopt;
-}
-
-bool WriteRecord(std::FILE* file, std::string_view data) {
-    return std::fwrite(data.data(), 1, data.size(), file) == data.size() && std::fputs("\r\n", file) >= 0 &&
-           std::fflush(file) == 0;
+// A record and its line end, so a failed write never leaves half a line.
+bool WriteRecord(common::FileReplacement& file, std::string_view data) {
+    std::string line(data);
+    line += "\r\n";
+    return file.Append(line);
 }
 
 std::optional<std::string> ChooseDataFile(TransferContext& context) {
@@ -165,29 +149,25 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     const auto target = ChooseDataFile(context);
     if (!target) return {0, false};
 
-    File file(nullptr, &std::fclose);
-    const auto temporary = CreateTemporaryBeside(*target, file);
-    if (!temporary) {
+    // The records go into a file beside the target, which is replaced only
+    // once they are all on the disk.
+    common::FileReplacement file(*target);
+    if (!file.Good()) {
         Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::None);
         return {-2, false};
     }
-    std::error_code ignored;
     const PortSetup setup = termlink::PreparePort(context.link, kUploadOutputQueue, withCradle);
     if (setup != PortSetup::Ready) {
         ReportPortSetup(context, setup);
-        file.reset();
-        std::filesystem::remove(*temporary, ignored);
         return {-3, false};
     }
 
     ByteReader reader(context.link.port, context.link.clock);
     const RecordsReceived received =
-        ReceiveRecords(context, reader, [&](std::string_view data) { return WriteRecord(file.get(), data); });
+        ReceiveRecords(context, reader, [&](std::string_view data) { return WriteRecord(file, data); });
     context.link.port.Close();
-    const bool closed = std::fclose(file.release()) == 0;
 
     if (received.stored == 0) {
-        std::filesystem::remove(*temporary, ignored);
         if (received.end == UploadEnd::Completed || received.end == UploadEnd::NotConnected) {
             context.link.ui.ShowMessage(kUploadCaption, context.strings.Lookup(id::kNoDataReceived), MessageIcon::None);
             return {0, received.end == UploadEnd::Completed};
@@ -195,11 +175,18 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
         return {-1, false};
     }
 
-    // Every acknowledged record is kept: the terminal may already have erased it.
-    std::error_code renameError;
-    std::filesystem::rename(*temporary, *target, renameError);
-    if (!closed || renameError) {
-        Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::None);
+    // Every acknowledged record is kept: the terminal may already have erased
+    // it. When the target cannot be replaced (or a record could not be
+    // written, which the upload has told), the old file stays as it was and
+    // the records stay in the temporary file, which the user is shown.
+    if (received.end == UploadEnd::StoreFailed || !file.Commit().ok) {
+        if (received.end != UploadEnd::StoreFailed) TellError(context, id::kFileCreateFailed);
+        const std::string kept = file.KeepTemporary();
+        context.link.ui.ShowMessage(
+            context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
+            WithNumber(context.strings.Lookup(id::kRecordsKeptBeside), received.stored) + "\r\n" +
+                common::NativePathToCp1251(kept),
+            MessageIcon::Warning);
         return {-1, false};
     }
     if (received.end != UploadEnd::Completed) {

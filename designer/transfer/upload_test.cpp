@@ -8,6 +8,7 @@
 
 #include "designer/link/frames.h"
 #include "designer/strings/english_table.h"
+#include "testing/failing_file_calls.h"
 #include "testing/scripted_ui.h"
 #include "testing/temp_folder.h"
 #include "testing/test_terminal.h"
@@ -250,6 +251,42 @@ TEST_F(UploadTest, FailuresBeforeTheTransfer) {
     ui.chosenPaths = {folder.File("no such folder/DATA.TXT")};
     EXPECT_EQ(ReceiveData(context, false).code, -2);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"File open/create failed!"});
+}
+
+TEST_F(UploadTest, AFailingWriteFlushOrRenameKeepsTheOldFileAndTheRecords) {
+    const auto upload = [&] {
+        dataTerminal = RecordTerminal{};
+        dataTerminal.records = {"a", "b", "c"};
+        ui.events.clear();
+        ui.chosenPaths = {target};
+        return ReceiveData(context, false);
+    };
+    const int points = test_support::CountFailurePoints(upload);
+    EXPECT_EQ(points, 5);  // a write a record, the flush, the rename
+    const std::string kept = "The data file could not be replaced. The %d records received are kept in this file:\r\n";
+    for (int point = 1; point <= points; ++point) {
+        SCOPED_TRACE(point);
+        std::ofstream(target, std::ios::binary) << "old";
+        test_support::FailingFileCalls failing(point);
+        common::FileCallsOverride active(failing);
+        EXPECT_EQ(upload().code, -1);
+        EXPECT_EQ(Contents(target), "old");
+        const std::vector<std::string> shown = ui.MessageTexts();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(shown.front(), "File open/create failed!");
+        // The records acknowledged before the failure are in the file the user is shown.
+        const int stored = point <= 3 ? point - 1 : 3;
+        if (stored == 0) {
+            EXPECT_EQ(shown.size(), 1u);
+            continue;
+        }
+        ASSERT_EQ(shown.size(), 2u);
+        const std::string prefix = WithNumber(kept, stored);
+        ASSERT_EQ(shown[1].substr(0, prefix.size()), prefix);
+        EXPECT_EQ(Contents(shown[1].substr(prefix.size())), std::string("a\r\nb\r\nc\r\n").substr(0, 3 * stored));
+    }
+    EXPECT_EQ(upload().code, 3);
+    EXPECT_EQ(Contents(target), "a\r\nb\r\nc\r\n");
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 // The terminal link from the command line: the designer's own download and
 // upload code, talking through the console.
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <optional>
 
 #include "common/clock.h"
 #include "common/console_ui.h"
+#include "common/file_replace.h"
 #include "designer/link/port_list.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/strings/english_table.h"
@@ -108,11 +107,10 @@ int RunImage(const Args& args) {
     task::TaskModel model;
     if (!ReadTask(args[0], strings, model)) return kFailed;
     const transfer::TerminalImage image = transfer::BuildTerminalImage(model);
-    std::ofstream out(args[1], std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    out.close();
-    if (!out) {
-        std::cerr << "uzx: cannot write " << args[1] << '\n';
+    const common::ReplaceResult written = common::ReplaceFileContents(
+        args[1], std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+    if (!written.ok) {
+        std::cerr << "uzx: cannot write " << args[1] << ": " << written.error << '\n';
         return kFailed;
     }
     return 0;
