@@ -131,6 +131,15 @@ TEST_F(ConvertPageTest, RadioSourcesThatCannotBeRead) {
     EXPECT_EQ(Messages(), Shown{kCannot});
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.ATF")));
 
+    // A file far larger than a radio task is not copied, let alone read whole.
+    ui.events.clear();
+    WriteBytes(folder.File("huge.ATF"), PatternFile("80xxRU103", 18043));
+    std::filesystem::resize_file(folder.File("huge.ATF"), 3ull << 30);
+    EXPECT_FALSE(Convert(folder.File("huge.ATF"), folder.File("out.ATF"), 0).converted);
+    EXPECT_EQ(Messages(), (Shown{{"Конвертация|Файл (" + folder.File("huge.ATF") +
+                                      ") не является файлом задачи: он слишком большой.",
+                                  MessageIcon::Error}}));
+
     ui.events.clear();
     WriteBytes(folder.File("tiny.ATF"), {'8', '0', 'x'});
     EXPECT_FALSE(Convert(folder.File("tiny.ATF"), folder.File("out.ATF"), 0).converted);

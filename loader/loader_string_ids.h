@@ -62,6 +62,7 @@ constexpr int kReaderCaption = 55;
 constexpr int kFileMissing = 56;
 constexpr int kVersionUnsupported = 57;
 constexpr int kFileTooShort = 58;
+constexpr int kFileTooLarge = 59;
 
 // Convert page.
 constexpr int kConvertCaption = 60;  // also the page's group box

@@ -96,6 +96,45 @@ TEST_F(SessionTest, StartsWithANewTaskAndPreloadsOnlyWhatCanBeRead) {
     EXPECT_EQ(ui.MessageTexts().back(), "Format mismatch !!!");
 }
 
+TEST_F(SessionTest, StartCopesWithWhateverTheFilesItReadsHold) {
+    // Language files beside the program: a folder, an empty one (which ends
+    // the list), a huge one whose name is forty zero bytes.
+    std::filesystem::create_directory(folder.File("a.lng"));
+    std::ofstream(folder.File("b.lng"), std::ios::binary).write(std::string(100, '\0').data(), 100);
+    std::filesystem::resize_file(folder.File("b.lng"), 3ull << 30);
+    std::ofstream(folder.File("c.lng"));
+    std::filesystem::create_directories(folder.File("folder.UZX"));
+    std::ofstream(folder.File("empty.UZX"));
+    std::ofstream(folder.File("odd\nname \xFF*.UZX"), std::ios::binary) << "8300RU";
+    for (const std::string& remembered : {folder.File("folder.UZX"), folder.File("missing.UZX"),
+                                          folder.File("empty.UZX"), folder.File("b.lng"), std::string("/dev/zero"),
+                                          folder.File("odd\nname \xFF*.UZX")}) {
+        SCOPED_TRACE(remembered);
+        Preferences p;
+        p.autoPreload = true;
+        p.lastFile = remembered;
+        p.language = std::string(40, '\0');
+        WriteSettings(p);
+        DesignerSession starting(ui, folder.Path());
+        starting.Start();
+        EXPECT_EQ(starting.Texts().Languages().size(), 1u);
+        EXPECT_TRUE(starting.Texts().LanguageLoaded());
+        EXPECT_TRUE(starting.CurrentTask().currentPath.empty());
+        EXPECT_FALSE(starting.CurrentTask().modified);
+    }
+
+    // A settings file that is a folder reads as the defaults, and cannot be written.
+    std::filesystem::remove(folder.File("appdata/Velmora/Mostrel.ini"));
+    std::filesystem::create_directories(folder.File("appdata/Velmora/Mostrel.ini"));
+    ui.events.clear();
+    session.Start();
+    EXPECT_EQ(session.CurrentPreferences().lastFile, "Unknow");
+    ui.chosenPaths = {folder.File("saved.UZX")};
+    EXPECT_TRUE(session.SaveAs());
+    EXPECT_EQ(ui.MessageTexts(),
+              std::vector<std::string>{"Cannot save the settings file. The preferences hold until the program ends."});
+}
+
 TEST_F(SessionTest, SavePromptAndCancelKeepTheTask) {
     session.Start();
     task::Task& t = session.CurrentTask();

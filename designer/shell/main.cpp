@@ -3,6 +3,9 @@
 // borderless main window shows the terminal.
 #include <QApplication>
 
+#include <cstdio>
+#include <exception>
+
 #include "common/clock.h"
 #include "designer/editors/qt/sheet_launcher.h"
 #include "designer/link/system_serial_link.h"
@@ -14,7 +17,9 @@
 #include "designer/simulator/engine.h"
 #include "designer/simulator/local_time.h"
 
-int main(int argc, char* argv[]) {
+namespace {
+
+int RunDesigner(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mostrel"));
 
@@ -38,4 +43,20 @@ int main(int argc, char* argv[]) {
     ui.SetOwner(&window);
     window.show();
     return app.exec();
+}
+
+}  // namespace
+
+// Every failure the designer knows of is told in a message box; this is the
+// last word on one it cannot know of (memory running out), so that it ends
+// with a message and a status rather than by a signal.
+int main(int argc, char* argv[]) {
+    try {
+        return RunDesigner(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Mostrel: %s\n", e.what());
+    } catch (...) {
+        std::fputs("Mostrel: an unexpected failure\n", stderr);
+    }
+    return 1;
 }

@@ -93,6 +93,7 @@ inline constexpr int kLookupLineTooLong = 1147;          // "%d": the line numbe
 inline constexpr int kRecordsSavedBeforeFailure = 1148;  // "%d": the records kept
 inline constexpr int kRecordRefusedTooOften = 1149;
 inline constexpr int kRecordsKeptBeside = 1150;  // "%d": the records; the file's path follows
+inline constexpr int kLookupFileTooLarge = 1151;
 inline constexpr int kCannotOpenFile = 1161;
 inline constexpr int kCannotOpenPort = 1162;
 inline constexpr int kCannotConfigureIrUpload = 1163;

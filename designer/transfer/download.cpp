@@ -1,10 +1,9 @@
 #include "designer/transfer/download.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
+#include "common/whole_file.h"
 #include "designer/link/acknowledged_send.h"
 #include "designer/link/attempts.h"
 #include "designer/link/frames.h"
@@ -27,6 +26,8 @@ namespace wire = termlink::wire;
 constexpr int kHandshakeAttempts = 3;
 constexpr std::size_t kLookupChunk = 128;
 constexpr std::size_t kDownloadOutputQueue = 1200;
+// Far more than a terminal holds: a larger file is not a lookup file.
+constexpr std::size_t kMaxLookupFileSize = 16 << 20;
 
 bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
@@ -45,14 +46,6 @@ termlink::SendFailureNotices SendNotices(TransferContext& context) {
             NoticeOf(context, id::kErrorCaption, id::kErrorOnDownloading)};
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return content;
-}
-
 // Asks for the lookup file and reads it whole; checks every line before anything is sent.
 // Nothing when the user cancelled (code 0) or the file is refused (code -1).
 std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code) {
@@ -67,19 +60,22 @@ std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code)
     }
     context.lookupPath = *path;
     code = -1;
-    auto content = ReadWholeFile(*path);
-    if (!content) {
-        Tell(context, id::kErrorCaption, id::kCannotOpenFile, MessageIcon::Warning);
+    common::WholeFile file = common::ReadWholeFile(*path, kMaxLookupFileSize);
+    if (file.status != common::WholeFileStatus::Ok) {
+        Tell(context, id::kErrorCaption,
+             file.status == common::WholeFileStatus::TooLarge ? id::kLookupFileTooLarge : id::kCannotOpenFile,
+             MessageIcon::Warning);
         return std::nullopt;
     }
-    if (const auto line = termlink::FindOverlongLookupLine(*content)) {
+    std::string& content = file.bytes;
+    if (const auto line = termlink::FindOverlongLookupLine(content)) {
         context.link.ui.ShowMessage(
             context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
             WithNumber(context.strings.Lookup(id::kLookupLineTooLong, text::LookupKind::Message), *line),
             MessageIcon::Warning);
         return std::nullopt;
     }
-    return content;
+    return std::move(content);
 }
 
 bool Transfer(TransferContext& context, Connection& connection, bool lookupMode, std::string_view lookupContent) {

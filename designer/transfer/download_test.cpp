@@ -1,5 +1,7 @@
 #include "designer/transfer/download.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "designer/strings/english_table.h"
@@ -291,6 +293,18 @@ TEST_F(DownloadTest, LookupFileChoiceCancelledOrUnreadable) {
     ui.chosenPaths = {folder.File("missing.txt")};
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot open the file!"});
+
+    // A folder, and a file larger than any terminal holds (not read whole).
+    ui.events.clear();
+    std::filesystem::create_directory(folder.File("folder.txt"));
+    ui.chosenPaths = {folder.File("folder.txt")};
+    EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
+    const std::string huge = WriteFile("huge.txt", "");
+    std::filesystem::resize_file(huge, (16 << 20) + 1);
+    ui.chosenPaths = {huge};
+    EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Cannot open the file!",
+                                                           "The file is too large to be a lookup file (more than 16 MB)!"}));
     EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 0);
 }
 

@@ -1,5 +1,6 @@
 // uzx: the designer's and the loader's task files and terminal link from the command line.
 #include <cstring>
+#include <exception>
 #include <iostream>
 
 #include "tools/uzx/commands.h"
@@ -41,12 +42,26 @@ int Usage() {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     if (argc < 2) return Usage();
     for (const auto& c : kCommands) {
         if (std::strcmp(argv[1], c.name) == 0) return c.run(uzx::Args(argv + 2, argv + argc));
     }
     return Usage();
+}
+
+}  // namespace
+
+// Every failure the commands know of ends in a message and a status of their
+// own; this is the last word on one they cannot know of (memory running out),
+// so that no input ends the program by a signal.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "uzx: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "uzx: an unexpected failure\n";
+    }
+    return 1;
 }

@@ -1,15 +1,16 @@
 // vterm: a batch terminal and its infrared cradle on a pseudo-terminal, for
 // trying transfers without hardware. See --help.
 #include <csignal>
+#include <exception>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
-#include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "common/clock.h"
 #include "common/file_replace.h"
+#include "common/whole_file.h"
 #include "designer/link/port_list.h"
 #include "designer/task/task_file.h"
 #include "designer/transfer/terminal_image_decode.h"
@@ -40,11 +41,23 @@ void CatchStopSignals() {
     sigaction(SIGHUP, &action, nullptr);
 }
 
+// More records than any terminal holds; a larger file is something else.
+constexpr std::size_t kMaxRecordsFileSize = 16 << 20;
+
+// One record a line, empty lines skipped; false, after a message, when the
+// file cannot be read or is too large.
 bool ReadRecords(const std::string& path, std::vector<std::string>& records) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    const common::WholeFile file = common::ReadWholeFile(path, kMaxRecordsFileSize);
+    if (file.status != common::WholeFileStatus::Ok) {
+        std::cerr << "vterm: " << (file.status == common::WholeFileStatus::TooLarge
+                                       ? "the records file is larger than 16 MiB: "
+                                       : "cannot read the records file ")
+                  << path << '\n';
+        return false;
+    }
+    std::istringstream lines(file.bytes);
     std::string line;
-    while (std::getline(in, line)) {
+    while (std::getline(lines, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty()) records.push_back(line);
     }
@@ -77,9 +90,7 @@ vterm::TerminalSinks MakeSinks(const vterm::Options& options) {
     return sinks;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     vterm::Options options;
     std::string error;
     if (!vterm::ParseOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
@@ -90,10 +101,7 @@ int main(int argc, char** argv) {
         std::cout << vterm::kUsage;
         return 0;
     }
-    if (!options.recordsFile.empty() && !ReadRecords(options.recordsFile, options.terminal.records)) {
-        std::cerr << "vterm: cannot read the records file " << options.recordsFile << '\n';
-        return kExitSetup;
-    }
+    if (!options.recordsFile.empty() && !ReadRecords(options.recordsFile, options.terminal.records)) return kExitSetup;
 
     vterm::PtyLine pty;
     if (!pty.Create(error)) {
@@ -143,4 +151,20 @@ int main(int argc, char** argv) {
                 break;
         }
     }
+}
+
+}  // namespace
+
+// Every failure vterm knows of ends in a message and its exit status; this is
+// the last word on one it cannot know of (memory running out), so that no
+// input ends it by a signal, and the port map loses its link on the way out.
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "vterm: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "vterm: an unexpected failure\n";
+    }
+    return kExitSetup;
 }
