@@ -12,11 +12,9 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
-
+#include "bench/bench_support.h"
 #include "common/clock.h"
 #include "common/console_ui.h"
-#include "designer/link/forwarding_link.h"
 #include "designer/link/system_serial_link.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
@@ -28,43 +26,18 @@
 namespace {
 
 constexpr int kRecords = 10000;
-constexpr double kBitsPerSecond = 115200.0;
-constexpr double kBitsPerByte = 10.0;  // start bit, eight data bits, stop bit
 
-// Counts the bytes that cross the port in each direction.
-class CountingLink final : public termlink::ForwardingLink {
-public:
-    using ForwardingLink::ForwardingLink;
-    std::size_t sent = 0;
-    std::size_t received = 0;
-
-    bool Write(const std::uint8_t* bytes, std::size_t count) override {
-        sent += count;
-        return inner_.Write(bytes, count);
-    }
-    int Read(std::uint8_t* buffer, std::size_t capacity, std::uint32_t waitMs) override {
-        const int n = inner_.Read(buffer, capacity, waitMs);
-        if (n > 0) received += static_cast<std::size_t>(n);
-        return n;
-    }
-};
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
+using bench::CountingLink;
 
 // Runs one transfer and prints its figures; false when it did not succeed.
 bool Measure(const char* name, CountingLink& link, const std::function<bool()>& transfer) {
     link.sent = link.received = 0;
-    const double cpuBefore = CpuSeconds();
+    const double cpuBefore = bench::CpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     const bool ok = transfer();
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const double cpu = CpuSeconds() - cpuBefore;
-    const double wire = static_cast<double>(link.sent + link.received) * kBitsPerByte / kBitsPerSecond;
+    const double cpu = bench::CpuSeconds() - cpuBefore;
+    const double wire = link.WireSeconds();
     std::printf("%-22s %s  time %7.3f s  wire %7.3f s  ratio %5.3f  cpu %6.3f s (%4.1f%% of wall)  bytes %zu out, %zu in\n",
                 name, ok ? "ok    " : "FAILED", wall, wire, wall / wire, cpu, 100.0 * cpu / wall, link.sent,
                 link.received);

@@ -22,6 +22,9 @@ endfunction()
 # add_qt_test_program(NAME SOURCES files... LIBS libs...): one widget test
 # program with the shared QApplication main, registered with CTest. Every test
 # has a time limit, so a dialog nobody closes fails instead of hanging CI.
+# The offscreen platform gets two screens side by side (testing/qt), so tests
+# can place windows on a screen of a known size.
+set(MOSTREL_TEST_QPA_PLATFORM "offscreen:configfile=${PROJECT_SOURCE_DIR}/testing/qt/offscreen_screens.json")
 function(add_qt_test_program name)
     if(NOT (MOSTREL_BUILD_TESTS AND MOSTREL_BUILD_UI))
         return()
@@ -31,5 +34,5 @@ function(add_qt_test_program name)
     target_link_libraries(${name} PRIVATE ${arg_LIBS} testing_qt)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=${MOSTREL_TEST_QPA_PLATFORM}" TIMEOUT 60)
 endfunction()

@@ -1,8 +1,8 @@
 #pragma once
 // The UI port of the command-line tool: messages go to stderr as UTF-8 with
-// their captions, questions are answered No (a script cannot be asked), file
-// choosers answer the path given on the command line (or are cancelled), and
-// progress is silent.
+// their captions, questions are answered No or Cancel (a script cannot be
+// asked), file choosers answer the path given on the command line (or are
+// cancelled), and progress is silent.
 #include "common/ui_port.h"
 
 namespace common {
@@ -13,16 +13,20 @@ public:
     int warnings = 0;
     // What both file choosers answer; empty: they are cancelled.
     std::string chosenPath;
+    // Written before each line, to tell apart the messages of loads that run
+    // at once ("COM3: ").
+    std::string prefix;
 
     void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon) override;
     Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) override;
     Answer AskYesNoCancel(const std::string& caption, const std::string& text, MessageIcon icon) override;
+    bool AskOkCancel(const std::string& caption, const std::string& text, MessageIcon icon) override;
     std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) override;
     std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) override;
-    std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption, const std::string& label) override;
+    std::unique_ptr<ProgressWindow> OpenProgress(const ProgressLook& look) override;
     std::unique_ptr<UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 };
 
 }  // namespace common

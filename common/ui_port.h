@@ -27,11 +27,26 @@ struct FileChooser {
     std::string defaultExtension;  // without the dot; empty for none
 };
 
-// A modeless progress window with one label and a bar of 0..100.
+// What a progress window shows and the names it goes by: each program's
+// window keeps the dialog template name and control numbers it always had
+// (the designer's "ProgressDlg" with label 901 and bar 870, the loader's
+// "PROGRESSDLG" with bar 1009). A number of 0 gives the control none.
+struct ProgressLook {
+    std::string caption;
+    std::string label;
+    std::string templateName;
+    int labelId = 0;
+    int barId = 0;
+};
+
+// A modeless progress window with one label and a bar, of 0..100 until
+// its range is set.
 class ProgressWindow {
 public:
     virtual ~ProgressWindow() = default;  // closes the window
-    virtual void SetPosition(int percent) = 0;
+    virtual void SetRange(int minimum, int maximum) = 0;
+    // A position outside the range shows as the nearer end.
+    virtual void SetPosition(int position) = 0;
 };
 
 // The visible count of records received during an upload.
@@ -49,20 +64,22 @@ public:
     virtual Answer AskYesNo(const std::string& caption, const std::string& text, MessageIcon icon) = 0;
     virtual Answer AskYesNoCancel(const std::string& caption, const std::string& text,
                                   MessageIcon icon) = 0;
+    // True for OK, false for Cancel.
+    virtual bool AskOkCancel(const std::string& caption, const std::string& text, MessageIcon icon) = 0;
 
     // Empty when the user cancels.
     virtual std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) = 0;
     virtual std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) = 0;
 
-    virtual std::unique_ptr<ProgressWindow> OpenProgress(const std::string& caption,
-                                                         const std::string& label) = 0;
+    virtual std::unique_ptr<ProgressWindow> OpenProgress(const ProgressLook& look) = 0;
     virtual std::unique_ptr<UploadCounter> OpenUploadCounter() = 0;
 
     // Shown while a long blocking operation (cradle detection) runs.
     virtual void SetBusy(bool busy) = 0;
 
-    // Opens a text file for the user to read (Notepad on Windows, the desktop's editor elsewhere).
-    virtual void OpenInTextEditor(const std::string& path) = 0;
+    // Opens a text file for the user to read (Notepad on Windows, the desktop's
+    // editor elsewhere). False when nothing could be started to show it.
+    virtual bool OpenInTextEditor(const std::string& path) = 0;
 };
 
 }  // namespace common

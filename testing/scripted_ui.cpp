@@ -7,7 +7,8 @@ class ScriptedProgress final : public common::ProgressWindow {
 public:
     explicit ScriptedProgress(ScriptedUi& ui) : ui_(ui) { ++ui_.openProgressWindows; }
     ~ScriptedProgress() override { --ui_.openProgressWindows; }
-    void SetPosition(int percent) override { ui_.progressPositions.push_back(percent); }
+    void SetRange(int minimum, int maximum) override { ui_.progressRanges.emplace_back(minimum, maximum); }
+    void SetPosition(int position) override { ui_.progressPositions.push_back(position); }
 
 private:
     ScriptedUi& ui_;
@@ -39,6 +40,11 @@ common::Answer ScriptedUi::AskYesNoCancel(const std::string& caption, const std:
     return NextAnswer();
 }
 
+bool ScriptedUi::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
+    events.push_back({ShownEvent::Kind::OkCancelQuestion, caption, text, icon});
+    return NextAnswer() == common::Answer::Yes;
+}
+
 std::optional<std::string> ScriptedUi::ChooseOpenFile(const common::FileChooser& chooser) {
     events.push_back({ShownEvent::Kind::OpenChooser, chooser.title, chooser.initialPath});
     choosers.push_back(chooser);
@@ -51,8 +57,9 @@ std::optional<std::string> ScriptedUi::ChooseSaveFile(const common::FileChooser&
     return NextPath();
 }
 
-std::unique_ptr<common::ProgressWindow> ScriptedUi::OpenProgress(const std::string& caption, const std::string& label) {
-    events.push_back({ShownEvent::Kind::Progress, caption, label});
+std::unique_ptr<common::ProgressWindow> ScriptedUi::OpenProgress(const common::ProgressLook& look) {
+    events.push_back({ShownEvent::Kind::Progress, look.caption, look.label});
+    progressLooks.push_back(look);
     return std::make_unique<ScriptedProgress>(*this);
 }
 
@@ -65,8 +72,9 @@ void ScriptedUi::SetBusy(bool busy) {
     events.push_back({ShownEvent::Kind::Busy, {}, busy ? "on" : "off"});
 }
 
-void ScriptedUi::OpenInTextEditor(const std::string& path) {
+bool ScriptedUi::OpenInTextEditor(const std::string& path) {
     events.push_back({ShownEvent::Kind::Editor, {}, path});
+    return editorOpens;
 }
 
 std::vector<std::string> ScriptedUi::MessageTexts() const {

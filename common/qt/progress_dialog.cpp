@@ -8,6 +8,9 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "common/qt/qt_text.h"
+#include "common/qt/text_room.h"
+
 namespace qtui {
 namespace {
 
@@ -17,21 +20,22 @@ void PaintNow() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEv
 
 }  // namespace
 
-ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QString& label)
+ProgressDialog::ProgressDialog(QWidget* owner, const common::ProgressLook& look)
     : dialog_(new QDialog(owner, Qt::Dialog | Qt::WindowStaysOnTopHint)) {
-    dialog_->setObjectName(QStringLiteral("ProgressDlg"));
-    dialog_->setWindowTitle(caption);
+    dialog_->setObjectName(QString::fromStdString(look.templateName));
+    dialog_->setWindowTitle(FromCp1251(look.caption));
     dialog_->setModal(false);
-    auto* text = new QLabel(label, dialog_);
-    text->setProperty("controlId", 901);
+    auto* text = new QLabel(FromCp1251(look.label), dialog_);
+    if (look.labelId != 0) text->setProperty("controlId", look.labelId);
     bar_ = new QProgressBar(dialog_);
-    bar_->setProperty("controlId", 870);
+    if (look.barId != 0) bar_->setProperty("controlId", look.barId);
     bar_->setRange(0, 100);
     bar_->setValue(0);
     auto* layout = new QVBoxLayout(dialog_);
     layout->addWidget(text);
     layout->addWidget(bar_);
     dialog_->setMinimumWidth(260);
+    MakeRoomForTexts(*dialog_);
     dialog_->show();
     dialog_->raise();
     dialog_->activateWindow();
@@ -40,9 +44,15 @@ ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, const QSt
 
 ProgressDialog::~ProgressDialog() { delete dialog_; }
 
-void ProgressDialog::SetPosition(int percent) {
+void ProgressDialog::SetRange(int minimum, int maximum) {
     if (!bar_) return;
-    bar_->setValue(std::clamp(percent, 0, 100));
+    bar_->setRange(minimum, maximum);
+    PaintNow();
+}
+
+void ProgressDialog::SetPosition(int position) {
+    if (!bar_) return;
+    bar_->setValue(std::clamp(position, bar_->minimum(), bar_->maximum()));
     PaintNow();
 }
 

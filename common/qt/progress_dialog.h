@@ -1,7 +1,8 @@
 #pragma once
-// The modeless progress window shown during a transfer: a label (control
-// 901) and a bar of 0..100 (control 870). The transfer blocks the user
-// interface thread, so every new position paints the window at once.
+// The modeless progress window shown during a transfer: a label and a bar,
+// named as the look says (the designer's "ProgressDlg", the loader's
+// "PROGRESSDLG"). The transfer blocks the user interface thread, so every
+// change paints the window at once.
 #include <QPointer>
 #include <QWidget>
 
@@ -14,9 +15,10 @@ namespace qtui {
 
 class ProgressDialog final : public common::ProgressWindow {
 public:
-    ProgressDialog(QWidget* owner, const QString& caption, const QString& label);
+    ProgressDialog(QWidget* owner, const common::ProgressLook& look);
     ~ProgressDialog() override;
-    void SetPosition(int percent) override;
+    void SetRange(int minimum, int maximum) override;
+    void SetPosition(int position) override;
 
 private:
     QPointer<QDialog> dialog_;

@@ -7,6 +7,7 @@
 #include "common/qt/progress_dialog.h"
 #include "common/qt/qt_text.h"
 #include "common/qt/text_editor.h"
+#include "common/qt/text_room.h"
 #include "common/qt/upload_counter_widget.h"
 
 namespace qtui {
@@ -28,6 +29,7 @@ QMessageBox::StandardButton RunBox(QWidget* owner, const std::string& caption, c
                                    QMessageBox::StandardButton escape) {
     QMessageBox box(ToQtIcon(icon), FromCp1251(caption), FromCp1251(text), buttons, owner);
     box.setEscapeButton(escape);
+    MakeRoomForTexts(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -86,6 +88,11 @@ common::Answer QtUiPort::AskYesNoCancel(const std::string& caption, const std::s
                            QMessageBox::Cancel));
 }
 
+bool QtUiPort::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) {
+    return RunBox(owner_, caption, text, icon, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 std::optional<std::string> QtUiPort::ChooseOpenFile(const common::FileChooser& chooser) {
     return RunFileDialog(owner_, chooser, QFileDialog::AcceptOpen);
 }
@@ -95,8 +102,8 @@ std::optional<std::string> QtUiPort::ChooseSaveFile(const common::FileChooser& c
     return RunFileDialog(owner_, chooser, QFileDialog::AcceptSave);
 }
 
-std::unique_ptr<common::ProgressWindow> QtUiPort::OpenProgress(const std::string& caption, const std::string& label) {
-    return std::make_unique<ProgressDialog>(owner_, FromCp1251(caption), FromCp1251(label));
+std::unique_ptr<common::ProgressWindow> QtUiPort::OpenProgress(const common::ProgressLook& look) {
+    return std::make_unique<ProgressDialog>(owner_, look);
 }
 
 std::unique_ptr<common::UploadCounter> QtUiPort::OpenUploadCounter() { return std::make_unique<UploadCounterWidget>(); }
@@ -111,6 +118,6 @@ void QtUiPort::SetBusy(bool busy) {
     }
 }
 
-void QtUiPort::OpenInTextEditor(const std::string& path) { OpenTextFileForReading(FromNativePath(path)); }
+bool QtUiPort::OpenInTextEditor(const std::string& path) { return OpenTextFileForReading(FromNativePath(path)); }
 
 }  // namespace qtui

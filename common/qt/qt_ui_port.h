@@ -1,7 +1,6 @@
 #pragma once
 // The UI port with real dialogs: message boxes, file dialogs, the modeless
-// progress window "ProgressDlg", the upload counter, the busy cursor and the
-// text editor.
+// progress window, the upload counter, the busy cursor and the text editor.
 #include <QPointer>
 #include <QWidget>
 
@@ -19,13 +18,13 @@ public:
     common::Answer AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     common::Answer AskYesNoCancel(const std::string& caption, const std::string& text,
                                   common::MessageIcon icon) override;
+    bool AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     std::optional<std::string> ChooseOpenFile(const common::FileChooser& chooser) override;
     std::optional<std::string> ChooseSaveFile(const common::FileChooser& chooser) override;
-    std::unique_ptr<common::ProgressWindow> OpenProgress(const std::string& caption,
-                                                         const std::string& label) override;
+    std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;
     std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool busy) override;
-    void OpenInTextEditor(const std::string& path) override;
+    bool OpenInTextEditor(const std::string& path) override;
 
 private:
     QPointer<QWidget> owner_;

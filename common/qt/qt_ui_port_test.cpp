@@ -23,7 +23,8 @@ using testing_qt::TopLevel;
 TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
     QtUiPort ui;
     {
-        auto progress = ui.OpenProgress(common::Utf8ToCp1251("Передача"), "Downloading...");
+        auto progress =
+            ui.OpenProgress({common::Utf8ToCp1251("Передача"), "Downloading...", "ProgressDlg", 901, 870});
         QWidget* dialog = TopLevel("ProgressDlg");
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->isVisible());
@@ -41,6 +42,25 @@ TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
         EXPECT_EQ(bar->value(), 100);
     }
     EXPECT_EQ(TopLevel("ProgressDlg"), nullptr);  // closed with its owner object
+}
+
+TEST(QtUiPort, TheLoadersProgressWindowHasItsOwnNamesAndRange) {
+    QtUiPort ui;
+    auto progress = ui.OpenProgress(
+        {common::Utf8ToCp1251("Передача данных..."), common::Utf8ToCp1251("Загрузка..."), "PROGRESSDLG", 0, 1009});
+    QWidget* dialog = TopLevel("PROGRESSDLG");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "Передача данных...");
+    ASSERT_EQ(dialog->findChildren<QLabel*>().size(), 1);
+    EXPECT_EQ(dialog->findChildren<QLabel*>()[0]->text(), "Загрузка...");
+    QProgressBar* bar = ControlOf<QProgressBar>(dialog, 1009);
+    ASSERT_NE(bar, nullptr);
+    progress->SetRange(0, 200);
+    progress->SetPosition(150);
+    EXPECT_EQ(bar->maximum(), 200);
+    EXPECT_EQ(bar->value(), 150);
+    progress->SetPosition(205);
+    EXPECT_EQ(bar->value(), 200) << "past the end shows the end";
 }
 
 TEST(QtUiPort, UploadCounterShowsEachText) {
@@ -90,9 +110,51 @@ TEST(QtUiPort, QuestionsAnswerWithThePressedButton) {
     EXPECT_EQ(shown.icon, QMessageBox::NoIcon);
     {
         auto watch = Press(QMessageBox::Ok, shown);
+        EXPECT_TRUE(ui.AskOkCancel("Found", "Apply?", common::MessageIcon::Information));
+    }
+    EXPECT_EQ(shown.icon, QMessageBox::Information);
+    {
+        auto watch = Press(QMessageBox::Cancel, shown);
+        EXPECT_FALSE(ui.AskOkCancel("Found", "Apply?", common::MessageIcon::Information));
+    }
+    {
+        auto watch = Press(QMessageBox::Ok, shown);
         ui.ShowMessage("Error", "Format mismatch !!!", common::MessageIcon::Warning);
     }
     EXPECT_EQ(shown.icon, QMessageBox::Warning);
+}
+
+// The room a title bar needs for a caption: the caption in bold and, beside
+// it, an icon and three buttons at least as wide as the caption's line is high.
+int LeastCaptionRoom(const QString& caption) {
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(caption) + 4 * metrics.height();
+}
+
+TEST(QtUiPort, MessageBoxesCutNeitherTheirCaptionNorTheirText) {
+    QtUiPort ui;
+    for (const char* caption : {"Error", "Upload Data", "\xD0\xE5\xE7\xF3\xEB\xFC\xF2\xE0\xF2 \xEF\xEE\xE8\xF1\xEA\xE0"}) {
+        testing_qt::ModalDialogWatch watch(QString(), [caption](QDialog& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            ASSERT_NE(box, nullptr);
+            const QString title = QString::fromStdString(common::Cp1251ToUtf8(caption));
+            EXPECT_EQ(box->windowTitle(), title);
+            EXPECT_GE(box->width(), LeastCaptionRoom(title)) << title.toStdString();
+            for (QLabel* label : box->findChildren<QLabel*>()) {
+                if (label->text() != QStringLiteral("Time out!")) continue;
+                EXPECT_GE(label->contentsRect().width(), label->fontMetrics().horizontalAdvance(label->text()));
+            }
+            for (QPushButton* button : box->findChildren<QPushButton*>()) {
+                const QFontMetrics metrics(button->font());
+                EXPECT_GE(button->width(), metrics.horizontalAdvance(button->text()) + metrics.height())
+                    << "a label clear of its button's edges";
+            }
+            box->button(QMessageBox::Ok)->click();
+        });
+        ui.ShowMessage(caption, "Time out!", common::MessageIcon::None);
+    }
 }
 
 TEST(QtUiPort, FileChooserShowsTheChosenFilterFirst) {

@@ -5,6 +5,7 @@
 
 namespace qtui {
 
-void OpenTextFileForReading(const QString& path);
+// False when no program could be started for it.
+bool OpenTextFileForReading(const QString& path);
 
 }  // namespace qtui

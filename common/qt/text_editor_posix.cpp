@@ -5,6 +5,6 @@
 
 namespace qtui {
 
-void OpenTextFileForReading(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool OpenTextFileForReading(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 }  // namespace qtui

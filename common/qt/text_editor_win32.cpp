@@ -4,6 +4,8 @@
 
 namespace qtui {
 
-void OpenTextFileForReading(const QString& path) { QProcess::startDetached(QStringLiteral("notepad.exe"), {path}); }
+bool OpenTextFileForReading(const QString& path) {
+    return QProcess::startDetached(QStringLiteral("notepad.exe"), {path});
+}
 
 }  // namespace qtui

@@ -17,6 +17,7 @@ std::string OnOneLine(const std::string& cp1251) {
 
 class SilentProgress final : public common::ProgressWindow {
 public:
+    void SetRange(int, int) override {}
     void SetPosition(int) override {}
 };
 
@@ -45,6 +46,11 @@ common::Answer ScriptUi::AskYesNoCancel(const std::string& caption, const std::s
     return common::Answer::No;
 }
 
+bool ScriptUi::AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon) {
+    print_(MessageLine(caption, text));
+    return false;
+}
+
 std::optional<std::string> ScriptUi::NextPath() {
     if (paths_.empty()) return std::nullopt;
     std::string path = std::move(paths_.front());
@@ -56,7 +62,7 @@ std::optional<std::string> ScriptUi::ChooseOpenFile(const common::FileChooser&) 
 
 std::optional<std::string> ScriptUi::ChooseSaveFile(const common::FileChooser&) { return NextPath(); }
 
-std::unique_ptr<common::ProgressWindow> ScriptUi::OpenProgress(const std::string&, const std::string&) {
+std::unique_ptr<common::ProgressWindow> ScriptUi::OpenProgress(const common::ProgressLook&) {
     return std::make_unique<SilentProgress>();
 }
 

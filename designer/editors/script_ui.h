@@ -1,6 +1,6 @@
 #pragma once
 // The user as an edit script plays it: every message box becomes one line
-// "message CAPTION|TEXT" (UTF-8), a question is answered No, and a file
+// "message CAPTION|TEXT" (UTF-8), a question is answered No (Cancel), and a file
 // chooser answers the path the script's `file` action gave (or is cancelled).
 #include <deque>
 #include <functional>
@@ -21,13 +21,14 @@ public:
     common::Answer AskYesNo(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     common::Answer AskYesNoCancel(const std::string& caption, const std::string& text,
                                   common::MessageIcon icon) override;
+    bool AskOkCancel(const std::string& caption, const std::string& text, common::MessageIcon icon) override;
     std::optional<std::string> ChooseOpenFile(const common::FileChooser& chooser) override;
     std::optional<std::string> ChooseSaveFile(const common::FileChooser& chooser) override;
-    std::unique_ptr<common::ProgressWindow> OpenProgress(const std::string& caption,
-                                                         const std::string& label) override;
+    std::unique_ptr<common::ProgressWindow> OpenProgress(const common::ProgressLook& look) override;
     std::unique_ptr<common::UploadCounter> OpenUploadCounter() override;
     void SetBusy(bool) override {}
-    void OpenInTextEditor(const std::string&) override {}
+    // A script has no editor to show a file in.
+    bool OpenInTextEditor(const std::string&) override { return false; }
 
 private:
     std::optional<std::string> NextPath();

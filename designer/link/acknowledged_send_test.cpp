@@ -16,7 +16,7 @@ const SendFailureNotices kNotices{{"Ошибка", "Переполнение п�
 
 class AcknowledgedSendTest : public ::testing::Test {
 protected:
-    AcknowledgedSendTest() { connection.progress = ui.OpenProgress("", ""); }
+    AcknowledgedSendTest() { connection.progress = ui.OpenProgress({}); }
 
     // The terminal answers the n-th send (from 1) with `replies[n - 1]`, then with silence.
     void Answers(std::vector<std::string> replies) {

@@ -57,8 +57,10 @@ std::string KindLabel(int kind) {
     }
 }
 
-std::string PortListLine(const SerialPort& port) {
-    std::string line = port.name + " - " + KindLabel(port.kind);
+std::string PortListLine(const SerialPort& port) { return PortListLine(port, KindLabel(port.kind)); }
+
+std::string PortListLine(const SerialPort& port, std::string_view kindName) {
+    std::string line = port.name + " - " + std::string(kindName);
     // A device node ("/dev/ttyUSB0") tells the user which adapter it is; the
     // registry's kernel names ("\Device\Serial0") tell nothing and stay hidden.
     if (!port.device.empty() && port.device.front() == '/') line += " (" + port.device + ")";

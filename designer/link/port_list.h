@@ -41,6 +41,8 @@ std::string KindLabel(int kind);  // "Serial port", ..., "Unknown port"
 // "COM3 - Serial port"; a device node follows in brackets: "COM7 - Virtual
 // port (/dev/pts/3)".
 std::string PortListLine(const SerialPort& port);
+// The same with the kind named by the caller (a program's own language).
+std::string PortListLine(const SerialPort& port, std::string_view kindName);
 
 // The list lines of every port, into `lines` when given, and their count
 // (0 when the list cannot be read). While listing, a stored position of -1

@@ -5,7 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/qt/qt_text.h"
+#include "common/qt/text_room.h"
 #include "designer/shell/link_label.h"
+#include "designer/strings/string_ids.h"
 
 namespace shell {
 namespace {
@@ -15,13 +18,22 @@ constexpr char kSupport[] = "support@velmora.example";
 
 }  // namespace
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const text::StringTable& strings, QWidget* parent) : QDialog(parent) {
+    namespace id = strings::id;
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(tr("About Quarrow"));
+    setWindowTitle(qtui::FromCp1251(strings.Direct(id::kAboutTitle)));
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("<b>Quarrow</b> task designer<br>for CipherLab 8300 terminals"), this);
-    layout->addWidget(title);
-    layout->addWidget(new QLabel(QStringLiteral("Version %1").arg(QStringLiteral(PROJECT_VERSION_TEXT)), this));
+
+    auto* product = new QLabel(qtui::FromCp1251(strings.Direct(id::kProductName)), this);
+    QFont bold = product->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    product->setFont(bold);
+    layout->addWidget(product);
+    layout->addWidget(new QLabel(qtui::FromCp1251(strings.Direct(id::kAboutDescription)), this));
+    layout->addWidget(new QLabel(
+        qtui::FromCp1251(strings.Direct(id::kAboutVersion)) + QLatin1Char(' ') + QStringLiteral(PROJECT_VERSION_TEXT),
+        this));
 
     auto* site = new LinkLabel(QString::fromLatin1(kSite), QUrl(QString::fromLatin1(kSite)), this);
     site->setProperty("controlId", 1014);
@@ -35,6 +47,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     buttons->button(QDialogButtonBox::Ok)->setProperty("controlId", 1);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
+    qtui::MakeRoomForTexts(*this);
 }
 
 }  // namespace shell

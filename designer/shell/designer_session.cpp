@@ -1,7 +1,10 @@
 #include "designer/shell/designer_session.h"
 
+#include <filesystem>
+#include <fstream>
 #include <utility>
 
+#include "common/native_path.h"
 #include "designer/shell/recent_files.h"
 #include "designer/strings/english_table.h"
 #include "designer/strings/string_ids.h"
@@ -18,7 +21,7 @@ constexpr char kNoLastFile[] = "Unknow";
 DesignerSession::DesignerSession(common::UiPort& ui, std::string programFolder)
     : ui_(ui), programFolder_(std::move(programFolder)), strings_(strings::MakeStringTable()) {}
 
-void DesignerSession::Start() {
+void DesignerSession::Start(bool mayPreload) {
     ReadSettings(preferences_);
     strings_.FindLanguages(programFolder_);
     strings_.LoadLanguage(preferences_.language);
@@ -26,7 +29,9 @@ void DesignerSession::Start() {
     task::MakeNewTask(task_.model, defaultTexts_);
     // A remembered file that cannot be read leaves the new task unnamed, so
     // a later Save cannot overwrite that file with an empty task.
-    if (preferences_.autoPreload && preferences_.lastFile != kNoLastFile) ReadTask(preferences_.lastFile);
+    if (mayPreload && preferences_.autoPreload && preferences_.lastFile != kNoLastFile) {
+        ReadTask(preferences_.lastFile);
+    }
 }
 
 std::string DesignerSession::ProgramCaption() const { return strings_.Direct(strings::id::kProgramName); }
@@ -80,7 +85,7 @@ bool DesignerSession::Open() {
     if (preferences_.autoPreload && preferences_.lastFile != kNoLastFile) chooser.initialPath = preferences_.lastFile;
     const std::optional<std::string> chosen = ui_.ChooseOpenFile(chooser);
     // The model was reset above: the simulator must not keep showing the old task.
-    if (!chosen || !ReadTask(*chosen)) {
+    if (!chosen || !ReadChosenTask(*chosen)) {
         RestartSimulator();
         return false;
     }
@@ -93,10 +98,29 @@ bool DesignerSession::OpenRecent(int index) {
     if (index < 0 || index >= static_cast<int>(preferences_.recentFiles.size())) return false;
     // The path is copied: a successful read reorders the list it came from.
     const std::string path = preferences_.recentFiles[static_cast<std::size_t>(index)];
-    if (!SettleUnsavedChanges()) return false;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        OfferToForgetRecentFile(path);
+        return false;
+    }
+    return OpenFile(path);
+}
+
+bool DesignerSession::OpenFile(const std::string& path) {
+    if (!CanRead(path) || !SettleUnsavedChanges()) return false;
     if (!ReadTask(path)) return false;
     RestartSimulator();
     return true;
+}
+
+void DesignerSession::OfferToForgetRecentFile(const std::string& path) {
+    const std::string question = strings_.Lookup(strings::id::kRecentFileMissing) + "\r\n" +
+                                 common::NativePathToCp1251(path) + "\r\n" +
+                                 strings_.Lookup(strings::id::kRemoveRecentQuestion);
+    if (ui_.AskYesNo(ProgramCaption(), question, common::MessageIcon::Question) != common::Answer::Yes) return;
+    std::erase(preferences_.recentFiles, path);
+    WriteSettings(preferences_);
+    if (host_) host_->RecentFilesChanged();
 }
 
 bool DesignerSession::Save() {
@@ -151,6 +175,25 @@ bool DesignerSession::ReadTask(const std::string& path) {
     if (!task_.currentPath.empty()) RememberFile(task_.currentPath);
     return true;
 }
+
+bool DesignerSession::CanRead(const std::string& path) {
+    std::error_code error;
+    int textId = 0;
+    if (!std::filesystem::exists(path, error)) {
+        textId = strings::id::kNoSuchTaskFile;
+    } else if (std::filesystem::is_directory(path, error) || !std::ifstream(path, std::ios::binary)) {
+        textId = strings::id::kCannotOpenFile;
+    } else {
+        return true;
+    }
+    ui_.ShowMessage(ProgramCaption(), strings_.Lookup(textId) + "\r\n" + common::NativePathToCp1251(path),
+                    common::MessageIcon::Warning);
+    return false;
+}
+
+// A file the user chose: unlike the silent preload at start, a file that
+// cannot be read says so.
+bool DesignerSession::ReadChosenTask(const std::string& path) { return CanRead(path) && ReadTask(path); }
 
 bool DesignerSession::WriteTask() {
     if (!task::SaveTaskFile(task_, strings_, ui_)) return false;

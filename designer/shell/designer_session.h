@@ -27,8 +27,9 @@ public:
     void SetHost(SessionHost* host) { host_ = host; }
 
     // The start of the program: settings, the chosen language, the default
-    // texts, a new task, and the last task when auto-preload is on.
-    void Start();
+    // texts, a new task, and the last task when auto-preload is on and
+    // `mayPreload` (false when the command line names a task of its own).
+    void Start(bool mayPreload = true);
 
     // The commands. Each returns whether it did what it set out to do.
     bool New();
@@ -36,7 +37,11 @@ public:
     bool Save();
     bool SaveAs();
     void Edit();
+    // A recent file that was moved or deleted is offered for removal from the list.
     bool OpenRecent(int index);
+    // Opens a task file named outside the dialogs: on the command line or
+    // dropped on the window. Like a recent file, the task is not reset first.
+    bool OpenFile(const std::string& path);
 
     // Whether the program may close now: asks about unsaved changes.
     bool MayClose();
@@ -72,6 +77,10 @@ public:
 private:
     void ResetToNewTask();
     bool ReadTask(const std::string& path);
+    // Whether `path` can be read; when not, the user is told why.
+    bool CanRead(const std::string& path);
+    bool ReadChosenTask(const std::string& path);
+    void OfferToForgetRecentFile(const std::string& path);
     bool WriteTask();
     void RememberFile(const std::string& path);
     // Writes the settings file; the user is told when it cannot be written.

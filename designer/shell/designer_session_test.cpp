@@ -277,6 +277,74 @@ TEST_F(SessionTest, RecentFileAsksBeforeReplacingUnsavedChanges) {
     EXPECT_FALSE(session.OpenRecent(4));
 }
 
+TEST_F(SessionTest, AMovedRecentFileIsOfferedForRemoval) {
+    const std::string gone = SavedTask("gone.UZX", 'G');
+    const std::string kept = SavedTask("kept.UZX", 'K');
+    Preferences p;
+    p.recentFiles = {gone, kept};
+    WriteSettings(p);
+    session.Start();
+    std::filesystem::remove(gone);
+    task::Task& t = session.CurrentTask();
+    t.modified = true;  // nothing is asked about it: nothing would replace the task
+    const task::TaskModel before = t.model;
+
+    ui.answers = {Answer::No};
+    EXPECT_FALSE(session.OpenRecent(0));
+    ASSERT_EQ(ui.events.size(), 1u);
+    EXPECT_EQ(ui.events[0].kind, ShownEvent::Kind::Question);
+    EXPECT_EQ(ui.events[0].caption, "CipherLab's 8300 Quarrow");
+    EXPECT_EQ(ui.events[0].text,
+              "This task file was moved or deleted:\r\n" + gone + "\r\nRemove it from the list of recent files?");
+    EXPECT_EQ(session.CurrentPreferences().recentFiles, (std::vector<std::string>{gone, kept}));
+    EXPECT_EQ(t.model, before);
+    EXPECT_TRUE(t.modified);
+
+    ui.answers = {Answer::Yes};
+    const int changesBefore = host.recentChanges;
+    EXPECT_FALSE(session.OpenRecent(0));
+    EXPECT_EQ(session.CurrentPreferences().recentFiles, std::vector<std::string>{kept});
+    EXPECT_EQ(host.recentChanges, changesBefore + 1) << "the menu follows the list";
+    EXPECT_EQ(SettingsText().find(gone), std::string::npos);
+    EXPECT_NE(SettingsText().find(kept + "\r"), std::string::npos);
+    EXPECT_EQ(host.restarts, 0);
+}
+
+TEST_F(SessionTest, AFileNamedOutsideTheDialogsSaysWhyItCannotBeOpened) {
+    session.Start();
+    task::Task& t = session.CurrentTask();
+    t.modified = true;
+
+    EXPECT_FALSE(session.OpenFile(folder.File("nowhere.UZX")));
+    ASSERT_EQ(ui.events.size(), 1u) << "no save prompt for a file that cannot be read";
+    EXPECT_EQ(ui.events[0].text, "There is no such task file:\r\n" + folder.File("nowhere.UZX"));
+    EXPECT_EQ(ui.events[0].icon, common::MessageIcon::Warning);
+
+    std::filesystem::create_directory(folder.File("folder.UZX"));
+    EXPECT_FALSE(session.OpenFile(folder.File("folder.UZX")));
+    EXPECT_EQ(ui.MessageTexts().back(), "Cannot open the file!\r\n" + folder.File("folder.UZX"));
+    EXPECT_TRUE(t.modified);
+
+    const std::string named = SavedTask("named.UZX", 'N');
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(session.OpenFile(named));
+    EXPECT_EQ(ui.events.back().text, "Save current program ?");
+    EXPECT_EQ(t.currentPath, named);
+    EXPECT_EQ(t.model.forms[0][task::form::kLineText], 'N');
+    EXPECT_EQ(session.CurrentPreferences().recentFiles, std::vector<std::string>{named});
+    EXPECT_EQ(host.restarts, 1);
+}
+
+TEST_F(SessionTest, ATaskNamedOnTheCommandLineTakesThePlaceOfThePreload) {
+    Preferences p;
+    p.autoPreload = true;
+    p.lastFile = SavedTask("last.UZX", 'L');
+    WriteSettings(p);
+    session.Start(false);
+    EXPECT_TRUE(session.CurrentTask().currentPath.empty());
+    EXPECT_EQ(session.CurrentTask().model, task::testing::FreshTask());
+}
+
 TEST_F(SessionTest, PreferencesLoadTheChosenLanguage) {
     std::ofstream(folder.File("ru.lng"), std::ios::binary)
         << common::Utf8ToCp1251("Русский\r\n1=Квэрроу\r\n1131=Сохранить программу ?\r\n");

@@ -37,7 +37,7 @@ std::vector<MenuEntry> PopupMenuEntries(const text::StringTable& strings, const 
     for (std::size_t i = 0; i < std::size(kItems); ++i) {
         if (i == kRecentPosition && !recentTexts.empty()) {
             for (std::size_t r = 0; r < recentTexts.size(); ++r) {
-                entries.push_back({recentTexts[r], kCommandRecentFirst + static_cast<int>(r)});
+                entries.push_back({recentTexts[r], kCommandRecentFirst + static_cast<int>(r), true});
             }
             entries.push_back({});
         }

@@ -12,6 +12,8 @@ namespace shell {
 struct MenuEntry {
     std::string text;  // Windows-1251; a tab separates the shortcut shown
     int command = 0;   // 0 for a separator
+    // The text holds a recent file's path and is native bytes, as paths are.
+    bool nativeText = false;
 
     bool IsSeparator() const { return command == 0; }
     bool operator==(const MenuEntry&) const = default;

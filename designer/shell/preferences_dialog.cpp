@@ -9,6 +9,7 @@
 
 #include "designer/link/port_list.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/text_room.h"
 
 namespace shell {
 namespace {
@@ -24,9 +25,9 @@ std::vector<std::string> LanguageNames(const text::StringTable& strings) {
 PreferencesPage MakePage(DesignerSession& session) {
     session.ReloadPreferences();
     Preferences stored = session.CurrentPreferences();
-    PortChoices ports;
-    termlink::ListSerialPorts(&ports.lines, &stored.portPosition, stored.comPort);
-    for (std::size_t i = 0; i < ports.lines.size(); ++i) ports.positions.push_back(static_cast<int>(i));
+    termlink::ListSerialPorts(nullptr, &stored.portPosition, stored.comPort);
+    PortChoices ports = ListPortChoices(termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{}),
+                                        session.Texts());
     return PreferencesPage(stored, LanguageNames(session.Texts()), std::move(ports));
 }
 
@@ -103,6 +104,7 @@ PreferencesDialog::PreferencesDialog(DesignerSession& session, TransferCommands*
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 7, 0, 1, 3);
+    qtui::MakeRoomForTexts(*this);
 }
 
 QComboBox* PreferencesDialog::AddList(int controlId, const std::vector<std::string>& rows, int row) {

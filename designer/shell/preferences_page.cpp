@@ -13,6 +13,18 @@ constexpr char kEnglish[] = "0";
 
 }  // namespace
 
+PortChoices ListPortChoices(const std::vector<termlink::SerialPort>& ports, text::StringTable& strings) {
+    constexpr int kNamedKinds = 3;  // serial, virtual, Bluetooth
+    PortChoices choices;
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        const int kind = ports[i].kind;
+        const int nameId = kind >= 1 && kind <= kNamedKinds ? id::kFirstPortKindName + kind - 1 : id::kUnknownPortKindName;
+        choices.lines.push_back(termlink::PortListLine(ports[i], strings.Direct(nameId)));
+        choices.positions.push_back(static_cast<int>(i));
+    }
+    return choices;
+}
+
 PreferencesTexts LoadPreferencesTexts(text::StringTable& strings) {
     PreferencesTexts t;
     t.title = strings.Direct(id::kPreferencesTitle);

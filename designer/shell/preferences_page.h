@@ -7,6 +7,7 @@
 
 #include "common/text/string_table.h"
 #include "common/ui_port.h"
+#include "designer/link/port_list.h"
 #include "designer/shell/settings_file.h"
 
 namespace shell {
@@ -16,6 +17,9 @@ struct PortChoices {
     std::vector<std::string> lines;  // "COM3 - Serial port ..."
     std::vector<int> positions;      // the port position each line stands for
 };
+
+// The list of `ports` in their order, each kind named in the language of `strings`.
+PortChoices ListPortChoices(const std::vector<termlink::SerialPort>& ports, text::StringTable& strings);
 
 // Every text of the dialog in the current language (Windows-1251).
 struct PreferencesTexts {

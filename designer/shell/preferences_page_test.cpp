@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "common/cp1251.h"
 #include "testing/scripted_ui.h"
 #include "testing/temp_folder.h"
 #include "designer/strings/english_table.h"
@@ -10,6 +13,31 @@ namespace shell {
 namespace {
 
 PortChoices ThreePorts() { return {{"COM1 - Serial port", "COM3 - Virtual port", "COM7 - Bluetooth port"}, {0, 1, 2}}; }
+
+TEST(PreferencesPage, PortKindsAreNamedInTheLanguage) {
+    const std::vector<termlink::SerialPort> ports = {
+        {"COM1", "", termlink::kSerialPort}, {"COM2", "", termlink::kVirtualPort},
+        {"COM3", "", termlink::kBluetoothPort}, {"COM4", "", termlink::kUnknownPort}};
+    text::StringTable strings = strings::MakeStringTable();
+    const PortChoices english = ListPortChoices(ports, strings);
+    EXPECT_EQ(english.lines, (std::vector<std::string>{"COM1 - Serial port", "COM2 - Virtual port",
+                                                       "COM3 - Bluetooth port", "COM4 - Unknown port"}));
+    EXPECT_EQ(english.positions, (std::vector<int>{0, 1, 2, 3}));
+
+    test_support::TempFolder folder;
+    std::ofstream(folder.File("ru.lng"), std::ios::binary) << common::Utf8ToCp1251(
+        "Русский\r\n1251=Последовательный порт\r\n1252=Виртуальный порт\r\n1254=Неизвестный порт\r\n");
+    ASSERT_EQ(strings.FindLanguages(folder.Path()), 1);
+    ASSERT_TRUE(strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+    const PortChoices russian = ListPortChoices(ports, strings);
+    ASSERT_EQ(russian.lines.size(), 4u);
+    EXPECT_EQ(common::Cp1251ToUtf8(russian.lines[0]), "COM1 - Последовательный порт");
+    EXPECT_EQ(common::Cp1251ToUtf8(russian.lines[1]), "COM2 - Виртуальный порт");
+    EXPECT_EQ(russian.lines[2], "COM3 - Bluetooth port") << "an entry the language lacks stays English";
+    EXPECT_EQ(common::Cp1251ToUtf8(russian.lines[3]), "COM4 - Неизвестный порт");
+    // The list line's name still finds its port.
+    EXPECT_EQ(russian.lines[1].substr(0, russian.lines[1].find(' ')), "COM2");
+}
 
 TEST(PreferencesPage, RowsFollowTheStoredPreferences) {
     Preferences stored;

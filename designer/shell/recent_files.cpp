@@ -26,12 +26,18 @@ std::vector<std::string> WithRecentFile(const std::vector<std::string>& list, co
 }
 
 std::string RecentMenuText(int number, const std::string& path) {
-    std::string text = "&" + std::to_string(number) + ":  ";
+    std::string shown = path;
     const std::vector<std::size_t> starts = common::NativePathCharacterStarts(path);
-    if (starts.size() <= kFullPathLength) return text + path;
-    text += path.substr(0, starts[kHeadLength]);
-    text += "...";
-    text += path.substr(starts[starts.size() - kTailLength]);
+    if (starts.size() > kFullPathLength) {
+        shown = path.substr(0, starts[kHeadLength]) + "..." + path.substr(starts[starts.size() - kTailLength]);
+    }
+    std::string text = "&";
+    text += std::to_string(number);
+    text += ":  ";
+    for (char c : shown) {
+        if (c == '&') text += '&';
+        text += c;
+    }
     return text;
 }
 

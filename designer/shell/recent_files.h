@@ -12,6 +12,8 @@ std::vector<std::string> WithRecentFile(const std::vector<std::string>& list, co
 // The menu text of entry `number` (1 to 4): "&n:  " and the path, or for a
 // path over 40 characters its first 15, "..." and its last 22. Characters,
 // not bytes: a POSIX path is UTF-8 and must not be cut inside a character.
+// The text is native bytes, as the path is; an "&" of the path is doubled so
+// the menu shows it rather than taking it for a shortcut mark.
 std::string RecentMenuText(int number, const std::string& path);
 
 }  // namespace shell

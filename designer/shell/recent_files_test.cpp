@@ -30,6 +30,12 @@ TEST(RecentFiles, MenuTextKeepsShortPathsAndShortensLongOnes) {
 
     const std::string exactly41 = "/" + std::string(40, 'x');
     EXPECT_EQ(RecentMenuText(3, exactly41), "&3:  /" + std::string(14, 'x') + "..." + std::string(22, 'x'));
+
+    // An ampersand is the path's own character, not the menu's shortcut mark;
+    // it counts once when the path is measured.
+    EXPECT_EQ(RecentMenuText(1, "/R&D/a.UZX"), "&1:  /R&&D/a.UZX");
+    const std::string withAmpersand = "/" + std::string(13, 'x') + "&" + std::string(27, 'y');  // 42 characters
+    EXPECT_EQ(RecentMenuText(2, withAmpersand), "&2:  /" + std::string(13, 'x') + "&&..." + std::string(22, 'y'));
 }
 
 }  // namespace

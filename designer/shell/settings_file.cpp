@@ -6,11 +6,15 @@
 
 #include "common/environment.h"
 #include "common/file_replace.h"
+#include "common/native_path.h"
 
-// Paths and the language name are kept in the file as the system's native
-// bytes: on Windows the ANSI code page (Windows-1251), on POSIX UTF-8. A
-// UTF-8 path converted to Windows-1251 would lose every character that code
-// page lacks, and the file would then name a file that does not exist.
+// The whole file is in the system's own encoding, so every value reads back
+// as it was written and a text editor shows it whole: on Windows the ANSI code
+// page (Windows-1251), on POSIX UTF-8. Paths are native bytes already (as
+// Windows-1251 a UTF-8 path would lose every character that code page lacks
+// and name a file that does not exist). The language name is Windows-1251 in
+// memory, as the language files give it, and is converted on the way in and
+// out; a name an earlier version wrote as Windows-1251 is still understood.
 
 namespace shell {
 namespace {
@@ -75,7 +79,7 @@ void ReadSettingsFile(const std::string& path, Preferences& preferences) {
     TakeFlag(values, 5, preferences.autoPreload);
     TakeFlag(values, 6, preferences.alwaysOnTop);
     if (values.size() > 7 && !values[7].empty()) {
-        preferences.language = values[7].substr(0, Preferences::kMaxLanguageName);
+        preferences.language = common::NativeTextToCp1251(values[7]).substr(0, Preferences::kMaxLanguageName);
     }
     TakeNumber(values, 8, preferences.portPosition);
     for (std::size_t i = 9; i < values.size() && preferences.recentFiles.size() < Preferences::kMaxRecentFiles; ++i) {
@@ -98,7 +102,7 @@ std::string FormatSettings(const Preferences& p) {
     line(std::to_string(p.speedIndex));
     line(p.autoPreload ? "1" : "0");
     line(p.alwaysOnTop ? "1" : "0");
-    line(p.language);
+    line(common::Cp1251ToNativeText(p.language));
     line(std::to_string(p.portPosition));
 
     // The file must read back as it was written: a path with a carriage

@@ -17,7 +17,7 @@ struct Preferences {
     int speedIndex = 0;  // 0 = 115200 .. 4 = 9600 bps
     bool autoPreload = false;
     bool alwaysOnTop = false;
-    std::string language = "0";  // a language name; "0" = built-in English
+    std::string language = "0";  // a language name (Windows-1251); "0" = built-in English
     int portPosition = 1;        // -1 = not chosen
     std::vector<std::string> recentFiles;  // most recent first
 };
@@ -34,7 +34,7 @@ void ReadSettingsFile(const std::string& path, Preferences& preferences);
 bool WriteSettings(const Preferences& preferences);
 bool WriteSettingsFile(const std::string& path, const Preferences& preferences);
 
-// The exact bytes of the file.
+// The exact bytes of the file, in the system's encoding.
 std::string FormatSettings(const Preferences& preferences);
 
 }  // namespace shell

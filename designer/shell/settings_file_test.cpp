@@ -30,11 +30,11 @@ TEST(SettingsFile, ExactFormat) {
     p.comPort = 3;
     p.speedIndex = 4;
     p.autoPreload = true;
-    p.language = "Русский";
+    p.language = "Deutsch";
     p.portPosition = -1;
     p.recentFiles = {"/home/u/a.UZX", "", "/b.UZX", "/c.UZX", "/d.UZX", "/e.UZX"};
     EXPECT_EQ(FormatSettings(p),
-              "/home/u/a.UZX\r0\r2\r3\r4\r1\r0\rРусский\r-1\r/home/u/a.UZX\r/b.UZX\r/c.UZX\r/d.UZX\r");
+              "/home/u/a.UZX\r0\r2\r3\r4\r1\r0\rDeutsch\r-1\r/home/u/a.UZX\r/b.UZX\r/c.UZX\r/d.UZX\r");
 
     TempFolder folder;
     const std::string path = folder.File("deeper/Mostrel.ini");

@@ -34,6 +34,8 @@ struct ScreenBuffer {
     // The clock line drawn under the main menu (date, time, record counter);
     // empty on every other screen.
     std::string clockLine;
+
+    bool operator==(const ScreenBuffer&) const = default;
 };
 
 }  // namespace simulator

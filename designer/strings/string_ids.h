@@ -80,6 +80,28 @@ inline constexpr int kOpenFilterTemplate = 1182;
 inline constexpr int kOpenFilterAll = 1183;
 inline constexpr int kSaveFilterTask = 1184;
 
+// --- The designer's window: its own texts beyond the commands ---
+// The language's code for Qt's own translations of standard buttons and file
+// dialogs ("ru" loads qtbase_ru); direct.
+inline constexpr int kQtTranslationsCode = 1240;
+inline constexpr int kSavedNote = 1241;            // direct; the file's name follows
+inline constexpr int kRecentFileMissing = 1242;    // its path follows on a line of its own
+inline constexpr int kRemoveRecentQuestion = 1243;
+inline constexpr int kNoSuchTaskFile = 1244;       // its path follows
+inline constexpr int kReceivedDataAt = 1245;       // the data file's path follows
+inline constexpr int kAboutTitle = 1246;           // direct, as the three below
+inline constexpr int kAboutDescription = 1247;
+inline constexpr int kAboutVersion = 1248;         // the version number follows
+inline constexpr int kFirstPortKindName = 1251;    // direct: serial, virtual, Bluetooth port (kinds 1..3)
+inline constexpr int kUnknownPortKindName = 1254;
+// The command line's help, one line each, and its refusals (the argument follows).
+inline constexpr int kUsageLine = 1255;
+inline constexpr int kUsageFile = 1256;
+inline constexpr int kUsageHelp = 1257;
+inline constexpr int kUsageVersion = 1258;
+inline constexpr int kUnknownOption = 1259;
+inline constexpr int kOneTaskFileOnly = 1260;
+
 // --- Simulator ---
 inline constexpr int kDefineProgram = 1133;
 

@@ -36,7 +36,9 @@ bool OpenTaskFile(Task& task, const std::string& path, const DefaultTexts& texts
             break;
     }
     task.currentPath = result.olderLayout ? std::string() : path;
-    task.modified = false;
+    // An upgraded or converted task differs from every file on disk: closing
+    // must offer to save it, as the upgrade warning asks.
+    task.modified = result.upgraded || result.olderLayout;
     if (result.upgraded) {
         ui.ShowMessage(strings.Lookup(id::kWarningCaption, text::LookupKind::Caption), UpgradeWarningText(),
                        common::MessageIcon::Warning);

@@ -17,8 +17,9 @@ std::string UpgradeWarningText();
 // Reads the file at `path` into the task. On failure the task is untouched:
 // a file that cannot be opened fails silently, a foreign file shows
 // "Format mismatch !!!", a truncated one says so. On success the task holds
-// the file's content, is unmodified, and its path is `path` -- except for a
-// converted 7xx file, whose path is cleared so the next Save asks for a name.
+// the file's content and its path is `path` -- except for a converted 7xx
+// file, whose path is cleared so the next Save asks for a name. It is
+// unmodified unless it was upgraded or converted on the way in.
 // A caller keeping a recent-files list adds the path when it is not empty.
 bool OpenTaskFile(Task& task, const std::string& path, const DefaultTexts& texts, text::StringTable& strings,
                   common::UiPort& ui);

@@ -80,7 +80,9 @@ TEST_F(OpenSave, CurrentAndUpgradedFiles) {
     ASSERT_TRUE(Open(folder.File("old.UZX")));
     ExpectOneWarning("Warning", UpgradeWarningText());
     EXPECT_EQ(UpgradeWarningText().substr(0, 6), "\xC7\xE0\xE4\xE0\xF7\xE0") << "Windows-1251 text";
-    EXPECT_FALSE(task.modified);
+    // The warning asks for the new version to be saved: closing must offer it.
+    EXPECT_TRUE(task.modified);
+    EXPECT_EQ(task.currentPath, folder.File("old.UZX"));
 }
 
 TEST_F(OpenSave, OlderLayoutHasNoPath) {
@@ -89,6 +91,7 @@ TEST_F(OpenSave, OlderLayoutHasNoPath) {
     WriteBytes(folder.File("old7.UZX"), old);
     ASSERT_TRUE(Open(folder.File("old7.UZX")));
     EXPECT_TRUE(task.currentPath.empty()) << "the next Save asks for a name";
+    EXPECT_TRUE(task.modified) << "the converted task is in no file yet";
     EXPECT_TRUE(ui.events.empty());
     EXPECT_FALSE(SaveTaskFile(task, strings, ui)) << "an unnamed task needs Save As";
 }

@@ -80,9 +80,9 @@ std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code)
 
 bool Transfer(TransferContext& context, Connection& connection, bool lookupMode, std::string_view lookupContent) {
     if (!Handshake(context, connection, lookupMode)) return false;
-    connection.progress =
-        context.link.ui.OpenProgress(context.strings.Direct(id::kProgressCaption),
-                                     context.strings.Direct(id::kProgressLabel));
+    connection.progress = context.link.ui.OpenProgress({context.strings.Direct(id::kProgressCaption),
+                                                        context.strings.Direct(id::kProgressLabel), "ProgressDlg",
+                                                        901, 870});
     SetProgress(connection, 0);
     return lookupMode ? SendLookupFile(context, connection, lookupContent) : SendTaskImage(context, connection);
 }

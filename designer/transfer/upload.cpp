@@ -198,8 +198,12 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     const std::string done = context.strings.Direct(id::kUploadDoneBefore) +
                              std::to_string(received.stored) +
                              context.strings.Direct(id::kUploadDoneAfter);
-    if (context.link.ui.AskYesNo(kUploadCaption, done, MessageIcon::None) == common::Answer::Yes) {
-        context.link.ui.OpenInTextEditor(*target);
+    if (context.link.ui.AskYesNo(kUploadCaption, done, MessageIcon::None) == common::Answer::Yes &&
+        !context.link.ui.OpenInTextEditor(*target)) {
+        context.link.ui.ShowMessage(
+            kUploadCaption,
+            context.strings.Lookup(id::kReceivedDataAt) + "\r\n" + common::NativePathToCp1251(*target),
+            MessageIcon::Information);
     }
     return {received.stored, true};
 }

@@ -131,6 +131,21 @@ TEST_F(UploadTest, RecordsAreStoredOnePerLineAndOfferedToView) {
     EXPECT_EQ(ui.events.back().text, target);
 }
 
+TEST_F(UploadTest, WithoutAProgramToShowTheDataTheMessageNamesTheirFile) {
+    dataTerminal.records = {"one", "two"};
+    ui.answers = {common::Answer::Yes};
+    ui.editorOpens = false;
+
+    EXPECT_EQ(ReceiveData(context, false).code, 2);
+    ASSERT_GE(ui.events.size(), 2u);
+    EXPECT_EQ(ui.events[ui.events.size() - 2].kind, ShownEvent::Kind::Editor);
+    const ShownEvent& told = ui.events.back();
+    EXPECT_EQ(told.kind, ShownEvent::Kind::Message);
+    EXPECT_EQ(told.caption, "Upload Data");
+    EXPECT_EQ(told.text, "No program was found to show the received data. They are in this file:\r\n" + target);
+    EXPECT_EQ(told.icon, MessageIcon::Information);
+}
+
 TEST_F(UploadTest, RepeatsAreAcknowledgedOnceAndBadFramesRefused) {
     dataTerminal.records = {"one", "\x0C", "three", "four", "five"};  // record 1 sums to 0x0D: sent as 0x0E
     dataTerminal.lostAckOf = 2;

@@ -20,4 +20,8 @@ int RunDownload(const Args& args);
 int RunSendLookup(const Args& args);
 int RunReceive(const Args& args);
 
+int RunLoaderImage(const Args& args);
+int RunLoad(const Args& args);
+int RunFindCradle(const Args& args);
+
 }  // namespace uzx

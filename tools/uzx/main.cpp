@@ -34,6 +34,15 @@ constexpr Command kCommands[] = {
     {"download", uzx::RunDownload, "download FILE --port NAME [--speed N] [--link N]   put the task on a terminal"},
     {"send-lookup", uzx::RunSendLookup, "send-lookup TXT --port NAME [--speed N] [--link N]   send a lookup file"},
     {"receive", uzx::RunReceive, "receive OUT --port NAME [--speed N] [--link N]   collect the terminal's records"},
+    {"loader-image", uzx::RunLoaderImage,
+     "loader-image TASK OUT --firmware ID\n"
+     "                              write the bytes the loader sends a terminal that answers ID"},
+    {"load", uzx::RunLoad,
+     "load TASK,SPEED,PORT,LINK     the loader's unattended command line: exit 0 loaded,\n"
+     "                              1 a format error, 2 the task refused, 3 the load failed\n"
+     "  uzx load TASK --ports COM3,COM5,... [--speed BPS] [--link 0|1]\n"
+     "                              load several terminals at once, one line each as it ends"},
+    {"find-cradle", uzx::RunFindCradle, "find-cradle                 the COM port where the infrared cradle answers"},
 };
 
 int Usage() {

@@ -5,6 +5,7 @@
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -71,11 +72,14 @@ void Store(const std::string& path, std::string_view content, const char* what) 
 
 vterm::TerminalSinks MakeSinks(const vterm::Options& options) {
     vterm::TerminalSinks sinks;
-    sinks.taskReceived = [&options](const transfer::TerminalImage& image) {
+    sinks.taskReceived = [&options](const std::vector<std::uint8_t>& blocks) {
         if (!options.imageOut.empty())
-            Store(options.imageOut, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()),
+            Store(options.imageOut, std::string_view(reinterpret_cast<const char*>(blocks.data()), blocks.size()),
                   "image");
+        // The options allow a task file only for the designer's 200 blocks.
         if (!options.taskOut.empty()) {
+            transfer::TerminalImage image{};
+            std::copy_n(blocks.begin(), image.size(), image.begin());
             const task::WriteResult result = task::WriteTaskFile(options.taskOut, transfer::DecodeTerminalImage(image));
             if (!result.ok) std::cerr << "vterm: cannot store the task in " << options.taskOut << ": " << result.error << '\n';
         }

@@ -2,18 +2,23 @@
 
 #include <charconv>
 
+#include "designer/link/protocol.h"
+
 namespace vterm {
 
 const char kUsage[] =
     "usage: vterm [options]\n"
-    "Plays a batch terminal and its infrared cradle on a pseudo-terminal and\n"
-    "registers it in the designer's port map. Prints \"<device> <COM name>\" once ready.\n"
+    "Plays a terminal of any model and its infrared cradle on a pseudo-terminal and\n"
+    "registers it in the port map. Prints \"<device> <COM name>\" once ready.\n"
     "\n"
     "  --com COMn            the name in the port map (default: the lowest free one)\n"
-    "  --firmware ID         the identifier the handshake is answered with (8300RU004)\n"
+    "  --firmware ID         what the handshake is answered with, up to 15 characters\n"
+    "                        (8300RU004; a radio terminal: 80xxRU102, ACK, ...)\n"
+    "  --blocks N            the blocks of a task: 200 (batch terminals), 50 or 182\n"
+    "                        (radio terminals, small and large tasks)\n"
     "  --lookup              answer handshakes as a terminal waiting for a lookup file\n"
-    "  --task-out FILE       store a received task as a task file\n"
-    "  --image-out FILE      store a received task's 20000 image bytes\n"
+    "  --task-out FILE       store a received task as a designer's task file (200 blocks)\n"
+    "  --image-out FILE      store a received task's bytes as they came (100 a block)\n"
     "  --lookup-out FILE     store a received lookup file as text (CR LF lines)\n"
     "  --records FILE        the records an upload sends, one a line\n"
     "  --no-cradle           no infrared cradle on the line: probes stay unanswered\n"
@@ -36,6 +41,8 @@ const char kUsage[] =
 
 namespace {
 
+constexpr std::size_t kLongestFirmware = 15;
+
 bool ParseCount(const std::string& text, int& out) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -56,6 +63,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
     const std::pair<const char*, int*> counts[] = {
         {"--nak", &t.nakFirst},         {"--full-at", &t.fullAt},     {"--bad-checksum", &t.badChecksumAt},
         {"--drop", &t.dropAt},          {"--fault-times", &t.faultTimes}, {"--cut-after", &t.cutAfter},
+        {"--blocks", &t.blocks},
     };
     const std::pair<const char*, bool*> flags[] = {
         {"--lookup", &t.lookupMode}, {"--silent", &t.silent},   {"--wire-speed", &options.wireSpeed},
@@ -110,8 +118,16 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
         }
         ++i;
     }
-    if (t.firmware.empty() || t.firmware.size() > 9) {
-        error = "--firmware wants 1 to 9 characters (the host reads at most 10 bytes with the CR)";
+    if (t.firmware.empty() || t.firmware.size() > kLongestFirmware) {
+        error = "--firmware wants 1 to 15 characters (the loader reads at most 16 bytes with the CR)";
+        return false;
+    }
+    if (t.blocks < 1 || t.blocks > static_cast<int>(termlink::wire::kMaxBlocks)) {
+        error = "--blocks wants 1 to 200";
+        return false;
+    }
+    if (!options.taskOut.empty() && t.blocks != static_cast<int>(termlink::wire::kMaxBlocks)) {
+        error = "--task-out wants the 200 blocks of a designer's task";
         return false;
     }
     return true;

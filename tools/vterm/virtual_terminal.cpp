@@ -164,7 +164,7 @@ TransferEnd VirtualTerminal::ServeOne() {
 }
 
 TransferEnd VirtualTerminal::ReceiveTask() {
-    transfer::TerminalImage image{};
+    std::vector<std::uint8_t> received(static_cast<std::size_t>(options_.blocks) * wire::kBlockDataSize);
     int expected = 0;
     std::string frame;
     for (;;) {
@@ -190,8 +190,8 @@ TransferEnd VirtualTerminal::ReceiveTask() {
         ++handled_;
         termlink::TaskBlockFrame bytes;
         std::copy(frame.begin(), frame.end(), bytes.begin());
-        const termlink::ReceivedBlock received = termlink::ParseTaskBlockFrame(bytes);
-        const int block = received.number;
+        const termlink::ReceivedBlock parsed = termlink::ParseTaskBlockFrame(bytes);
+        const int block = parsed.number;
         if (FaultDue(options_.dropAt, number, dropUsed_)) {
             // The terminal waits for the lost bytes, then gives up on the frame.
             clock_.SleepMs(kFrameGapMs);
@@ -199,7 +199,7 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             Send(kNak);
         } else if (RefusalDue()) {
             Send(kNak);
-        } else if (!received.intact) {
+        } else if (!parsed.intact) {
             Log("task: block " + std::to_string(block) + " checksum wrong");
             Send(kNak);
         } else if (block == expected - 1) {
@@ -212,14 +212,14 @@ TransferEnd VirtualTerminal::ReceiveTask() {
             Send(kFull);
             return TransferEnd::Refused;
         } else {
-            std::copy_n(bytes.begin(), wire::kBlockDataSize, image.begin() + expected * wire::kBlockDataSize);
+            std::copy_n(bytes.begin(), wire::kBlockDataSize, received.begin() + expected * wire::kBlockDataSize);
             Send(kAck);
             ++expected;
         }
         frame.clear();
-        if (expected == static_cast<int>(transfer::kImageBlockCount)) {
+        if (expected == options_.blocks) {
             Log("task: all blocks received");
-            if (sinks_.taskReceived) sinks_.taskReceived(image);
+            if (sinks_.taskReceived) sinks_.taskReceived(received);
             return TransferEnd::Completed;
         }
         if (CutDue()) return TransferEnd::Cut;

@@ -1,6 +1,6 @@
 #pragma once
-// A batch terminal and its infrared cradle as the far end of a serial line:
-// it answers the handshake with its firmware identifier, checks and
+// A terminal of any model and its infrared cradle as the far end of a serial
+// line: it answers the handshake with its firmware identifier, checks and
 // acknowledges task blocks and lookup lines, keeps what it received, sends
 // its records when asked, and injects the faults it is told to.
 //
@@ -16,12 +16,12 @@
 #include "common/clock.h"
 #include "designer/link/byte_reader.h"
 #include "designer/link/serial_link.h"
-#include "designer/transfer/terminal_image.h"
 
 namespace vterm {
 
 struct TerminalOptions {
-    std::string firmware = "8300RU004";
+    std::string firmware = "8300RU004";  // or what a radio terminal answers: "80xxRU102", "ACK"
+    int blocks = 200;  // blocks of a task: 200 for batch terminals, 50 or 182 for radio ones
     bool lookupMode = false;       // handshakes are answered "ACK": lookup files follow
     bool cradle = true;            // an infrared cradle sits on the line
     std::uint32_t cradleRate = 9600;
@@ -42,7 +42,7 @@ enum class TransferEnd { Completed, Refused, Abandoned, Cut, LineFailed };
 
 // What the terminal received, as it arrives.
 struct TerminalSinks {
-    std::function<void(const transfer::TerminalImage&)> taskReceived;
+    std::function<void(const std::vector<std::uint8_t>& blocks)> taskReceived;  // 100 bytes a block, as they came
     std::function<void(const std::vector<std::string>& lines)> lookupReceived;
     std::function<void(const std::string& event)> log;  // one line a event, for --verbose
 };

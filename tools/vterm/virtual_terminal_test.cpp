@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "designer/link/frames.h"
+#include "designer/transfer/terminal_image.h"
 #include "testing/memory_link.h"
 
 namespace vterm {
@@ -20,6 +21,8 @@ transfer::TerminalImage SampleImage() {
     return image;
 }
 
+std::vector<std::uint8_t> AsBytes(const transfer::TerminalImage& image) { return {image.begin(), image.end()}; }
+
 std::string Block(const transfer::TerminalImage& image, int block) {
     const auto frame = termlink::MakeTaskBlockFrame(transfer::ImageBlock(image, block), block);
     return std::string(frame.begin(), frame.end());
@@ -34,7 +37,7 @@ struct Rig {
     TerminalOptions options;
     std::vector<std::string> answers;
     std::function<std::string(const std::string& answer)> next;
-    std::optional<transfer::TerminalImage> image;
+    std::optional<std::vector<std::uint8_t>> image;  // the blocks' bytes, once all came
     std::optional<std::vector<std::string>> lookup;
 
     Rig() {
@@ -50,7 +53,7 @@ struct Rig {
     TransferEnd Serve(const std::string& first) {
         pair.host().Write(first);
         TerminalSinks sinks;
-        sinks.taskReceived = [this](const transfer::TerminalImage& i) { image = i; };
+        sinks.taskReceived = [this](const std::vector<std::uint8_t>& blocks) { image = blocks; };
         sinks.lookupReceived = [this](const std::vector<std::string>& l) { lookup = l; };
         VirtualTerminal terminal(pair.far(), clock, [this] { return rate; }, options, sinks);
         return terminal.ServeOne();
@@ -90,7 +93,7 @@ TEST(VirtualTerminal, ReceivesATaskCheckingEveryBlock) {
     ASSERT_EQ(rig.Serve("CIPHER\r"), TransferEnd::Completed);
     EXPECT_EQ(rig.answers.front(), "8300RU004\r");
     ASSERT_TRUE(rig.image);
-    EXPECT_EQ(*rig.image, image);
+    EXPECT_EQ(*rig.image, AsBytes(image));
     EXPECT_EQ(rig.Count("NAK\r"), 2);
     EXPECT_EQ(rig.Count("ACK\r"), 200);
 }
@@ -112,7 +115,7 @@ TEST(VirtualTerminal, ARepeatedBlockIsAcknowledgedAndNotStoredAgain) {
     rig.next = [&](const std::string&) { return sent < frames.size() ? frames[sent++] : std::string(); };
     ASSERT_EQ(rig.Serve("CIPHER\r"), TransferEnd::Completed);
     ASSERT_TRUE(rig.image);
-    EXPECT_EQ(*rig.image, image);
+    EXPECT_EQ(*rig.image, AsBytes(image));
     EXPECT_EQ(rig.Count("ACK\r"), 202);
     EXPECT_EQ(rig.Count("NAK\r"), 0);
 
@@ -121,6 +124,19 @@ TEST(VirtualTerminal, ARepeatedBlockIsAcknowledgedAndNotStoredAgain) {
     older.pair.host().Write("CIPHER\r" + Block(image, 0) + Block(image, 1) + Block(image, 0));
     EXPECT_EQ(older.Serve(""), TransferEnd::Abandoned);
     EXPECT_EQ(older.answers, (std::vector<std::string>{"8300RU004\r", "ACK\r", "ACK\r", "NAK\r"}));
+}
+
+TEST(VirtualTerminal, ARadioTerminalTakesItsOwnNumberOfBlocks) {
+    Rig rig;
+    rig.options.firmware = "80xxRU102-EXTRA";  // as long as a loader reads: 15 characters and the CR
+    rig.options.blocks = 50;
+    const auto image = SampleImage();
+    SendImage(rig, image);
+    ASSERT_EQ(rig.Serve("CIPHER\r"), TransferEnd::Completed);
+    EXPECT_EQ(rig.answers.front(), "80xxRU102-EXTRA\r");
+    EXPECT_EQ(rig.Count("ACK\r"), 50);
+    ASSERT_TRUE(rig.image);
+    EXPECT_EQ(*rig.image, std::vector<std::uint8_t>(image.begin(), image.begin() + 5000));
 }
 
 TEST(VirtualTerminal, TaskFaultsFromTheCommandLine) {

@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -24,6 +27,7 @@
 #include "designer/shell/preferences_dialog.h"
 #include "common/qt/qt_text.h"
 #include "designer/shell/ui_tests/designer_window_rig.h"
+#include "designer/simulator/qt/terminal_window.h"
 #include "designer/task/task_file.h"
 #include "testing/qt/controls.h"
 #include "testing/qt/modal_dialog_watch.h"
@@ -55,7 +59,8 @@ protected:
 
 TEST_F(MainWindowTest, BorderlessTerminalSizedWindowWithItsClientAndMenu) {
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(window->windowTitle(), "Quarrow");
+    EXPECT_EQ(window->windowTitle().toStdString(), "New file[*] - Quarrow");
+    EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(window->size(), QSize(200, 459));
     EXPECT_EQ(window->pos(), QPoint(300, 50));
     auto* client = window->findChild<QWidget*>("Client");
@@ -115,6 +120,88 @@ TEST_F(MainWindowTest, SaveAsAddsTheRecentEntryThatReopensTheFile) {
     Choose(3300);
     EXPECT_EQ(session.CurrentTask().currentPath, path);
     EXPECT_EQ(session.CurrentTask().model.forms[1][task::form::kLineText], 'R');
+}
+
+TEST_F(MainWindowTest, TheTitleNamesTheTaskAndMarksChangesAndSaveConfirms) {
+    ui.chosenPaths = {folder.File("inventory")};
+    Choose(1040);
+    EXPECT_EQ(window->windowTitle().toStdString(), "inventory.UZX[*] - Quarrow");
+    EXPECT_FALSE(window->isWindowModified());
+    auto* note = window->findChild<QLabel*>("TransientNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text().toStdString(), "Saved: inventory.UZX");
+    EXPECT_TRUE(window->rect().contains(note->geometry()));
+    note->hide();
+
+    session.CurrentTask().modified = true;
+    Choose(2000);  // Edit: the property sheet changed the task
+    EXPECT_TRUE(window->isWindowModified());
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_TRUE(note->isVisible()) << "Save confirms too";
+
+    // A task of an earlier layout is upgraded as it is read: changed at once.
+    task::TaskModel old = task::testing::FreshTask();
+    old.startup[task::startup::kLayoutRevision] = 3;
+    task::testing::WriteBytes(folder.File("old.UZX"), task::EncodeTaskFile(old));
+    window->OpenFile(folder.File("old.UZX"));
+    EXPECT_EQ(window->windowTitle().toStdString(), "old.UZX[*] - Quarrow");
+    EXPECT_TRUE(window->isWindowModified());
+}
+
+TEST_F(MainWindowTest, ARecentFileWithCyrillicInItsPathShowsItInTheMenu) {
+    ui.chosenPaths = {folder.File("склад")};
+    Choose(1040);
+    QAction* recent = MenuAction(window->PopupMenu(), 3300);
+    ASSERT_NE(recent, nullptr);
+    EXPECT_EQ(recent->text(), QStringLiteral("&1:  ") + QString::fromUtf8(folder.Path()) + QStringLiteral("/склад.UZX"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("склад.UZX[*] - Quarrow"));
+}
+
+TEST_F(MainWindowTest, ATaskFileDroppedOnTheTerminalOpens) {
+    task::TaskModel dropped = task::testing::FreshTask();
+    dropped.forms[2][task::form::kLineText] = 'D';
+    task::testing::WriteBytes(folder.File("dropped.UZX"), task::EncodeTaskFile(dropped));
+
+    auto drag = [this](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(100, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &enter);
+        return enter.isAccepted();
+    };
+    EXPECT_FALSE(drag({QUrl(QStringLiteral("https://velmora.example/a.UZX"))}));
+    EXPECT_FALSE(drag({QUrl::fromLocalFile(QStringLiteral("/a.UZX")), QUrl::fromLocalFile(QStringLiteral("/b.UZX"))}));
+    EXPECT_TRUE(drag({QUrl::fromLocalFile(QString::fromStdString(folder.File("dropped.UZX")))}));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.File("dropped.UZX")))});
+    QDropEvent drop(QPointF(100, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &drop);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(session.CurrentTask().currentPath, folder.File("dropped.UZX"));
+    EXPECT_EQ(session.CurrentTask().model.forms[2][task::form::kLineText], 'D');
+    EXPECT_EQ(window->windowTitle().toStdString(), "dropped.UZX[*] - Quarrow");
+}
+
+TEST_F(MainWindowTest, WithoutTranslucencyTheWindowIsCutToTheCase) {
+    EXPECT_TRUE(window->mask().isEmpty()) << "the offscreen platform draws translucency";
+    window->CutToOutline(true);
+    QRegion outline = window->mask();
+    EXPECT_TRUE(outline.contains(QPoint(100, 230)));
+    EXPECT_TRUE(outline.contains(QPoint(100, 440)));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 458), QPoint(199, 458)}) {
+        EXPECT_FALSE(outline.contains(corner)) << corner.x() << "," << corner.y();
+    }
+    window->Terminal().setZoom(2.0);
+    outline = window->mask();
+    EXPECT_TRUE(outline.contains(QPoint(200, 460)));
+    EXPECT_FALSE(outline.contains(QPoint(1, 1)));
+    EXPECT_GT(outline.boundingRect().width(), 380);
+    EXPECT_LE(outline.boundingRect().right(), 399);
+    window->CutToOutline(false);
+    EXPECT_TRUE(window->mask().isEmpty());
 }
 
 TEST_F(MainWindowTest, CloseWaitsForTheSavePrompt) {
@@ -196,6 +283,50 @@ TEST_F(MainWindowTest, PreferencesOkKeepsTheChoicesAndLoadsTheLanguage) {
         ControlOf<QPushButton>(&dialog, 2)->click();
     });
     second.Dispatch(2100);
+}
+
+TEST_F(MainWindowTest, InRussianQtsOwnButtonsTheAboutBoxAndTheLabelsAreRussianAndWhole) {
+    std::ofstream(folder.File("ru.lng"), std::ios::binary) << common::Utf8ToCp1251(
+        "Русский\r\n1240=ru\r\n19=&Найти подставку\r\n1246=О программе Quarrow\r\n1248=Версия\r\n");
+    Preferences russianChosen;
+    russianChosen.language = common::Utf8ToCp1251("Русский");
+    ASSERT_TRUE(WriteSettings(russianChosen));
+    DesignerSession russian(ui, folder.Path());
+    russian.Start();
+    simulator::Engine russianEngine(russian.CurrentTask(), russian.Texts(), ui, time);
+    auto second = std::make_unique<MainWindow>(russian, russianEngine);
+
+    auto cancelText = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text().toStdString();
+    };
+    EXPECT_EQ(cancelText(), "Отмена") << "Qt's translations (qt6-translations-l10n) are installed";
+
+    {
+        ModalDialogWatch about("AboutBox", [](QDialog& box) {
+            EXPECT_EQ(box.windowTitle().toStdString(), "О программе Quarrow");
+            bool versionShown = false;
+            for (QLabel* label : box.findChildren<QLabel*>()) versionShown |= label->text().startsWith("Версия ");
+            EXPECT_TRUE(versionShown);
+            ControlOf<QPushButton>(&box, 1)->click();
+        });
+        second->Dispatch(9030);
+    }
+    {
+        ModalDialogWatch preferences("PreferencesDlg", [](QDialog& dialog) {
+            auto* detect = ControlOf<QPushButton>(&dialog, 1013);
+            ASSERT_NE(detect, nullptr);
+            EXPECT_EQ(detect->text().toStdString(), "&Найти подставку");
+            const QFontMetrics metrics(detect->font());
+            EXPECT_GE(detect->width(), metrics.horizontalAdvance("Найти подставку") + metrics.height())
+                << "the label keeps clear of the button's edges";
+            ControlOf<QComboBox>(&dialog, 404)->setCurrentIndex(0);  // back to English
+            ControlOf<QPushButton>(&dialog, 1)->click();
+        });
+        second->Dispatch(2100);
+    }
+    EXPECT_EQ(cancelText(), "Cancel");
+    second.reset();
 }
 
 TEST_F(MainWindowTest, PreferencesCancelLeavesTheMenuNamingTheRecentFilesItWillOpen) {

@@ -1,5 +1,11 @@
-// The terminal as the designer's client: the main window follows its zoom,
-// opens its menu and runs New when Collect data finds nothing to run.
+// The terminal as the designer's client: the main window follows its zoom and
+// stays wholly on its screen, remembers its place and zoom between runs,
+// opens the terminal's menu and runs New when Collect data finds nothing to
+// run. The offscreen platform has two screens here: "Wide", 1920 x 1440 at
+// (0, 0), and "Small", 1024 x 768 at (1920, 0).
+#include <fstream>
+#include <iterator>
+
 #include <QCoreApplication>
 #include <QMenu>
 #include <QSignalSpy>
@@ -35,6 +41,54 @@ TEST_F(TerminalInMainWindowTest, MainWindowTakesTheZoomedSize) {
     EXPECT_EQ(window->size(), QSize(400, 918));
     terminal->zoomReset();
     EXPECT_EQ(window->size(), QSize(kPictureWidth, kPictureHeight));
+}
+
+TEST_F(TerminalInMainWindowTest, ZoomKeepsTheWholeTerminalOnTheScreenItIsOn) {
+    window->move(2700, 300);  // on Small, near its right edge
+    for (int i = 0; i < 10; ++i) QTest::keyClick(terminal, Qt::Key_Equal, Qt::ControlModifier);
+    // 1.75 would be 803 pixels high, more than Small's 768.
+    EXPECT_DOUBLE_EQ(terminal->zoom(), 1.5);
+    EXPECT_EQ(window->size(), QSize(300, 689));
+    EXPECT_EQ(window->pos(), QPoint(2644, 79));
+
+    // Dragged up until almost all of it is above the screen, then back to its own size.
+    window->move(2644, -600);
+    QTest::keyClick(terminal, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(terminal->zoom(), 1.0);
+    EXPECT_EQ(window->pos(), QPoint(2644, 0));
+
+    // On Wide the terminal may grow to three times its size where it stands.
+    window->move(300, 50);
+    terminal->setZoom(3.0);
+    EXPECT_EQ(window->size(), QSize(600, 1377));
+    EXPECT_EQ(window->pos(), QPoint(300, 50));
+}
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(TerminalInMainWindowTest, PlaceAndZoomAreRememberedBesideTheSettingsFile) {
+    const std::string settingsBefore = ReadText(folder.File("appdata/Velmora/Mostrel.ini"));
+    terminal->setZoom(1.5);
+    window->move(500, 100);
+    ASSERT_TRUE(window->close());
+    EXPECT_EQ(ReadText(folder.File("appdata/Velmora/MostrelWindow.ini")), "zoom=150\nx=500\ny=100\n");
+    EXPECT_EQ(ReadText(folder.File("appdata/Velmora/Mostrel.ini")), settingsBefore) << "its format is not ours";
+
+    window.reset();
+    window = std::make_unique<shell::MainWindow>(session, engine);
+    EXPECT_DOUBLE_EQ(window->Terminal().zoom(), 1.5);
+    EXPECT_EQ(window->pos(), QPoint(500, 100));
+    EXPECT_EQ(window->size(), QSize(300, 689));
+
+    // A place on a screen that is gone: the nearest screen, whole, at a zoom that fits it.
+    std::ofstream(folder.File("appdata/Velmora/MostrelWindow.ini"), std::ios::binary) << "zoom=300\nx=5000\ny=-800\n";
+    window.reset();
+    window = std::make_unique<shell::MainWindow>(session, engine);
+    EXPECT_DOUBLE_EQ(window->Terminal().zoom(), 1.5);
+    EXPECT_EQ(window->pos(), QPoint(2644, 0));
 }
 
 TEST_F(TerminalInMainWindowTest, RightButtonOpensThePopupMenu) {

@@ -1,26 +1,28 @@
 #include "designer/simulator/qt/terminal_window.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
+#include <QStyleHints>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 
+#include "common/qt/screen_area.h"
 #include "designer/simulator/engine.h"
+#include "designer/simulator/terminal_zoom.h"
 
 namespace simulator {
 
 namespace {
 
-constexpr std::array<double, 7> kZoomSteps = {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 constexpr int kTickMs = 100;
 constexpr int kMenuKey = 14;
 
@@ -51,9 +53,16 @@ int KeyForKeyboard(int qtKey) {
     }
 }
 
+// Wayland lets no program place its own window: the system must move it.
+// Elsewhere the window follows the mouse itself, which keeps the case under
+// the mouse from the first pixel (a system move starts where the mouse is
+// when it is asked for, a few pixels after the press).
+bool PlatformMovesWindows() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 }  // namespace
 
-TerminalWindow::TerminalWindow(Engine& engine, QWidget* parent) : QWidget(parent), engine_(engine) {
+TerminalWindow::TerminalWindow(Engine& engine, QWidget* parent)
+    : QWidget(parent), engine_(engine), drag_(QGuiApplication::styleHints()->startDragDistance()) {
     setObjectName(QStringLiteral("Client"));
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
@@ -71,8 +80,10 @@ TerminalWindow::TerminalWindow(Engine& engine, QWidget* parent) : QWidget(parent
     // Posted, as the command it stands for: the press that led to it is over by then.
     engine_.SetNewTaskRequest([this] { QMetaObject::invokeMethod(this, &TerminalWindow::newTaskRequested, Qt::QueuedConnection); });
 
-    connect(&timer_, &QTimer::timeout, this, &TerminalWindow::OnTick);
-    timer_.start(kTickMs);
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("ClockTick"));
+    connect(timer, &QTimer::timeout, this, &TerminalWindow::OnTick);
+    timer->start(kTickMs);
 }
 
 void TerminalWindow::RestartAtMainMenu() {
@@ -80,30 +91,27 @@ void TerminalWindow::RestartAtMainMenu() {
     update();
 }
 
-QSize TerminalWindow::sizeHint() const {
-    return {static_cast<int>(std::lround(kPictureWidth * zoom_)), static_cast<int>(std::lround(kPictureHeight * zoom_))};
+QSize TerminalWindow::sizeHint() const { return {ZoomedWidth(zoom_), ZoomedHeight(zoom_)}; }
+
+QRegion TerminalWindow::PictureOutline() {
+    const QImage picture = RenderTerminal(painter_, engine_.Screen(), zoom_);
+    return QRegion(QBitmap::fromImage(picture.createAlphaMask(Qt::ThresholdAlphaDither)));
 }
 
-void TerminalWindow::zoomIn() {
-    const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_ + 1e-6);
-    if (next != kZoomSteps.end()) setZoom(*next);
-}
+void TerminalWindow::zoomIn() { setZoom(NextZoomStep(zoom_)); }
 
-void TerminalWindow::zoomOut() {
-    const auto next = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_ - 1e-6);
-    if (next != kZoomSteps.begin()) setZoom(*(next - 1));
-}
+void TerminalWindow::zoomOut() { setZoom(PreviousZoomStep(zoom_)); }
 
 void TerminalWindow::zoomReset() { setZoom(1.0); }
 
 void TerminalWindow::setZoom(double zoom) {
-    zoom = std::clamp(zoom, kZoomSteps.front(), kZoomSteps.back());
+    const QRect room = qtui::AvailableAreaOf(*window());
+    zoom = FittingZoom(zoom, room.width(), room.height());
     if (zoom == zoom_) return;
     zoom_ = zoom;
     setFixedSize(sizeHint());
-    // The main window has exactly the terminal's size.
-    if (QWidget* top = window(); top != this) top->setFixedSize(sizeHint());
     update();
+    emit zoomChanged(zoom_);
 }
 
 QRect TerminalWindow::ToWidget(const Rect& r) const {
@@ -144,7 +152,7 @@ void TerminalWindow::mousePressEvent(QMouseEvent* event) {
         emit popupRequested(event->globalPosition().toPoint());
         return;
     }
-    if (event->button() != Qt::LeftButton || pressedKey_ != 0 || dragging_) return;
+    if (event->button() != Qt::LeftButton || pressedKey_ != 0) return;
     const QPointF at = event->position();
     if (const int key = KeyAtScaled(at.x(), at.y(), zoom_); key != 0) {
         PressKey(key);
@@ -152,24 +160,32 @@ void TerminalWindow::mousePressEvent(QMouseEvent* event) {
         if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) ReleaseKey();
         return;
     }
-    QWidget* top = window();
-    // Where the platform can move the window itself (Wayland needs it), let it.
-    if (top->windowHandle() && top->windowHandle()->startSystemMove()) return;
-    dragging_ = true;
     dragStartGlobal_ = event->globalPosition();
-    windowStart_ = top->pos();
+    windowStart_ = window()->pos();
+    drag_.Press(static_cast<int>(dragStartGlobal_.x()), static_cast<int>(dragStartGlobal_.y()));
 }
 
 void TerminalWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragging_) return;
-    const QPointF moved = event->globalPosition() - dragStartGlobal_;
-    window()->move(windowStart_ + moved.toPoint());
+    if (!(event->buttons() & Qt::LeftButton)) {
+        drag_.Release();
+        return;
+    }
+    const QPointF at = event->globalPosition();
+    const bool starting = drag_.Move(static_cast<int>(at.x()), static_cast<int>(at.y()));
+    if (starting && PlatformMovesWindows()) {
+        // It follows the mouse from here until the button goes up.
+        if (QWindow* handle = window()->windowHandle(); handle && handle->startSystemMove()) {
+            drag_.Release();
+            return;
+        }
+    }
+    if (drag_.Moving()) window()->move(windowStart_ + (at - dragStartGlobal_).toPoint());
 }
 
 void TerminalWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    if (dragging_) {
-        dragging_ = false;
+    if (drag_.Armed() || drag_.Moving()) {
+        drag_.Release();
         return;
     }
     if (pressedKey_ != 0 && !keyFromKeyboard_) ReleaseKey();
@@ -211,8 +227,12 @@ void TerminalWindow::wheelEvent(QWheelEvent* event) {
 }
 
 void TerminalWindow::OnTick() {
+    // Most ticks change nothing that is drawn (the colon blinks twice a
+    // second, the clock line shows minutes); an idle designer must not
+    // repaint the screen ten times a second.
+    const ScreenBuffer before = engine_.Screen();
     engine_.Tick();
-    update(ToWidget(kScreenArea));
+    if (!(engine_.Screen() == before)) update(ToWidget(kScreenArea));
 }
 
 }  // namespace simulator

@@ -1,12 +1,15 @@
 #pragma once
 // The simulator window "Client": the drawn terminal. Clicks on its keys go to
-// the task engine, clicks elsewhere move the borderless main window, the
-// right button (and drawn key 14) ask for the designer's pop-up menu.
+// the task engine, a drag elsewhere moves the borderless main window, the
+// right button (and drawn key 14) ask for the designer's pop-up menu. It
+// zooms in steps, never beyond the screen it is on, and repaints only what
+// changes.
 #include <QPoint>
 #include <QPointF>
-#include <QTimer>
+#include <QRegion>
 #include <QWidget>
 
+#include "designer/simulator/drag_gesture.h"
 #include "designer/simulator/qt/terminal_painter.h"
 
 namespace simulator {
@@ -31,13 +34,20 @@ public:
 
     QSize sizeHint() const override;
 
+    // The terminal's outline at the current zoom: where the picture is not
+    // transparent. A window that cannot be translucent is cut to it.
+    QRegion PictureOutline();
+
 public slots:
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    // The nearest step not above `zoom` at which the terminal fits its screen.
     void setZoom(double zoom);
 
 signals:
+    // The terminal has a new size; the window around it follows.
+    void zoomChanged(double zoom);
     // Open the designer's pop-up menu at this point of the desktop.
     void popupRequested(QPoint globalPosition);
     // Collect data found nothing to run: the designer's New, after the key press.
@@ -61,11 +71,10 @@ private:
 
     Engine& engine_;
     TerminalPainter painter_;
-    QTimer timer_;
     double zoom_ = 1.0;
     int pressedKey_ = 0;
     bool keyFromKeyboard_ = false;
-    bool dragging_ = false;
+    DragGesture drag_;
     QPointF dragStartGlobal_;
     QPoint windowStart_;
 };

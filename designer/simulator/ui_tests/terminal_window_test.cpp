@@ -5,6 +5,8 @@
 #include <QWheelEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QTimerEvent>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +140,59 @@ TEST_F(TerminalWindowTest, ClickBetweenKeysDragsTheWindow) {
     QTest::mouseMove(&window, QPoint(109, 320));
     QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, QPoint(109, 320));
     EXPECT_EQ(window.pos(), start + QPoint(30, 20));
+}
+
+TEST_F(TerminalWindowTest, AClickOnTheCaseOrAShakyOneLeavesTheWindowWhereItIs) {
+    const QPoint start = window.pos();
+    QTest::mouseClick(&window, Qt::LeftButton, Qt::NoModifier, QPoint(79, 300));
+    QTest::mouseMove(&window, QPoint(150, 420));  // the button is up: no drag
+    EXPECT_EQ(window.pos(), start);
+
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(79, 300));
+    QTest::mouseMove(&window, QPoint(82, 303));
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, QPoint(82, 303));
+    EXPECT_EQ(window.pos(), start) << "a few pixels of jitter are still a click";
+}
+
+// Counts the paints the window receives.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST_F(TerminalWindowTest, AnIdleTerminalRepaintsOnlyWhatChanges) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* clock = window.findChild<QTimer*>("ClockTick");
+    ASSERT_NE(clock, nullptr);
+    EXPECT_EQ(clock->interval(), 100);
+    auto runTicks = [&](int ticks) {
+        PaintCounter counter;
+        QCoreApplication::processEvents();
+        window.installEventFilter(&counter);
+        for (int i = 0; i < ticks; ++i) {
+            QTimerEvent tick(clock->timerId());
+            QCoreApplication::sendEvent(clock, &tick);
+            QCoreApplication::processEvents();
+        }
+        window.removeEventFilter(&counter);
+        return counter.paints;
+    };
+
+    // The main menu's clock line at a fixed minute: only the colon blinks,
+    // on for five ticks and off for five, so two seconds hold four changes.
+    window.RestartAtMainMenu();
+    EXPECT_EQ(runTicks(20), 4);
+
+    // The system menu has no clock line: nothing to repaint at all.
+    Click(3);
+    ASSERT_EQ(engine.Screen().mode, Mode::SystemMenu);
+    EXPECT_EQ(runTicks(20), 0);
 }
 
 TEST_F(TerminalWindowTest, ZoomScalesTheWindowAndKeepsTheHitTest) {

@@ -1,0 +1,51 @@
+# Installs the build into a folder of its own and checks that a desktop finds
+# the designer there: the program behind bin/Mostrel with its language file,
+# and the menu entry naming that program, an installed icon and a MIME type
+# that the installed MIME package defines.
+#   cmake -DBUILD_DIR=<build> -DWORK_DIR=<scratch folder> -P cmake/CheckInstall.cmake
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/usr)
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
+    RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${errors}")
+endif()
+
+function(expect_file path)
+    if(NOT EXISTS ${prefix}/${path})
+        message(FATAL_ERROR "not installed: ${path}")
+    endif()
+endfunction()
+
+expect_file(bin/Mostrel)
+file(REAL_PATH ${prefix}/bin/Mostrel program)
+get_filename_component(program_folder ${program} DIRECTORY)
+if(NOT EXISTS ${program_folder}/Russian.lng)
+    message(FATAL_ERROR "the language file is not beside the program (${program_folder})")
+endif()
+execute_process(COMMAND ${prefix}/bin/Mostrel --version RESULT_VARIABLE result OUTPUT_VARIABLE version)
+if(NOT result EQUAL 0 OR NOT version MATCHES "^Mostrel [0-9]")
+    message(FATAL_ERROR "the installed program does not run: ${version}")
+endif()
+
+expect_file(share/applications/mostrel.desktop)
+file(STRINGS ${prefix}/share/applications/mostrel.desktop entry)
+foreach(line IN LISTS entry)
+    if(line MATCHES "^Exec=([^ ]+)")
+        set(exec ${CMAKE_MATCH_1})
+    elseif(line MATCHES "^Icon=(.+)")
+        set(icon ${CMAKE_MATCH_1})
+    elseif(line MATCHES "^MimeType=([^;]+);")
+        set(mime ${CMAKE_MATCH_1})
+    endif()
+endforeach()
+if(NOT exec STREQUAL "Mostrel")
+    message(FATAL_ERROR "the menu entry runs '${exec}', not the installed Mostrel")
+endif()
+expect_file(share/icons/hicolor/scalable/apps/${icon}.svg)
+expect_file(share/mime/packages/mostrel-task.xml)
+file(READ ${prefix}/share/mime/packages/mostrel-task.xml package)
+if(NOT package MATCHES "type=\"${mime}\"" OR NOT package MATCHES "pattern=\"\\*\\.uzx\"")
+    message(FATAL_ERROR "the MIME package does not define ${mime} for *.uzx")
+endif()
+file(REMOVE_RECURSE ${WORK_DIR})

@@ -1,0 +1,15 @@
+#include "common/program_folder.h"
+
+#include <windows.h>
+
+namespace common {
+
+std::string ProgramFolder() {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length == MAX_PATH) return {};
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of("\\/"));
+}
+
+}  // namespace common
