@@ -107,6 +107,38 @@ TEST_F(BadInputTest, FilesThatAreWrittenAreRefusedWithAMessage) {
     EXPECT_EQ(Run({"show", odd}).status, 0);
 }
 
+TEST_F(BadInputTest, LoadsOfBadTaskFilesAreRefusedWithAMessage) {
+    const std::string out = folder.File("image.bin");
+    for (const char* extension : {"UZX", "ATF"}) {
+        for (const std::string& bad : BadFiles(extension)) {
+            SCOPED_TRACE(bad);
+            ExpectToldAndRefused({"load", bad + ",9600,3,0"});
+            ExpectToldAndRefused({"load", bad + ", 9600,3,0"});  // read before the rest is judged
+            ExpectToldAndRefused({"load", bad, "--ports", "COM3,COM4"});
+            ExpectToldAndRefused({"loader-image", bad, out, "--firmware", "8300RU004"});
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TEST_F(BadInputTest, LoadsThatCannotRunAreRefusedWithAMessage) {
+    const std::string good = folder.File("good.UZX");
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"load"}, {"load", good}, {"load", good + ",9600,0,0"}, {"load", good + ",9601,3,0"},
+             {"load", good + ",9600,99999999999,0"}, {"load", good + ",9600,3,256"},
+             {"load", good + ",9600,3,0"},  // COM3 is no port here
+             {"load", good, "--ports", "COM0"}, {"load", good, "--ports", "COM99999999"},
+             {"load", good, "--ports", "COM3,,COM4"}, {"load", good, "--ports"}, {"load", "--ports", "COM3"},
+             {"load", good, "--ports", "COM3", "--speed", "9601"}, {"load", good, "--ports", "COM3", "--link", "2"},
+             {"loader-image", good, folder.File("image.bin"), "--firmware", "80xxRU102"},
+             {"loader-image", good, folder.File("image.bin"), "--firmware", ""},
+             {"loader-image", good, "/dev/zero/image.bin", "--firmware", "8300RU004"},
+             {"loader-image", good, folder.File("folder.UZX"), "--firmware", "8300RU004"}}) {
+        ExpectToldAndRefused(args);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("folder.UZX")));
+}
+
 TEST_F(BadInputTest, CommandLinesThatMeanNothingGetTheUsage) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {}, {"nonsense"}, {"show"}, {"show", "a", "b"}, {"simulate", folder.File("good.UZX")},
