@@ -48,11 +48,32 @@ for model in 80xx 85xx 84xx; do seed batch_file "$model.UZX" < "$work/$model.UZX
 patch "$work/large.ATF" 37 '\x01\x01 MENU\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0001.Items'
 seed radio_file large.ATF < "$work/large.ATF"
 
-# Language and settings files.
+# Task files as a load reads them: the first byte chooses the batch (even)
+# or radio (odd) reader and, above its lowest bit, the terminal: 8000, 8300,
+# 8200, 8400 and on, then two radio terminals.
+printf '\x02' | cat - "$corpus/batch_file/8300.UZX" | seed loaded_task 8300.UZX
+printf '\x06' | cat - "$corpus/batch_file/80xx.UZX" | seed loaded_task 80xx.UZX
+printf '\x00' | cat - "$corpus/batch_file/85xx.UZX" | seed loaded_task 85xx.UZX
+printf '\x0f' | cat - "$corpus/radio_file/small.ATF" | seed loaded_task small.ATF
+printf '\x11' | cat - "$corpus/radio_file/large.ATF" | seed loaded_task large.ATF
+
+# The loader's command line after its first byte, which chooses the start:
+# 0 a batch task, 1 a radio task, 2 a folder, 3 an empty file, 4 a missing
+# file, more nothing.
+printf '\x00,9600,3,0' | seed command_line batch.txt
+printf '\x01,115200,12,1' | seed command_line radio.txt
+printf '\x02, 57600 ,+2, 0 ' | seed command_line folder.txt
+printf '\x00,9600,3,256' | seed command_line link-256.txt
+printf '\x07shop.uzx,9600,3,1 /?' | seed command_line help.txt
+printf '\x04,19200,1' | seed command_line short.txt
+
+# Language and settings files, and the window's own.
 seed language_file Russian.lng < resources/lang/Russian.lng
 printf 'Deutsch\r\n1121=Fehler\r\n1171=Formatfehler\r\n3=\r\n1131=Ohne Zeilenende' | seed language_file small.lng
 printf 'Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r' | seed settings_file defaults.ini
 printf '/home/u/a.UZX\r0\r2\r3\r4\r1\r0\rDeutsch\r-1\r/home/u/a.UZX\r/b.UZX\r/c.UZX\r/d.UZX\r' | seed settings_file full.ini
+printf 'zoom=150\nx=300\ny=50\n' | seed window_settings placed.ini
+printf 'zoom=125\r\nx=-1920\r\n' | seed window_settings half-place.ini
 
 # Lookup files and edit scripts.
 printf 'AB\r\nCD\r\n\r\nEF' | seed lookup_file crlf.txt
@@ -68,6 +89,15 @@ for script in designer/editors/scripts/*.script; do seed edit_script "$(basename
 { piece 'ACK\r\x00AB\x83\x00\r'; piece '\x01C\x44\x00\r'; piece '\x01C\x44\x00\r'; piece 'OVER\r'; } |
     seed upload_records two.bin
 { printf '\x02'; piece ''; piece ''; piece '\x0f'; } | seed cradle echo.bin
+
+# The loader's download: task (0 batch, 1 small radio, 2 large radio, the
+# rate, port and link type in the bits above), how many more tries, then the
+# terminal's answers.
+{ printf '\x00\x00'; piece '8300RU004\r'; for _ in $(seq 200); do piece 'ACK\r'; done; } | seed loader_download batch.bin
+{ printf '\x01\x00'; piece '80xxRU102\r'; for _ in $(seq 50); do piece 'ACK\r'; done; } | seed loader_download small.bin
+{ printf '\x02\x00'; piece '80xxRU103\r'; for _ in $(seq 182); do piece 'ACK\r'; done; } | seed loader_download large.bin
+{ printf '\x80\x01'; piece ''; piece '\x0f'; piece ''; piece ''; piece ''; piece 'ACK\r'; piece 'NAK\r'; piece 'FULL\r'; } |
+    seed loader_download cradle-retry.bin
 
 # The image a terminal receives, and a task with keys for the simulator.
 seed terminal_image new.bin < "$work/image.bin"

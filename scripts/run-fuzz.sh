@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (the fuzz preset: clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs each on its corpus for SECONDS (30 by
+# UndefinedBehaviorSanitizer) and runs each on its corpus for SECONDS (20 by
 # default), as many at once as there are cores. Every input of the corpus in
 # the tree runs first, the regression inputs among them; new inputs found on
 # the way go to a scratch folder, inputs that break a target to
@@ -8,7 +8,7 @@
 #   bash scripts/run-fuzz.sh 600 task_file settings_file
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${1:-30}"
+seconds="${1:-20}"
 shift || true
 
 packages=(clang libclang-rt-14-dev cmake ninja-build)
