@@ -79,10 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     common::TestClock clock;
     HostPiecesLine line(input, clock);
-    std::vector<transfer::TerminalImage> tasks;
+    std::vector<std::vector<std::uint8_t>> tasks;
     std::vector<std::vector<std::string>> lookups;
     vterm::TerminalSinks sinks;
-    sinks.taskReceived = [&](const transfer::TerminalImage& image) { tasks.push_back(image); };
+    sinks.taskReceived = [&](const std::vector<std::uint8_t>& blocks) { tasks.push_back(blocks); };
     sinks.lookupReceived = [&](const std::vector<std::string>& lines) { lookups.push_back(lines); };
     vterm::VirtualTerminal terminal(line, clock, [&] { return lineRate; }, options, sinks);
 
@@ -94,9 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!line.IsOpen(), "the terminal stopped before the line did");
 
     // Every stored block and line came whole from the host.
-    for (const transfer::TerminalImage& image : tasks) {
-        for (int block = 0; block < static_cast<int>(transfer::kImageBlockCount); ++block) {
-            const termlink::TaskBlockFrame frame = termlink::MakeTaskBlockFrame(transfer::ImageBlock(image, block), block);
+    constexpr std::size_t kBlockSize = wire::kBlockDataSize;
+    for (const std::vector<std::uint8_t>& blocks : tasks) {
+        Require(blocks.size() % kBlockSize == 0, "a task stored with part of a block");
+        for (std::size_t block = 0; block < blocks.size() / kBlockSize; ++block) {
+            const termlink::BlockData data(&blocks[block * kBlockSize], kBlockSize);
+            const termlink::TaskBlockFrame frame = termlink::MakeTaskBlockFrame(data, static_cast<int>(block));
             Require(line.sent.find(std::string(frame.begin(), frame.end())) != std::string::npos,
                     "a task block stored that the host never sent intact");
         }
