@@ -48,35 +48,60 @@ private:
 
 class Number final : public Binding {
 public:
-    Number(Field field, int minimum, int maximum) : field_(std::move(field)), minimum_(minimum), maximum_(maximum) {}
+    Number(Field field, NumberRule rule) : field_(std::move(field)), rule_(std::move(rule)) {}
     void Load(ControlState& state) const override { state.text = std::to_string(field_.Get()); }
     void Sync(ControlState&) const override {}
     void Edited(ControlState& state) const override {
-        const NumberEntry entry = ApplyNumberRule(state.text, minimum_, maximum_);
+        const NumberEntry entry = rule_(state.text, field_.Get());
         field_.Set(entry.value);
         state.text = entry.text;
     }
 
 private:
     Field field_;
-    int minimum_;
-    int maximum_;
+    NumberRule rule_;
 };
 
 class Text final : public Binding {
 public:
-    Text(TextSlot slot, std::function<std::size_t()> limit) : slot_(std::move(slot)), limit_(std::move(limit)) {}
+    Text(TextSlot slot, std::function<std::size_t()> limit, TextFilter filter)
+        : slot_(std::move(slot)), limit_(std::move(limit)), filter_(std::move(filter)) {}
     void Load(ControlState& state) const override { state.text = common::Cp1251ToUtf8(slot_.Get()); }
     void Sync(ControlState&) const override {}
     void Edited(ControlState& state) const override {
         const TextEntry entry = ApplyTextRule(state.text, limit_());
-        slot_.Set(entry.stored);
-        state.text = entry.text;
+        const std::string stored = filter_ ? filter_(entry.stored) : entry.stored;
+        slot_.Set(stored);
+        state.text = common::Cp1251ToUtf8(stored);
     }
 
 private:
     TextSlot slot_;
     std::function<std::size_t()> limit_;
+    TextFilter filter_;
+};
+
+class Character final : public Binding {
+public:
+    Character(Field field, bool keepWhenEmpty) : field_(std::move(field)), keepWhenEmpty_(keepWhenEmpty) {}
+    void Load(ControlState& state) const override {
+        const int character = field_.Get();
+        state.text = character == 0 ? std::string() : common::Cp1251ToUtf8(std::string(1, static_cast<char>(character)));
+    }
+    void Sync(ControlState&) const override {}
+    void Edited(ControlState& state) const override {
+        const TextEntry entry = ApplyTextRule(state.text, 1);
+        state.text = entry.text;
+        if (!entry.stored.empty()) {
+            field_.Set(static_cast<Byte>(entry.stored.front()));
+        } else if (!keepWhenEmpty_) {
+            field_.Set(0);
+        }
+    }
+
+private:
+    Field field_;
+    bool keepWhenEmpty_;
 };
 
 }  // namespace
@@ -92,11 +117,25 @@ std::unique_ptr<Binding> RadioBinding(Field field, int value) {
 }
 
 std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum) {
-    return std::make_unique<Number>(std::move(field), minimum, maximum);
+    return NumberBinding(std::move(field), [minimum, maximum](std::string_view text, int) {
+        return ApplyNumberRule(text, minimum, maximum);
+    });
+}
+
+std::unique_ptr<Binding> NumberBinding(Field field, NumberRule rule) {
+    return std::make_unique<Number>(std::move(field), std::move(rule));
 }
 
 std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit) {
-    return std::make_unique<Text>(std::move(slot), std::move(limit));
+    return std::make_unique<Text>(std::move(slot), std::move(limit), nullptr);
+}
+
+std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit, TextFilter filter) {
+    return std::make_unique<Text>(std::move(slot), std::move(limit), std::move(filter));
+}
+
+std::unique_ptr<Binding> CharacterBinding(Field field, bool keepWhenEmpty) {
+    return std::make_unique<Character>(std::move(field), keepWhenEmpty);
 }
 
 }  // namespace editors

@@ -6,8 +6,10 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "designer/editors/control.h"
+#include "designer/editors/edit_rules.h"
 #include "designer/editors/field.h"
 
 namespace editors {
@@ -41,7 +43,23 @@ std::unique_ptr<Binding> RadioBinding(Field field, int value);
 // A number box within minimum..maximum.
 std::unique_ptr<Binding> NumberBinding(Field field, int minimum, int maximum);
 
+// A number box with a rule of its own (box_rules.h): what it stores and shows
+// after the user's change, given the text and the value stored before.
+using NumberRule = std::function<NumberEntry(std::string_view text, int stored)>;
+std::unique_ptr<Binding> NumberBinding(Field field, NumberRule rule);
+
 // A text box of at most limit() characters (the limit may follow a font).
 std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit);
+
+// What a box lets through of a text (Windows-1251) already cut to its limit.
+using TextFilter = std::function<std::string(const std::string&)>;
+// A text box whose text passes `filter` after the cut; what the filter
+// leaves is stored and shown.
+std::unique_ptr<Binding> TextBinding(TextSlot slot, std::function<std::size_t()> limit, TextFilter filter);
+
+// A box of one character stored in one byte: a longer text keeps its first
+// character. An emptied box stores 0, or keeps the stored character when
+// `keepWhenEmpty` (a separator that is never nothing).
+std::unique_ptr<Binding> CharacterBinding(Field field, bool keepWhenEmpty);
 
 }  // namespace editors

@@ -3,6 +3,7 @@
 // place) and what each shows at a moment (text, items, state). The Qt layer
 // builds its widgets from the first and refreshes them from the second;
 // scripts and tests read the second.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ enum class ControlKind {
     Combo,   // drop-down list
     Button,  // push button
     Group,   // a container: a framed group box when it has a caption, else a plain area
+    KeyCodes,  // a key-code box: shows the names of its codes, takes no typing; a click opens the grid
+    KeyGrid,   // the grid dialog's 16 x 16 cells of key codes: item n is code n, choosing it is a click on its cell
+    Readout,   // a line of text the user cannot change, in a sunken white frame
 };
 
 // Where a control sits: a cell of its container's grid.
@@ -24,7 +28,7 @@ struct Place {
     int row = -1;   // -1: the row after the last one its container uses so far
     int column = 0;
     int columnSpan = 1;
-    int chars = 0;         // an edit box's width in characters; 0 for the natural width
+    int chars = 0;         // a box's width in characters, its least and, unless it stretches, its most; 0 for the natural width
     bool stretch = false;  // the control's column takes the width to spare
 };
 
@@ -38,6 +42,14 @@ struct ControlSpec {
 // Labels the template gives no id of their own are numbered from here, in table order.
 constexpr int kFirstUnnumberedId = 9001;
 
+// A colour of a static text that stands out, 0..255 each.
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
 struct ControlState {
     std::string text;  // UTF-8: what an edit box holds; the caption of every other kind
     std::vector<std::string> items;  // a list's items
@@ -45,6 +57,9 @@ struct ControlState {
     bool checked = false;
     bool enabled = true;
     bool visible = true;
+    bool gridOpen = false;  // a key-code box whose grid dialog is open
+    // A label's own text colour; none for the system's (a disabled label is drawn grey).
+    std::optional<Rgb> color;
 };
 
 }  // namespace editors

@@ -4,6 +4,8 @@
 #include <cassert>
 #include <utility>
 
+#include "designer/editors/grid_dialog.h"
+
 namespace editors {
 
 std::string DescribeError(EventError error, int id) {
@@ -68,7 +70,28 @@ void DialogModel::BackUp(std::span<task::Byte> record) {
     backups_.push_back({record, std::vector<task::Byte>(record.begin(), record.end())});
 }
 
+void DialogModel::AddKeyCodeBox(int id, std::size_t capacity, std::span<const task::Byte> stored) {
+    assert(Spec(id) && Spec(id)->kind == ControlKind::KeyCodes);
+    SetCodes(id, KeyCodes::FromStored(stored, capacity));
+}
+
+void DialogModel::SetCodes(int id, KeyCodes codes) {
+    ShowText(id, KeyCodeText(context_, codes));
+    keyCodes_.insert_or_assign(id, std::move(codes));
+}
+
+void DialogModel::OpenGrid(int box) {
+    gridBox_ = box;
+    Control(box).gridOpen = true;
+    OpenDialog(std::make_unique<GridDialog>(context_, keyCodes_.at(box)));
+}
+
 void DialogModel::SubDialogClosed(DialogModel& dialog, bool accepted) {
+    if (gridBox_ != 0) {
+        // While a key-code box's grid is open it is the only dialog over this one.
+        if (accepted) SetCodes(gridBox_, static_cast<GridDialog&>(dialog).Codes());
+        Control(std::exchange(gridBox_, 0)).gridOpen = false;
+    }
     OnDialogClosed(dialog, accepted);
     LoadControls();
 }
@@ -102,7 +125,9 @@ EventError DialogModel::SetText(int id, std::string_view utf8) {
 }
 
 EventError DialogModel::Choose(int id, int index) {
-    if (const EventError error = Usable(id, ControlKind::Combo); error != EventError::None) return error;
+    const ControlSpec* spec = Spec(id);
+    const ControlKind kind = spec && spec->kind == ControlKind::KeyGrid ? ControlKind::KeyGrid : ControlKind::Combo;
+    if (const EventError error = Usable(id, kind); error != EventError::None) return error;
     ControlState& state = states_.at(id);
     if (index < 0 || index >= static_cast<int>(state.items.size())) return EventError::NoSuchItem;
     const int previous = std::exchange(state.selection, index);
@@ -116,10 +141,12 @@ EventError DialogModel::Click(int id) {
     const ControlSpec* spec = Spec(id);
     if (!spec) return EventError::UnknownControl;
     const ControlKind kind = spec->kind;
-    if (kind != ControlKind::Check && kind != ControlKind::Radio && kind != ControlKind::Button) {
+    if (kind != ControlKind::Check && kind != ControlKind::Radio && kind != ControlKind::Button &&
+        kind != ControlKind::KeyCodes) {
         return EventError::WrongKind;
     }
     if (const EventError error = Usable(id, kind); error != EventError::None) return error;
+    if (kind == ControlKind::KeyCodes) OpenGrid(id);
     if (const auto binding = bindings_.find(id); binding != bindings_.end()) binding->second->Clicked(states_.at(id));
     OnClicked(id);
     AfterEvent();

@@ -18,6 +18,7 @@
 #include "designer/editors/binding.h"
 #include "designer/editors/control.h"
 #include "designer/editors/editor_context.h"
+#include "designer/editors/key_codes.h"
 
 namespace editors {
 
@@ -81,6 +82,15 @@ protected:
     // Every bound control shows its stored value (a record is shown), then Update.
     void LoadControls();
 
+    // A key-code box over at most `capacity` codes, at first those `stored`
+    // holds. A click on it opens the grid dialog on its codes; the grid's OK
+    // replaces them, its Cancel keeps them. The dialog stores them where they
+    // belong on its own OK.
+    void AddKeyCodeBox(int id, std::size_t capacity, std::span<const task::Byte> stored);
+    const KeyCodes& CodesOf(int id) const { return keyCodes_.at(id); }
+    // Other codes for a box (a preset set, a clearing), shown at once.
+    void SetCodes(int id, KeyCodes codes);
+
     // Keeps a copy of `record` that Cancel writes back.
     void BackUp(std::span<task::Byte> record);
     void OpenDialog(std::unique_ptr<DialogModel> dialog) { context_.Dialogs().Open(std::move(dialog), *this); }
@@ -105,6 +115,7 @@ private:
 
     EventError Usable(int id, ControlKind kind) const;
     void AfterEvent();
+    void OpenGrid(int box);
 
     EditorContext& context_;
     std::string templateName_;
@@ -113,6 +124,8 @@ private:
     std::map<int, ControlState> states_;
     std::map<int, std::unique_ptr<Binding>> bindings_;
     std::vector<Backup> backups_;
+    std::map<int, KeyCodes> keyCodes_;
+    int gridBox_ = 0;  // the key-code box whose grid is open; 0 for none
 };
 
 }  // namespace editors

@@ -21,9 +21,19 @@ std::string_view NextWord(std::string_view& rest) {
     return word;
 }
 
-bool ParseNumber(std::string_view word, int& value) {
-    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+bool ParseNumber(std::string_view word, int& value, int base = 10) {
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value, base);
     return error == std::errc() && end == word.data() + word.size() && !word.empty();
+}
+
+// A key code: decimal, or hexadecimal after "0x".
+bool ParseCode(std::string_view word, int& value) {
+    if (word.starts_with("0x") || word.starts_with("0X")) {
+        word.remove_prefix(2);
+        if (word.starts_with('-') || word.starts_with('+')) return false;
+        return ParseNumber(word, value, 16);
+    }
+    return ParseNumber(word, value) && value >= 0;
 }
 
 // The literal text after an id: everything after the one space that follows it.
@@ -105,6 +115,11 @@ struct LineParser {
         if (verb == "click" || verb == "focusout") {
             action.kind = verb == "click" ? Kind::Click : Kind::FocusOut;
             return TakeId() && AtEnd();
+        }
+        if (verb == "grid") {
+            action.kind = Kind::Grid;
+            if (!ParseCode(NextWord(rest), action.number)) return Fail("a key code is expected");
+            return AtEnd();
         }
         if (verb == "ok" || verb == "cancel") {
             action.kind = verb == "ok" ? Kind::Ok : Kind::Cancel;

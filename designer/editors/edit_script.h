@@ -8,6 +8,7 @@
 //   choose ID N           choose item N (from 0) of list ID
 //   click ID              click a check box, radio button or push button
 //   focusout ID           take the focus away from control ID
+//   grid CODE             click the cell of key code CODE (decimal or 0x..) in the open grid dialog
 //   ok | cancel           OK or Cancel of the newest open dialog, else of the sheet
 //   expect ID enabled|disabled|checked|unchecked
 //   expect ID text [TEXT] the control's text (a list's: its selected item)
@@ -21,13 +22,13 @@
 namespace editors {
 
 struct ScriptAction {
-    enum class Kind { Page, Set, Choose, Click, FocusOut, Ok, Cancel, Expect, File };
+    enum class Kind { Page, Set, Choose, Click, FocusOut, Grid, Ok, Cancel, Expect, File };
     enum class Check { Enabled, Disabled, Checked, Unchecked, Text, Item };
 
     int line = 0;  // from 1
     Kind kind = Kind::Ok;
     int id = 0;
-    int number = 0;    // the item of choose and expect ... item
+    int number = 0;    // the item of choose and expect ... item; the code of grid
     std::string text;  // the page name, the text of set and expect ... text, the file path
     Check check = Check::Enabled;
 };

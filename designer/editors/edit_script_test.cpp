@@ -84,6 +84,25 @@ TEST(EditScript, ALineThatIsNoActionIsNamed) {
     EXPECT_EQ(ParseScript("jump 3\n").error->message, "unknown action \"jump\"");
 }
 
+TEST(EditScript, GridTakesADecimalOrHexadecimalCode) {
+    const ParsedScript script = ParseScript("grid 65\ngrid 0x1b\ngrid 0X1F\ngrid 300\n");
+    ASSERT_FALSE(script.error) << script.error->message;
+    ASSERT_EQ(script.actions.size(), 4u);
+    EXPECT_EQ(script.actions[0].kind, Kind::Grid);
+    EXPECT_EQ(script.actions[0].number, 65);
+    EXPECT_EQ(script.actions[1].number, 0x1B);
+    EXPECT_EQ(script.actions[2].number, 0x1F);
+    EXPECT_EQ(script.actions[3].number, 300) << "the grid itself says it has no such code";
+    for (const char* bad : {"grid\n", "grid x\n", "grid -1\n", "grid 0x\n", "grid 0x-1\n", "grid 0xg\n",
+                            "grid 1 2\n"}) {
+        const ParsedScript wrong = ParseScript(bad);
+        ASSERT_TRUE(wrong.error) << bad;
+        EXPECT_EQ(wrong.error->message, std::string_view(bad).starts_with("grid 1 ") ? "too many words"
+                                                                                   : "a key code is expected")
+            << bad;
+    }
+}
+
 class ScriptRunTest : public ::testing::Test {
 protected:
     std::optional<ScriptError> Run(const std::string& text) {
@@ -138,6 +157,9 @@ TEST_F(ScriptRunTest, TheFirstFailingActionStopsTheRunAndIsNamed) {
         {"expect 9021 text #2\n", 1, "control 9021 shows \"#1\", not \"#2\""},
         {"page GridDlg\n", 1, "there is no page GridDlg"},
         {"ok\nchoose 401 1\n", 2, "the property sheet is closed"},
+        {"grid 65\n", 1, "there is no grid in FORMDLG"},
+        {"choose 401 1\nclick 201\nclick 103\nclick 303\ngrid 256\n", 5, "there is no key code 256 in the grid"},
+        {"choose 401 1\nclick 201\nclick 103\nset 303 ESC\n", 4, "control 303 does not take that action in AdvanceDlg"},
     };
     for (const auto& c : cases) {
         sheet.reset();

@@ -1,5 +1,7 @@
 #include "designer/editors/field.h"
 
+#include <algorithm>
+
 #include "designer/task/slot_text.h"
 
 namespace editors {
@@ -20,8 +22,19 @@ void Field::Set(int value) const {
     }
 }
 
-std::string TextSlot::Get() const { return task::SlotText(task::ConstSlot(locate_(), width_)); }
+std::string TextSlot::Get() const {
+    const task::ConstSlot slot(locate_(), width_);
+    return terminated_ ? task::SlotText(slot) : task::TextBeforeZero(slot);
+}
 
-void TextSlot::Set(const std::string& text) const { task::SetSlotText(task::Slot(locate_(), width_), text); }
+void TextSlot::Set(const std::string& text) const {
+    const task::Slot slot(locate_(), width_);
+    if (terminated_) {
+        task::SetSlotText(slot, text);
+        return;
+    }
+    std::fill(slot.begin(), slot.end(), Byte{0});
+    std::copy_n(text.begin(), std::min(text.size(), slot.size()), slot.begin());
+}
 
 }  // namespace editors

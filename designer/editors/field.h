@@ -40,14 +40,22 @@ private:
 class TextSlot {
 public:
     TextSlot(Locate slot, std::size_t width) : locate_(std::move(slot)), width_(width) {}
+    // A text that may fill its slot whole, zero-padded but without a
+    // terminator when full (a leading code, a GS1 identifier).
+    static TextSlot Filling(Locate slot, std::size_t width) {
+        TextSlot filling(std::move(slot), width);
+        filling.terminated_ = false;
+        return filling;
+    }
 
     std::string Get() const;
-    // At most width - 1 characters, the rest of the slot zero.
+    // At most width - 1 characters (width when it may fill the slot), the rest of the slot zero.
     void Set(const std::string& text) const;
 
 private:
     Locate locate_;
     std::size_t width_;
+    bool terminated_ = true;
 };
 
 }  // namespace editors

@@ -1,7 +1,11 @@
 #include "designer/editors/form_page.h"
 
+#include "designer/editors/advance_dialog.h"
+#include "designer/editors/date_time_stamp_dialog.h"
 #include "designer/editors/edit_rules.h"
+#include "designer/editors/form_branch_dialog.h"
 #include "designer/editors/item_lists.h"
+#include "designer/editors/lookup_advance_dialog.h"
 #include "designer/strings/string_ids.h"
 #include "designer/task/form_view.h"
 #include "designer/task/normalize.h"
@@ -192,6 +196,22 @@ void FormPage::OnChosen(int id, int previous) {
         ShowForm();
     } else if (id >= kTypeList && id < kTypeList + kLines && chosen != previous) {
         ChangeType(id - kTypeList, static_cast<Byte>(chosen));
+    }
+}
+
+void FormPage::OnClicked(int id) {
+    task::FormRecord& form = WorkingForm();
+    if (id == kTimeStampButton) {
+        OpenDialog(std::make_unique<DateTimeStampDialog>(Context(), form));
+    } else if (id == kBranchButton) {
+        OpenDialog(std::make_unique<FormBranchDialog>(Context(), form));
+    } else if (id >= kMoreButton && id < kMoreButton + kLines) {
+        const int line = id - kMoreButton;
+        if (task::ConstFormView(form).Type(line) == kLookup) {
+            OpenDialog(std::make_unique<LookupAdvanceDialog>(Context(), form, line));
+        } else {
+            OpenDialog(std::make_unique<AdvanceDialog>(Context(), form, current_, line));
+        }
     }
 }
 

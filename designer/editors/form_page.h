@@ -44,6 +44,7 @@ public:
 
 protected:
     void OnChosen(int id, int previous) override;
+    void OnClicked(int id) override;
     void Update() override;
 
 private:

@@ -13,6 +13,13 @@ public:
     // page order. A page never writes bytes another page or a dialog owns.
     virtual void Commit() = 0;
 
+    // An earlier page of the sheet has just committed. A page whose working
+    // copy holds bytes that the earlier commit wrote into the task takes them
+    // over here, so that its own commit does not write back what it loaded
+    // before: the Lookup page numbers the calculator entry after the lookups,
+    // and the Startup page keeps a working copy of that entry.
+    virtual void EarlierPageCommitted(const PageModel& /*page*/) {}
+
 protected:
     using DialogModel::DialogModel;
 };

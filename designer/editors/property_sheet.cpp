@@ -1,6 +1,9 @@
 #include "designer/editors/property_sheet.h"
 
 #include "designer/editors/form_page.h"
+#include "designer/editors/lookup_page.h"
+#include "designer/editors/menu_page.h"
+#include "designer/editors/settings_page.h"
 #include "designer/strings/string_ids.h"
 
 namespace editors {
@@ -21,10 +24,10 @@ std::unique_ptr<PageModel> Make(EditorContext& context, std::string title) {
 
 constexpr PageKind kDesignerPages[] = {
     {"FORMDLG", strings::id::kFormPageTitle, Make<FormPage>},
-    {"MENUDLG", strings::id::kMenuPageTitle, nullptr},
-    {"LOOKUPDLG", strings::id::kLookupPageTitle, nullptr},
+    {"MENUDLG", strings::id::kMenuPageTitle, Make<MenuPage>},
+    {"LOOKUPDLG", strings::id::kLookupPageTitle, Make<LookupPage>},
     {"BARCODESETTINGDLG", strings::id::kBarcodePageTitle, nullptr},
-    {"SETTINGSDLG", strings::id::kSettingsPageTitle, nullptr},
+    {"SETTINGSDLG", strings::id::kSettingsPageTitle, Make<SettingsPage>},
     {"STARTUPDLG", strings::id::kStartupPageTitle, nullptr},
 };
 
@@ -79,8 +82,12 @@ void PropertySheet::Ok() {
         return;
     }
     if (!open_) return;
-    for (const auto& page : pages_) {
-        if (page) page->Commit();
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        if (!pages_[i]) continue;
+        pages_[i]->Commit();
+        for (std::size_t later = i + 1; later < pages_.size(); ++later) {
+            if (pages_[later]) pages_[later]->EarlierPageCommitted(*pages_[i]);
+        }
     }
     open_ = false;
     accepted_ = true;

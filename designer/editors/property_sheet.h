@@ -2,8 +2,9 @@
 // The task property sheet without widgets: six pages in a fixed order, each
 // initialised the first time it is shown during an opening of the sheet, the
 // sub-dialogs open over them, and OK (every initialised page commits, in page
-// order) or Cancel (nothing reaches the task). One PropertySheet is one
-// opening: the working copies are read from the task anew each time.
+// order, and the initialised pages after it hear of each commit) or Cancel
+// (nothing reaches the task). One PropertySheet is one opening: the working
+// copies are read from the task anew each time.
 #include <memory>
 #include <span>
 #include <string>

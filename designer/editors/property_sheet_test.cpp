@@ -5,8 +5,11 @@
 
 #include "common/cp1251.h"
 #include "designer/editors/form_page.h"
+#include "designer/editors/lookup_page.h"
 #include "designer/editors/test_support.h"
+#include "designer/task/calculator_entry.h"
 #include "designer/task/form_view.h"
+#include "designer/task/startup_view.h"
 
 namespace editors {
 namespace {
@@ -100,6 +103,58 @@ TEST(PropertySheet, OkCommitsTheInitialisedPagesAndMarksTheTask) {
     EXPECT_EQ(bench.task.model.startup, before.startup);
     EXPECT_EQ(bench.task.model.texts, before.texts);
     EXPECT_EQ(bench.task.model.barcode, before.barcode);
+}
+
+// A page with a working copy of the calculator entry, as the Startup page
+// has: it hears the commits of the pages before it and writes its copy back.
+class EntryPage final : public PageModel {
+public:
+    EntryPage(EditorContext& context, std::string title) : PageModel(context, "ENTRYDLG", std::move(title), {}) {
+        entry = context.Live().startup;
+    }
+    void EarlierPageCommitted(const PageModel& page) override {
+        heard.push_back(page.TemplateName());
+        if (page.TemplateName() == "LOOKUPDLG") {
+            const char digit = task::CalculatorDigit(Context().Live());
+            task::NumberCalculatorEntry(task::StartupView(entry).ExtraTextSlot(0), digit);
+        }
+    }
+    void Commit() override {
+        std::copy_n(entry.begin() + task::startup::kExtraTexts, task::kWideSlot,
+                    Context().LiveTask().model.startup.begin() + task::startup::kExtraTexts);
+    }
+
+    task::StartupSettings entry;
+    std::vector<std::string> heard;
+};
+
+std::unique_ptr<PageModel> MakeEntryPage(EditorContext& context, std::string title) {
+    return std::make_unique<EntryPage>(context, std::move(title));
+}
+
+std::unique_ptr<PageModel> MakeLookupPage(EditorContext& context, std::string title) {
+    return std::make_unique<LookupPage>(context, std::move(title));
+}
+
+TEST(PropertySheet, ALaterPageHearsEachEarlierCommitAndKeepsTheCalculatorDigit) {
+    static constexpr PageKind kPages[] = {
+        {"ENTRYDLG", strings::id::kFormPageTitle, MakeEntryPage},
+        {"LOOKUPDLG", strings::id::kLookupPageTitle, MakeLookupPage},
+        {"ENTRYDLG", strings::id::kStartupPageTitle, MakeEntryPage},
+        {"ENTRYDLG", strings::id::kStartupPageTitle, MakeEntryPage},
+    };
+    testing::SheetBench bench;
+    const auto sheet = bench.Open(kPages);
+    sheet->ShowPage(2);
+    sheet->ShowPage(1);
+    sheet->Active().Choose(LookupPage::kFieldCountList, 1);
+    sheet->Active().SetText(LookupPage::kLengthBox, "8");
+    sheet->Ok();
+    EXPECT_TRUE(static_cast<EntryPage*>(sheet->Page(0))->heard.empty()) << "it committed first";
+    EXPECT_EQ(static_cast<EntryPage*>(sheet->Page(2))->heard, (std::vector<std::string>{"ENTRYDLG", "LOOKUPDLG"}));
+    EXPECT_EQ(sheet->Page(3), nullptr) << "never shown, never told";
+    EXPECT_EQ(task::ConstStartupView(bench.task.model.startup).ExtraText(0), "9. Calculator       ")
+        << "the later page's commit wrote its copy, numbered after the lookups";
 }
 
 }  // namespace

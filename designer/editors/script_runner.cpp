@@ -74,6 +74,14 @@ std::optional<std::string> Perform(PropertySheet& sheet, const ScriptAction& act
             }
             break;
         case Kind::FocusOut: error = active.FocusOut(action.id); break;
+        case Kind::Grid: {
+            const ControlSpec* grid = FindGrid(active);
+            if (!grid) return "there is no grid in " + active.TemplateName();
+            if (active.Choose(grid->id, action.number) != EventError::None) {
+                return "there is no key code " + std::to_string(action.number) + " in the grid";
+            }
+            return std::nullopt;
+        }
         case Kind::Ok: sheet.Ok(); break;
         case Kind::Cancel: sheet.Cancel(); break;
         case Kind::Expect: return CheckExpectation(active, action);
@@ -85,8 +93,15 @@ std::optional<std::string> Perform(PropertySheet& sheet, const ScriptAction& act
 
 }  // namespace
 
+const ControlSpec* FindGrid(const DialogModel& dialog) {
+    for (const ControlSpec& spec : dialog.Controls()) {
+        if (spec.kind == ControlKind::KeyGrid) return &spec;
+    }
+    return nullptr;
+}
+
 std::string ShownText(const ControlSpec& spec, const ControlState& state) {
-    if (spec.kind != ControlKind::Combo) return state.text;
+    if (spec.kind != ControlKind::Combo && spec.kind != ControlKind::KeyGrid) return state.text;
     if (state.selection < 0 || state.selection >= static_cast<int>(state.items.size())) return {};
     return state.items[static_cast<std::size_t>(state.selection)];
 }

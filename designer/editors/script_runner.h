@@ -17,7 +17,11 @@ std::optional<ScriptError> RunScript(PropertySheet& sheet, const std::vector<Scr
 void CloseSheet(PropertySheet& sheet);
 
 // The text `expect ID text` compares: an edit box's text, a list's selected
-// item (empty for none), any other control's caption.
+// item (empty for none), the name in the grid's selected cell, any other
+// control's caption.
 std::string ShownText(const ControlSpec& spec, const ControlState& state);
+
+// The key-code grid of `dialog`; null when it has none.
+const ControlSpec* FindGrid(const DialogModel& dialog);
 
 }  // namespace editors

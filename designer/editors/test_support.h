@@ -7,6 +7,7 @@
 #include <string>
 
 #include "testing/scripted_ui.h"
+#include "designer/editors/form_page.h"
 #include "designer/editors/page_model.h"
 #include "designer/editors/property_sheet.h"
 #include "designer/strings/english_table.h"
@@ -29,6 +30,25 @@ struct SheetBench {
     std::unique_ptr<PropertySheet> Open(std::span<const PageKind> pages = DesignerPages()) {
         return std::make_unique<PropertySheet>(task, strings, ui, defaults, pages);
     }
+};
+
+// The sheet open on the Form page of a new task, for the Form page's
+// dialogs: OpenFrom clicks a button of the page (a line's "more...", Time
+// Stamp, Branch), and the dialog it opens is the active one.
+struct FormBench : SheetBench {
+    std::unique_ptr<PropertySheet> sheet;
+
+    void OpenSheet() { sheet = Open(); }
+    DialogModel& OpenFrom(int button) {
+        if (!sheet) OpenSheet();
+        sheet->Active().Click(button);
+        return sheet->Active();
+    }
+    DialogModel& Active() { return sheet->Active(); }
+    const ControlState& State(int id) { return *sheet->Active().State(id); }
+    // The Form page's working copy of the form it shows, which the dialogs edit.
+    task::FormRecord& Working() { return static_cast<FormPage&>(*sheet->Page(0)).WorkingForm(); }
+    task::FormRecord& Live(int form = 0) { return task.model.forms[static_cast<std::size_t>(form)]; }
 };
 
 using SampleRecord = std::array<task::Byte, 10>;
@@ -115,6 +135,70 @@ inline std::unique_ptr<PageModel> MakeSamplePage(EditorContext& context, std::st
 }
 
 inline constexpr PageKind kSamplePages[] = {{"SAMPLEDLG", strings::id::kFormPageTitle, MakeSamplePage}};
+
+// A dialog of two key-code boxes over a record of twelve bytes: box 303
+// holds ten codes (bytes 0..9) and opens only while check 103 is checked;
+// box 304 holds two (bytes 10..11). Its OK stores both.
+class KeyCodesDialog final : public DialogModel {
+public:
+    static constexpr int kOpenCheck = 103, kTen = 303, kTwo = 304;
+    using Record = std::array<task::Byte, 12>;
+
+    KeyCodesDialog(EditorContext& context, Record& record)
+        : DialogModel(context, "CodesDlg", "Codes",
+                      {{kOpenCheck, ControlKind::Check, strings::id::kAddPrefixCheck},
+                       {kTen, ControlKind::KeyCodes, 0, {0, -1, 0, 1, 24}},
+                       {kTwo, ControlKind::KeyCodes, 0, {0, -1, 0, 1, 6}}}),
+          record_(record) {
+        AddKeyCodeBox(kTen, 10, std::span(record_).first(10));
+        AddKeyCodeBox(kTwo, 2, std::span(record_).subspan(10));
+        LoadControls();
+    }
+
+    bool open = true;
+
+protected:
+    void OnClicked(int id) override {
+        if (id == kOpenCheck) open = !open;
+    }
+    void Update() override {
+        Control(kOpenCheck).checked = open;
+        Enable(kTen, open);
+    }
+    bool Accept() override {
+        CodesOf(kTen).StoreInto(std::span(record_).first(10));
+        CodesOf(kTwo).StoreInto(std::span(record_).subspan(10));
+        return true;
+    }
+
+private:
+    Record& record_;
+};
+
+// A page whose button 201 opens "CodesDlg" on its record (ESC 1, and A).
+class KeyCodesPage final : public PageModel {
+public:
+    static constexpr int kOpen = 201;
+
+    KeyCodesPage(EditorContext& context, std::string title)
+        : PageModel(context, "CODESPAGE", std::move(title),
+                    {{kOpen, ControlKind::Button, strings::id::kFormMoreButton}}) {
+        LoadControls();
+    }
+
+    KeyCodesDialog::Record record{0x1B, 0x31, 0, 0, 0, 0, 0, 0, 0, 0, 0x41, 0};
+
+    void Commit() override {}
+
+protected:
+    void OnClicked(int) override { OpenDialog(std::make_unique<KeyCodesDialog>(Context(), record)); }
+};
+
+inline std::unique_ptr<PageModel> MakeKeyCodesPage(EditorContext& context, std::string title) {
+    return std::make_unique<KeyCodesPage>(context, std::move(title));
+}
+
+inline constexpr PageKind kKeyCodesPages[] = {{"CODESPAGE", strings::id::kFormPageTitle, MakeKeyCodesPage}};
 
 // Sub-dialogs over the sample page: nested, a refused OK, Cancel restoring
 // the backed-up record, OK keeping it, the page showing the outcome.

@@ -114,8 +114,8 @@ inline constexpr int kMemoryFull = 1146;
 inline constexpr int kLookupLineTooLong = 1147;          // "%d": the line number
 inline constexpr int kRecordsSavedBeforeFailure = 1148;  // "%d": the records kept
 inline constexpr int kRecordRefusedTooOften = 1149;
-inline constexpr int kRecordsKeptBeside = 1150;  // "%d": the records; the file's path follows
-inline constexpr int kLookupFileTooLarge = 1151;
+inline constexpr int kRecordsKeptBeside = 1176;  // "%d": the records; the file's path follows
+inline constexpr int kLookupFileTooLarge = 1177;
 inline constexpr int kCannotOpenFile = 1161;
 inline constexpr int kCannotOpenPort = 1162;
 inline constexpr int kCannotConfigureIrUpload = 1163;
@@ -132,6 +132,9 @@ inline constexpr int kUploadDoneAfter = 1136;   // the text after it
 inline constexpr int kCounterLabel = 1137;
 inline constexpr int kProgressCaption = 1138;
 inline constexpr int kProgressLabel = 1139;
+
+// --- Messages of the property pages and their dialogs ---
+inline constexpr int kInvalidValue = 1150;  // a delimiter of 13
 
 // --- Names of stored values ---
 inline constexpr int kNilName = 1211;                // field type 0, and "none" in the pages' lists
@@ -169,6 +172,176 @@ inline constexpr int kFormLineLookupHeading = 66;
 inline constexpr int kFormPropertiesHeading = 67;
 inline constexpr int kFormMoreButton = 68;    // a line's "more..."
 inline constexpr int kFormLineNumbered = 69;  // "#" before the line's number
+
+// --- Grid dialog "GridDlg" and the key-code boxes (direct, but the message) ---
+inline constexpr int kGridTitle = 70;
+inline constexpr int kGridResultLabel = 71;
+inline constexpr int kGridClearButton = 72;
+inline constexpr int kTooManyCharacters = 73;  // with kErrorCaption
+
+// --- Form field dialogs (direct, but the messages) ---
+// Line properties "AdvanceDlg" and lookup field "LookupAdvanceDlg".
+inline constexpr int kLinePropertiesTitle = 74;
+inline constexpr int kFormNumberLabel = 75;
+inline constexpr int kLineNumberLabel = 76;
+inline constexpr int kFixedLengthCheck = 77;
+inline constexpr int kFirstAlignmentName = 78;  // four alignments
+inline constexpr int kInitialValueCheck = 82;
+inline constexpr int kAddPrefixCheck = 83;
+inline constexpr int kAddSuffixCheck = 84;
+inline constexpr int kShowInputMarkCheck = 85;
+inline constexpr int kDecimalPlacesLabel = 86;
+inline constexpr int kVariableDecimalsName = 87;
+inline constexpr int kReadPartialCheck = 88;
+inline constexpr int kBarcodePartRadio = 89;
+inline constexpr int kGs1PartRadio = 90;
+inline constexpr int kStartPositionLabel = 91;
+inline constexpr int kPartialMaxLengthLabel = 92;
+inline constexpr int kSaveFullBarcodeCheck = 93;
+inline constexpr int kCutGs1Check = 94;
+inline constexpr int kGs1CodeLabel = 95;
+inline constexpr int kCheckLeadingCodeCheck = 96;
+inline constexpr int kCheckDigitCheck = 97;
+inline constexpr int kAutoEnterLabel = 98;
+inline constexpr int kFirstAutoEnterName = 99;  // four ways
+inline constexpr int kGs1WarningCaption = 103;
+inline constexpr int kGs1CodeTooShort = 104;
+inline constexpr int kSaveFieldDataCheck = 105;
+inline constexpr int kFirstCheckDigitName = 1381;  // eight methods
+// Date and time stamp "DateTimeStampDlg".
+inline constexpr int kStampTitle = 106;
+inline constexpr int kStampPositionLabel = 107;
+inline constexpr int kFirstStampPositionName = 108;  // top, bottom (after "nil")
+inline constexpr int kSeparateStampsCheck = 110;
+inline constexpr int kYearCheck = 111;
+inline constexpr int kFirstYearDigitsName = 112;  // four digits, two digits
+inline constexpr int kMonthCheck = 114;
+inline constexpr int kDayCheck = 115;
+inline constexpr int kSeparatorCheck = 116;
+inline constexpr int kDateStyleLabel = 117;
+inline constexpr int kFirstDateStyleName = 118;  // three orders
+inline constexpr int kHourCheck = 121;
+inline constexpr int kMinuteCheck = 122;
+inline constexpr int kSecondCheck = 123;
+inline constexpr int kDateFormatCaption = 124;  // the parts follow
+inline constexpr int kTimeFormatCaption = 125;
+// Function-key branches "FormBranchDlg", summation "FormSummation", remains "FormRemains".
+inline constexpr int kBranchTitle = 126;
+inline constexpr int kFnKeyNumbered = 127;
+inline constexpr int kBranchDisabledName = 128;
+inline constexpr int kFirstBranchActionName = 129;  // remains, summation, delete last
+inline constexpr int kBranchMoreButton = 132;
+inline constexpr int kSummationTitle = 133;
+inline constexpr int kSummationSourceLabel = 134;
+inline constexpr int kDataFileName = 135;
+inline constexpr int kSumFieldLabel = 136;
+inline constexpr int kMultiplyCheck = 137;
+inline constexpr int kRemainsTitle = 138;
+inline constexpr int kRemainsEnableCheck = 139;
+inline constexpr int kFilterForLabel = 140;
+inline constexpr int kFieldDbLabel = 141;
+inline constexpr int kFilterIsSuffixCheck = 142;
+
+// --- Menu page "MENUDLG" (direct) ---
+inline constexpr int kMenuNameLabel = 202;
+inline constexpr int kMenuFontLabel = 203;
+inline constexpr int kMenuEscLabel = 204;
+inline constexpr int kMenuCaptionCheck = 205;
+inline constexpr int kMenuItemNameHeading = 206;
+inline constexpr int kMenuNextHeading = 207;
+inline constexpr int kMenuSaveCaptionCheck = 208;
+inline constexpr int kMenuSaveSelectedCheck = 209;
+inline constexpr int kMenuPassDownCheck = 210;
+inline constexpr int kMenuSeparateFilesCheck = 211;
+inline constexpr int kMenuResetButton = 212;
+inline constexpr int kMenuItemNumbered = 213;  // before an item's number
+
+// --- Lookup page "LOOKUPDLG" (direct) ---
+inline constexpr int kLookupNameLabel = 252;
+inline constexpr int kLookupMemberLengthLabel = 253;
+inline constexpr int kLookupFieldCountLabel = 254;
+inline constexpr int kLookupKeyFieldHeading = 255;
+inline constexpr int kLookupFixedLengthRadio = 256;
+inline constexpr int kLookupDelimiterRadio = 257;
+inline constexpr int kLookupAsciiLabel = 258;
+inline constexpr int kLookupOffsetHeading = 259;
+inline constexpr int kLookupLengthHeading = 260;     // fixed-length records
+inline constexpr int kLookupMaxLengthHeading = 261;  // delimited records
+inline constexpr int kLookupUploadableCheck = 262;
+inline constexpr int kLookupNoMatchLabel = 263;
+inline constexpr int kLookupBadRecordLabel = 264;
+inline constexpr int kLookupReadOnceCheck = 265;
+inline constexpr int kLookupNegativeRemainsCheck = 266;
+inline constexpr int kLookupDeleteIfNullCheck = 267;
+inline constexpr int kLookupDelimitersOnlyWarning = 268;
+inline constexpr int kLookupResetButton = 269;
+inline constexpr int kLookupFieldNumbered = 270;  // before a field's number
+// Its lists.
+inline constexpr int kFirstBadRecordActionName = 1441;  // stop, truncate / reformat, skip
+inline constexpr int kFirstNoMatchActionName = 1451;    // no-match actions 0..5
+
+// --- Settings page "SETTINGSDLG" and its dialogs (direct) ---
+inline constexpr int kSettingsGroup = 602;
+inline constexpr int kSettingsUploadPortLabel = 603;
+inline constexpr int kSettingsDownloadPortLabel = 604;
+inline constexpr int kSettingsModemSpeedLabel = 605;
+inline constexpr int kSettingsBaudRateLabel = 606;
+inline constexpr int kSettingsBacklightLabel = 607;
+inline constexpr int kSettingsIdleLabel = 608;
+inline constexpr int kSettingsIdleUnit = 609;
+inline constexpr int kSettingsDataDeletionLabel = 610;
+inline constexpr int kSettingsEntryOptionsLabel = 611;
+inline constexpr int kSettingsStayRadio = 612;
+inline constexpr int kSettingsDurationUnit = 613;
+inline constexpr int kSettingsPressAnyKeyRadio = 614;
+inline constexpr int kSettingsKeyClickLabel = 615;
+inline constexpr int kSettingsGoodReadLabel = 616;
+inline constexpr int kSettingsWarningBeepLabel = 617;
+inline constexpr int kSettingsVibratorLabel = 618;
+inline constexpr int kSettingsSecurityButton = 619;
+inline constexpr int kSettingsWedgeButton = 620;
+inline constexpr int kSettingsFunctionKeyButton = 621;
+inline constexpr int kSettingsResetButton = 622;
+inline constexpr int kSettingsPhoneLabel = 623;
+// "SECURITYDLG"
+inline constexpr int kSecurityTitle = 630;
+inline constexpr int kSecurityGroup = 631;
+inline constexpr int kSecurityPasswordLabel = 632;
+inline constexpr int kFirstProtectedFunctionName = 633;  // the 12 functions, then the 3 sounds
+inline constexpr int kInvalidCharacter = 648;  // messages about the password
+inline constexpr int kPasswordTooLong = 649;
+// "FUNCTIONKEYDLG"
+inline constexpr int kFunctionKeyTitle = 655;
+inline constexpr int kFunctionKeyEnableCheck = 656;
+inline constexpr int kFirstFunctionKeyLabel = 657;  // FN+1 .. FN+7
+// "KeyboardWedgeDlg"
+inline constexpr int kWedgeTitle = 670;
+inline constexpr int kWedgeTypeLabel = 671;
+inline constexpr int kWedgeDelayLabel = 672;
+inline constexpr int kWedgeDelayUnit = 673;
+inline constexpr int kWedgeTimeoutLabel = 674;
+inline constexpr int kWedgeTimeoutUnit = 675;
+inline constexpr int kWedgeNumericKeypadCheck = 676;
+inline constexpr int kWedgeAddReturnCheck = 677;
+inline constexpr int kWedgeDigitsGroup = 678;
+inline constexpr int kFirstDigitsLayoutName = 679;  // normal, lower, upper position
+inline constexpr int kWedgeShiftLockGroup = 682;
+inline constexpr int kFirstShiftLockName = 683;  // normal, capital-lock, shift-lock keyboard
+inline constexpr int kWedgeCapitalLockGroup = 686;
+inline constexpr int kFirstCapitalLockName = 687;  // ignore case, always locked, auto-detection
+// Its lists, one id per item from the first.
+inline constexpr int kFirstPortName = 1495;            // Direct-RS232 .. Modem
+inline constexpr int kKeyboardWedgePortName = 1498;    // not a download port
+inline constexpr int kFirstBacklightName = 1511;       // turn off, turn on
+inline constexpr int kFirstDeletionName = 1521;        // manual, automatic
+inline constexpr int kFirstEntryOptionName = 1531;     // no prompt, show count, show record
+inline constexpr int kMuteName = 1221;                 // the first item of the sound lists
+inline constexpr int kToneNumbered = 1222;             // "Tone" and a blank before 1..5
+inline constexpr int kFirstBeepName = 1761;            // one, two, three beeps
+inline constexpr int kVibratorOffName = 1541;
+inline constexpr int kSecondsName = 1542;              // after the number and a blank
+inline constexpr int kFirstFunctionName = 1621;        // the 20 functions of the function keys
+inline constexpr int kFirstKeyboardTypeName = 1671;    // the 32 keyboard / terminal types
 
 // --- Default texts the code names alone ---
 inline constexpr int kFirstExtraTextWide = 1741;    // the five start-up texts, 20 characters

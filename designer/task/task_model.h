@@ -256,6 +256,7 @@ constexpr std::size_t kAddReturn = 4;
 constexpr BitField kNumericKeypad{0, 1};
 constexpr BitField kShiftLockType{1, 2};  // 0 normal, 1 capital-lock, 2 shift-lock keyboard
 constexpr BitField kDigitsLayout{3, 2};   // 0 normal, 1 lower, 2 upper position
+constexpr BitField kCapitalLock{5, 3};    // one bit set: 1 ignore case, 2 always locked, 4 auto-detection
 }  // namespace terminal
 
 // Little-endian 16-bit words.

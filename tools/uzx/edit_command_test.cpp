@@ -78,6 +78,54 @@ TEST_F(EditCommandTest, CancelStillWritesTheTaskUnchanged) {
     EXPECT_EQ(ReadBytes(out), ReadBytes(in));
 }
 
+// A line's prefix picked in the grid, a GS1 part refused once for its short
+// code, a summation key: the bytes of the line and of the key as worked out
+// by hand.
+TEST_F(EditCommandTest, TheFieldDialogsAndTheGridWriteTheirBytes) {
+    EXPECT_EQ(Edit("choose 402 1\n"
+                   "click 202\n"
+                   "click 103\n"
+                   "click 303\n"
+                   "grid 0x1b\n"
+                   "grid 65\n"
+                   "grid 13\n"
+                   "click 1\n"
+                   "click 106\n"
+                   "click 1044\n"
+                   "ok\n"
+                   "set 1013 01\n"
+                   "ok\n"
+                   "click 211\n"
+                   "choose 402 12\n"
+                   "click 4\n"
+                   "choose 1017 2\n"
+                   "click 1011\n"
+                   "choose 1018 4\n"
+                   "ok\n"
+                   "ok\n"
+                   "ok\n"),
+              0)
+        << errors;
+    EXPECT_EQ(output, "message Предупреждение|Слишком короткий код GS1 (минимум 2 символа)\nmodified=1\n");
+    const std::vector<std::uint8_t> file = ReadBytes(out);
+    EXPECT_EQ(FormByte(file, 0, kHasPrefix + 1), 1);
+    EXPECT_EQ(FormByte(file, 0, kPrefix + 10), 0x1B);
+    EXPECT_EQ(FormByte(file, 0, kPrefix + 11), 0x41);
+    EXPECT_EQ(FormByte(file, 0, kPrefix + 12), 0);
+    EXPECT_EQ(FormByte(file, 0, kPartialMode + 1), 2);
+    EXPECT_EQ(FormByte(file, 0, kGs1Identifier + 4), '0');
+    EXPECT_EQ(FormByte(file, 0, kGs1Identifier + 5), '1');
+    EXPECT_EQ(FormByte(file, 0, kGs1Identifier + 6), 0);
+    EXPECT_EQ(FormByte(file, 0, kFnTarget + 1), 12);
+    EXPECT_EQ(FormByte(file, 0, kFnSummation + 1), 0x52);
+}
+
+TEST_F(EditCommandTest, ADialogsOkIsUndoneByTheSheetsCancel) {
+    EXPECT_EQ(Edit("click 210\nchoose 401 2\nok\ncancel\n"), 0) << errors;
+    EXPECT_EQ(output, "modified=0\n");
+    EXPECT_EQ(ReadBytes(out), ReadBytes(in));
+}
+
 TEST_F(EditCommandTest, AFailingLineStopsTheRunAndNothingIsWritten) {
     const struct {
         const char* script;
@@ -89,6 +137,9 @@ TEST_F(EditCommandTest, AFailingLineStopsTheRunAndNothingIsWritten) {
         {"expect 301 enabled\n", "uzx edit: script line 1: control 301 is disabled\n"},
         {"ok\nexpect 301 disabled\n", "uzx edit: script line 2: the property sheet is closed\n"},
         {"press 210\n", "uzx edit: script line 1: unknown action \"press\"\n"},
+        {"grid 0x41\n", "uzx edit: script line 1: there is no grid in FORMDLG\n"},
+        {"choose 401 1\nclick 201\nclick 103\nclick 303\ngrid 0x100\n",
+         "uzx edit: script line 5: there is no key code 256 in the grid\n"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(out);

@@ -9,9 +9,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+
+#include "designer/editors/qt/key_code_box.h"
+#include "designer/editors/qt/key_grid_widget.h"
+#include "designer/editors/qt/readout.h"
 
 namespace editors {
 namespace {
@@ -34,6 +39,19 @@ void ShowItems(QComboBox& list, const ControlState& state) {
         list.addItems(items);
     }
     list.setCurrentIndex(state.selection);
+}
+
+// A label's own colour stands for the active window; a disabled label stays the system's grey.
+void ShowColor(QLabel& label, const std::optional<Rgb>& color) {
+    if (!color) {
+        if (label.testAttribute(Qt::WA_SetPalette)) label.setPalette(QPalette());
+        return;
+    }
+    QPalette palette = label.palette();
+    const QColor shown(color->red, color->green, color->blue);
+    palette.setColor(QPalette::Active, QPalette::WindowText, shown);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, shown);
+    label.setPalette(palette);
 }
 
 }  // namespace
@@ -96,6 +114,25 @@ QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
             widget = button;
             break;
         }
+        case ControlKind::KeyCodes:
+            widget = new KeyCodeBox(
+                [this, id] {
+                    model_.Click(id);
+                    AfterEvent();
+                },
+                parent);
+            break;
+        case ControlKind::KeyGrid:
+            widget = new KeyGridWidget(
+                [this, id](int code) {
+                    model_.Choose(id, code);
+                    AfterEvent();
+                },
+                parent);
+            break;
+        case ControlKind::Readout:
+            widget = new Readout(parent);
+            break;
         case ControlKind::Group:
             if (model_.State(id)->text.empty()) {
                 widget = new QWidget(parent);
@@ -129,7 +166,16 @@ void ControlBinder::Refresh() {
         widget->setEnabled(state.enabled);
         widget->setVisible(state.visible);
         const QString text = QString::fromStdString(state.text);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (auto* box = qobject_cast<KeyCodeBox*>(widget)) {
+            box->setText(text);
+            box->SetGridOpen(state.gridOpen);
+        } else if (auto* grid = qobject_cast<KeyGridWidget*>(widget)) {
+            std::vector<QString> names;
+            for (const std::string& name : state.items) names.push_back(QString::fromStdString(name));
+            grid->Show(names, state.selection);
+        } else if (auto* readout = qobject_cast<Readout*>(widget)) {
+            readout->setText(text);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             ShowText(*edit, text);
         } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
             ShowItems(*list, state);
@@ -138,6 +184,7 @@ void ControlBinder::Refresh() {
             button->setChecked(state.checked);
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(text);
+            ShowColor(*label, state.color);
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             group->setTitle(text);
         }

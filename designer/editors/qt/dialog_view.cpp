@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <vector>
 
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QLineEdit>
+#include <QLabel>
 
 namespace editors {
 namespace {
 
 // Room for `chars` characters of the box's font with its frame.
-int EditWidth(const QLineEdit& edit, int chars) {
+int EditWidth(const QWidget& edit, int chars) {
     const QFontMetrics metrics(edit.font());
     const int frame = 2 * metrics.horizontalAdvance(QLatin1Char(' '));
     return metrics.horizontalAdvance(QString(chars, QLatin1Char('M'))) + frame;
@@ -24,6 +26,8 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
     setObjectName(QString::fromStdString(model.TemplateName()));
     std::map<int, QGridLayout*> grids{{0, new QGridLayout(this)}};
     std::map<int, int> nextRow;  // per container, the row after the last one used
+    std::vector<QLabel*> unpaired;  // labels still waiting for the control they name
+    std::set<QGridLayout*> stretched;
     for (const ControlSpec& spec : model.Controls()) {
         const auto container = grids.find(spec.place.group);
         if (container == grids.end()) continue;  // a group must come before what it holds
@@ -32,16 +36,44 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
         const int row = spec.place.row >= 0 ? spec.place.row : next;
         next = std::max(next, row + 1);
         QWidget* widget = binder_->Create(spec, grid->parentWidget());
+        // As in a dialog template, a label names the control after it: its
+        // "&" marks that control's mnemonic and "&&" shows one ampersand.
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            unpaired.push_back(label);
+        } else if (spec.kind != ControlKind::Group) {
+            for (QLabel* named : unpaired) named->setBuddy(widget);
+            unpaired.clear();
+        }
         if (spec.kind == ControlKind::Group) {
             auto* inner = new QGridLayout(widget);
             if (model.State(spec.id)->text.empty()) inner->setContentsMargins(0, 0, 0, 0);
             grids[spec.id] = inner;
         }
-        if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && spec.place.chars > 0) {
-            edit->setMinimumWidth(EditWidth(*edit, spec.place.chars));
+        if (spec.place.chars > 0) {
+            // A box for a few characters is no wider than they need, unless its column takes what is spare.
+            widget->setMinimumWidth(EditWidth(*widget, spec.place.chars));
+            if (!spec.place.stretch) widget->setMaximumWidth(widget->minimumWidth());
         }
-        grid->addWidget(widget, row, spec.place.column, 1, spec.place.columnSpan);
-        if (spec.place.stretch) grid->setColumnStretch(spec.place.column, 1);
+        Qt::Alignment alignment;
+        if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Radio) {
+            // A button is as wide as its mark and caption, so a click lands on
+            // either; one without a caption stands in the middle of its column.
+            widget->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+            if (model.State(spec.id)->text.empty()) alignment = Qt::AlignHCenter;
+        }
+        grid->addWidget(widget, row, spec.place.column, 1, spec.place.columnSpan, alignment);
+        if (spec.place.stretch) {
+            grid->setColumnStretch(spec.place.column, 1);
+            stretched.insert(grid);
+        }
+    }
+    // Controls that cannot grow stay at their group's top left, not in its
+    // middle: a group without a column of its own to widen leaves the room to
+    // spare to an empty column after its last, and to an empty row below.
+    for (const auto& [id, grid] : grids) {
+        if (id == 0) continue;
+        if (!stretched.contains(grid)) grid->setColumnStretch(grid->columnCount(), 1);
+        grid->setRowStretch(grid->rowCount(), 1);
     }
     // What the table leaves over stays below and beside the controls.
     QGridLayout* root = grids.at(0);

@@ -38,6 +38,7 @@ void PropertySheetDialog::ShowPage(int index) {
         view = new DialogView(*sheet_.Page(index), [this] { Sync(); }, page);
         view->setObjectName(QString());  // the tab's page carries the template name
         page->layout()->addWidget(view);
+        view->show();  // a widget added to a shown page would only be shown on a later turn of the event loop
     }
     view->Refresh();
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFocusEvent>
@@ -9,10 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+#include "designer/editors/key_codes.h"
+#include "designer/editors/qt/key_code_box.h"
+#include "designer/editors/qt/key_grid_widget.h"
+#include "designer/editors/qt/readout.h"
 
 namespace editors::testing {
 namespace {
@@ -53,6 +60,8 @@ QWidget* FindControl(QWidget* within, int id) {
 std::string Control(int id) { return "control " + std::to_string(id); }
 
 std::string Shown(QWidget* widget) {
+    if (auto* grid = qobject_cast<KeyGridWidget*>(widget)) return grid->SelectedName().toStdString();
+    if (auto* readout = qobject_cast<Readout*>(widget)) return readout->text().toStdString();
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
     if (auto* list = qobject_cast<QComboBox*>(widget)) return list->currentText().toStdString();
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text().toStdString();
@@ -84,7 +93,8 @@ std::optional<std::string> Expect(QWidget* widget, const ScriptAction& action) {
             break;
         case Check::Item: {
             auto* list = qobject_cast<QComboBox*>(widget);
-            const int selected = list ? list->currentIndex() : -1;
+            auto* grid = qobject_cast<KeyGridWidget*>(widget);
+            const int selected = list ? list->currentIndex() : grid ? grid->Selected() : -1;
             if (selected != action.number) {
                 return control + " has item " + std::to_string(selected) + " selected, not " +
                        std::to_string(action.number);
@@ -93,6 +103,15 @@ std::optional<std::string> Expect(QWidget* widget, const ScriptAction& action) {
         }
     }
     return std::nullopt;
+}
+
+// A check box or radio button wider than its caption takes a click on its
+// mark and caption only: the user clicks the mark. Anything else in its middle.
+QPoint WhereToClick(const QWidget& widget) {
+    if (qobject_cast<const QCheckBox*>(&widget) || qobject_cast<const QRadioButton*>(&widget)) {
+        return QPoint(std::min(widget.height() / 2 + 1, widget.width() / 2), widget.height() / 2);
+    }
+    return widget.rect().center();
 }
 
 // The user opens the list, walks to the item with the arrow keys and takes it with Enter.
@@ -122,6 +141,15 @@ std::optional<std::string> ShowPage(const Scope& scope, const std::string& name)
     return "there is no page " + name;
 }
 
+// The user clicks the cell of `code` in the grid dialog's table.
+std::optional<std::string> ClickCell(const Scope& scope, int code) {
+    auto* grid = scope.controls->findChild<KeyGridWidget*>();
+    if (!grid) return "there is no grid in " + scope.name;
+    if (code >= kKeyCodeCount) return "there is no key code " + std::to_string(code) + " in the grid";
+    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(code).center());
+    return std::nullopt;
+}
+
 std::optional<std::string> Perform(const ScriptAction& action, ScriptUi& ui) {
     if (action.kind == Kind::File) {
         ui.AnswerNextFileChooser(action.text);
@@ -130,6 +158,7 @@ std::optional<std::string> Perform(const ScriptAction& action, ScriptUi& ui) {
     const Scope scope = CurrentScope();
     if (!scope.dialog) return "the property sheet is closed";
     if (action.kind == Kind::Page) return ShowPage(scope, action.text);
+    if (action.kind == Kind::Grid) return ClickCell(scope, action.number);
     const bool okOrCancel = action.kind == Kind::Ok || action.kind == Kind::Cancel ||
                             (action.kind == Kind::Click && !scope.isSheet && (action.id == 1 || action.id == 2));
     if (okOrCancel) {
@@ -149,7 +178,7 @@ std::optional<std::string> Perform(const ScriptAction& action, ScriptUi& ui) {
     switch (action.kind) {
         case Kind::Set: {
             auto* edit = qobject_cast<QLineEdit*>(widget);
-            if (!edit) return wrongKind;
+            if (!edit || edit->isReadOnly()) return wrongKind;
             edit->selectAll();
             edit->insert(QString::fromStdString(action.text));  // one change, as a paste
             break;
@@ -162,9 +191,8 @@ std::optional<std::string> Perform(const ScriptAction& action, ScriptUi& ui) {
             break;
         }
         case Kind::Click: {
-            auto* button = qobject_cast<QAbstractButton*>(widget);
-            if (!button) return wrongKind;
-            QTest::mouseClick(button, Qt::LeftButton);
+            if (!qobject_cast<QAbstractButton*>(widget) && !qobject_cast<KeyCodeBox*>(widget)) return wrongKind;
+            QTest::mouseClick(widget, Qt::LeftButton, {}, WhereToClick(*widget));
             break;
         }
         case Kind::FocusOut: TakeFocusAway(*widget); break;

@@ -97,6 +97,11 @@ TEST(ScriptReplay, FailuresNameTheLineAsTheModelsDo) {
         "expect 401 item 3\n",
         "page MENUDLG\npage GridDlg\n",
         "ok\nchoose 401 1\n",
+        "grid 65\n",
+        "choose 401 1\nclick 201\nclick 303\n",
+        "choose 401 1\nclick 201\nclick 103\nset 303 ESC\n",
+        "choose 401 1\nclick 201\nclick 103\nclick 303\ngrid 0x41\ngrid 256\n",
+        "choose 401 1\nclick 201\nclick 106\nclick 1044\nok\nexpect 1013 disabled\n",
     };
     for (const char* script : scripts) {
         const std::vector<ScriptAction> actions = Actions(script);

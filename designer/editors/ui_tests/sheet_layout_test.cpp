@@ -14,6 +14,7 @@
 
 #include "common/cp1251.h"
 #include "designer/editors/form_page.h"
+#include "designer/task/task_model.h"
 #include "designer/editors/qt/editor_dialog.h"
 #include "designer/editors/qt/property_sheet_dialog.h"
 #include "designer/editors/test_support.h"
@@ -60,6 +61,11 @@ void SaveScreenshot(QWidget& window, const char* name) {
     window.grab().save(QDir(folder).filePath(QStringLiteral("%1-x%2.png").arg(QLatin1String(name), scale)));
 }
 
+void LoadRussian(testing::SheetBench& bench) {
+    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
+    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+}
+
 void CheckFormPage(testing::SheetBench& bench, const QString& longPrompt, const char* shotName) {
     bench.task.model.forms[0][task::form::kFieldType] = task::form::kAutoPlusMinus;
     bench.task.model.forms[0][task::form::kFieldType + 1] = task::form::kVariable3;
@@ -84,9 +90,109 @@ TEST(SheetLayout, TheFormPageGivesEveryTextItsRoom) {
 
 TEST(SheetLayout, TheRussianFormPageGivesEveryTextItsRoom) {
     testing::SheetBench bench;
-    ASSERT_GE(bench.strings.FindLanguages(MOSTREL_BIN_DIR), 1);
-    ASSERT_TRUE(bench.strings.LoadLanguage(common::Utf8ToCp1251("Русский")));
+    LoadRussian(bench);
     CheckFormPage(bench, QStringLiteral("КОЛИЧЕСТВО НА СКЛАДЕ"), "form-page-ru");
+}
+
+// The newest of the sheet's open dialogs as its window, checked and saved.
+void CheckDialog(PropertySheet& sheet, const char* shotName) {
+    EditorDialog dialog(sheet, sheet.DialogCount() - 1, {}, nullptr);
+    dialog.show();
+    dialog.adjustSize();
+    ExpectNoOverlap(sheet.Dialog(sheet.DialogCount() - 1), dialog);
+    ExpectNothingCutOff(dialog, {});
+    EXPECT_GE(dialog.width(), dialog.minimumSizeHint().width());
+    EXPECT_GE(dialog.height(), dialog.minimumSizeHint().height());
+    SaveScreenshot(dialog, shotName);
+}
+
+TEST(SheetLayout, TheGridDialogShowsEveryCellWhole) {
+    testing::SheetBench bench;
+    const auto sheet = bench.Open(testing::kKeyCodesPages);
+    ASSERT_EQ(sheet->Page(0)->Click(testing::KeyCodesPage::kOpen), EventError::None);
+    ASSERT_EQ(sheet->Dialog(0).Click(testing::KeyCodesDialog::kTen), EventError::None);
+    CheckDialog(*sheet, "grid-dialog-en");
+}
+
+// Each of the Form page's dialogs, the grid over a line's prefix too, in the
+// bench's language; `suffix` names the screenshots.
+void CheckFormDialogs(testing::SheetBench& bench, const std::string& suffix) {
+    bench.task.model.forms[0][task::form::kFieldType] = task::form::kReal;
+    bench.task.model.forms[0][task::form::kFieldType + 1] = task::form::kLookup;
+    bench.task.model.forms[0][task::form::kPartialMode] = 3;
+    bench.task.model.forms[0][task::form::kHasPrefix] = 1;
+    bench.task.model.forms[0][task::form::kPrefix] = 0x1B;
+    bench.task.model.forms[0][task::form::kFnTarget] = 12;
+    bench.task.model.forms[0][task::form::kFnTarget + 1] = 11;
+    const struct {
+        std::vector<int> clicks;  // from the Form page
+        const char* name;
+    } dialogs[] = {
+        {{FormPage::kMoreButton}, "advance-dialog"},
+        {{FormPage::kMoreButton, 303}, "grid-over-advance"},
+        {{FormPage::kMoreButton + 1}, "lookup-advance-dialog"},
+        {{FormPage::kTimeStampButton}, "date-time-stamp-dialog"},
+        {{FormPage::kBranchButton}, "branch-dialog"},
+        {{FormPage::kBranchButton, 3}, "summation-dialog"},
+        {{FormPage::kBranchButton, 4}, "remains-dialog"},
+    };
+    for (const auto& [clicks, name] : dialogs) {
+        SCOPED_TRACE(name);
+        const auto sheet = bench.Open();
+        for (const int id : clicks) ASSERT_EQ(sheet->Active().Click(id), EventError::None) << id;
+        CheckDialog(*sheet, (name + suffix).c_str());
+    }
+}
+
+TEST(SheetLayout, TheFormDialogsGiveEveryTextItsRoom) {
+    testing::SheetBench bench;
+    CheckFormDialogs(bench, "-en");
+}
+
+TEST(SheetLayout, TheRussianFormDialogsGiveEveryTextItsRoom) {
+    testing::SheetBench bench;
+    LoadRussian(bench);
+    CheckFormDialogs(bench, "-ru");
+}
+
+// A page of the sheet shown in its window, and the dialogs its buttons open.
+void CheckPageAndDialogs(testing::SheetBench& bench, const char* templateName, std::vector<int> dialogButtons,
+                         const std::string& shotName) {
+    const auto sheet = bench.Open();
+    PropertySheetDialog window(*sheet);
+    window.show();
+    const int index = sheet->FindPage(templateName);
+    window.findChild<QTabWidget*>()->setCurrentIndex(index);
+    window.adjustSize();
+    QWidget* page = window.findChild<QWidget*>(templateName);
+    ASSERT_NE(page, nullptr);
+    ExpectNothingCutOff(*page, {});
+    ExpectNoOverlap(*sheet->Page(index), *page);
+    SaveScreenshot(window, shotName.c_str());
+    for (int button : dialogButtons) {
+        ASSERT_EQ(sheet->Page(index)->Click(button), EventError::None);
+        EditorDialog dialog(*sheet, 0, {}, nullptr);
+        dialog.show();
+        dialog.adjustSize();
+        ExpectNothingCutOff(dialog, {});
+        ExpectNoOverlap(sheet->Dialog(0), dialog);
+        SaveScreenshot(dialog, (shotName + "-" + sheet->Dialog(0).TemplateName()).c_str());
+        sheet->Cancel();
+    }
+}
+
+TEST(SheetLayout, TheMenuLookupAndSettingsPagesGiveEveryTextItsRoom) {
+    const std::vector<int> settingsDialogs = {202, 203, 204};
+    for (const bool russian : {false, true}) {
+        const std::string language = russian ? "-ru" : "-en";
+        testing::SheetBench bench;
+        if (russian) LoadRussian(bench);
+        bench.task.model.lookups[0][task::lookup::kDelimiter] = 0;  // the warning in red
+        bench.task.model.lookups[0][task::lookup::kFieldCount] = 3;
+        CheckPageAndDialogs(bench, "MENUDLG", {}, "menu-page" + language);
+        CheckPageAndDialogs(bench, "LOOKUPDLG", {}, "lookup-page" + language);
+        CheckPageAndDialogs(bench, "SETTINGSDLG", settingsDialogs, "settings-page" + language);
+    }
 }
 
 TEST(SheetLayout, ControlsWithoutAPlaceGetARowEach) {

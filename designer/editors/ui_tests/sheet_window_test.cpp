@@ -14,6 +14,7 @@
 
 #include "common/cp1251.h"
 #include "designer/editors/form_page.h"
+#include "designer/editors/lookup_page.h"
 #include "designer/editors/qt/property_sheet_dialog.h"
 #include "designer/editors/qt/sheet_launcher.h"
 #include "designer/editors/test_support.h"
@@ -88,6 +89,35 @@ TEST_F(SheetWindowTest, PagesGetTheirWidgetsWhenFirstShown) {
     EXPECT_EQ(tabs->currentIndex(), 2);
     EXPECT_NE(sheet->Page(2), nullptr);
     EXPECT_EQ(sheet->CurrentPage(), 2);
+}
+
+TEST_F(SheetWindowTest, EveryControlOfTheMenuLookupAndSettingsPagesHasItsWidget) {
+    Open();
+    auto* tabs = window->findChild<QTabWidget*>();
+    for (const char* name : {"MENUDLG", "LOOKUPDLG", "SETTINGSDLG"}) {
+        const int index = sheet->FindPage(name);
+        tabs->setCurrentIndex(index);
+        for (const ControlSpec& spec : sheet->Page(index)->Controls()) {
+            QWidget* widget = ControlOf<QWidget>(Page(name), spec.id);
+            ASSERT_NE(widget, nullptr) << name << ' ' << spec.id;
+            EXPECT_TRUE(widget->isVisible()) << name << ' ' << spec.id << ": shown with its page";
+        }
+    }
+}
+
+TEST_F(SheetWindowTest, TheLookupWarningIsRedForFixedLengthRecordsAndGreyOtherwise) {
+    bench.task.model.lookups[0][task::lookup::kDelimiter] = 0;
+    Open();
+    auto* tabs = window->findChild<QTabWidget*>();
+    tabs->setCurrentIndex(sheet->FindPage("LOOKUPDLG"));
+    QWidget* page = Page("LOOKUPDLG");
+    auto* warning = ControlOf<QLabel>(page, LookupPage::kDelimitersOnlyWarning);
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(warning->isEnabled());
+    EXPECT_EQ(warning->palette().color(QPalette::Active, QPalette::WindowText), QColor(200, 20, 30));
+    QTest::mouseClick(ControlOf<QAbstractButton>(page, LookupPage::kDelimiterRadio), Qt::LeftButton);
+    EXPECT_FALSE(warning->isEnabled()) << "drawn in the grey of disabled text";
+    EXPECT_EQ(ControlOf<QLineEdit>(page, LookupPage::kDelimiterBox)->text(), "9");
 }
 
 TEST_F(SheetWindowTest, AWriteBackIsNoEdit) {
