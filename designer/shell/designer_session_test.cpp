@@ -123,6 +123,22 @@ TEST_F(SessionTest, StartCopesWithWhateverTheFilesItReadsHold) {
         EXPECT_FALSE(starting.CurrentTask().modified);
     }
 
+    // The same files named on the command line, or dropped on the window: each
+    // is refused with a message and the task open stays as it was.
+    const std::string kept = SavedTask("kept.UZX", 'K');
+    ASSERT_TRUE(session.OpenFile(kept));
+    const task::TaskModel before = session.CurrentTask().model;
+    for (const std::string& named : {folder.File("folder.UZX"), folder.File("missing.UZX"), folder.File("empty.UZX"),
+                                     folder.File("b.lng"), std::string("/dev/zero"), folder.File("odd\nname \xFF*.UZX"),
+                                     folder.File(std::string(300, 'n') + ".UZX")}) {
+        SCOPED_TRACE(named);
+        ui.events.clear();
+        EXPECT_FALSE(session.OpenFile(named));
+        EXPECT_FALSE(ui.MessageTexts().empty());
+        EXPECT_EQ(session.CurrentTask().model, before);
+        EXPECT_EQ(session.CurrentTask().currentPath, kept);
+    }
+
     // A settings file that is a folder reads as the defaults, and cannot be written.
     std::filesystem::remove(folder.File("appdata/Velmora/Mostrel.ini"));
     std::filesystem::create_directories(folder.File("appdata/Velmora/Mostrel.ini"));
