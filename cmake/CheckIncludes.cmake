@@ -20,6 +20,7 @@ set(layers
     "loader/"             "common/,designer/task/,designer/link/"
     "loader/app/"         "common/,designer/task/,designer/link/,loader/"
     "loader/link/"        "common/,designer/task/,designer/link/,loader/"
+    "loader/pages/"       "common/,designer/task/,designer/link/,loader/"
     "tools/uzx/"          "common/,designer/strings/,designer/task/,designer/link/,designer/transfer/,designer/simulator/,designer/editors/,loader/"
     "tools/vterm/"        "common/,designer/strings/,designer/task/,designer/link/,designer/transfer/"
     "testing/"            "common/,designer/strings/,designer/task/,designer/link/,designer/transfer/,tools/vterm/,loader/"

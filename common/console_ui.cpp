@@ -7,21 +7,43 @@
 namespace common {
 namespace {
 
-class SilentProgress final : public ProgressWindow {
+// One write a line, so lines of loads that run at once never interleave. A
+// message's own line breaks are Windows ones; a console wants plain ones.
+void PrintLine(const std::string& prefix, const std::string& cp1251) {
+    std::string line = Cp1251ToUtf8(cp1251);
+    for (std::size_t at = line.find("\r\n"); at != std::string::npos; at = line.find("\r\n", at)) line.erase(at, 1);
+    std::cerr << prefix + line + '\n' << std::flush;
+}
+
+void Print(const std::string& prefix, const std::string& caption, const std::string& text) {
+    PrintLine(prefix, caption + ": " + text);
+}
+
+class ConsoleProgress final : public ProgressWindow {
 public:
+    ConsoleProgress(std::string prefix, bool tells, const volatile std::sig_atomic_t* stopFlag)
+        : prefix_(std::move(prefix)), tells_(tells), stopFlag_(stopFlag) {}
     void SetRange(int, int) override {}
     void SetPosition(int) override {}
+    // A text once: the operation may set the same one at every step.
+    void SetText(const std::string& text) override {
+        if (!tells_ || text.empty() || text == shown_) return;
+        shown_ = text;
+        PrintLine(prefix_, text);
+    }
+    bool CancelRequested() override { return stopFlag_ != nullptr && *stopFlag_ != 0; }
+
+private:
+    std::string prefix_;
+    bool tells_;
+    const volatile std::sig_atomic_t* stopFlag_;
+    std::string shown_;
 };
 
 class SilentCounter final : public UploadCounter {
 public:
     void Show(const std::string&) override {}
 };
-
-// One write a line, so lines of loads that run at once never interleave.
-void Print(const std::string& prefix, const std::string& caption, const std::string& text) {
-    std::cerr << prefix + Cp1251ToUtf8(caption) + ": " + Cp1251ToUtf8(text) + '\n' << std::flush;
-}
 
 }  // namespace
 
@@ -52,8 +74,10 @@ std::optional<std::string> ConsoleUi::ChooseOpenFile(const FileChooser&) {
 
 std::optional<std::string> ConsoleUi::ChooseSaveFile(const FileChooser& chooser) { return ChooseOpenFile(chooser); }
 
-std::unique_ptr<ProgressWindow> ConsoleUi::OpenProgress(const ProgressLook&) {
-    return std::make_unique<SilentProgress>();
+std::unique_ptr<ProgressWindow> ConsoleUi::OpenProgress(const ProgressLook& look) {
+    auto progress = std::make_unique<ConsoleProgress>(prefix, tellsProgress, stopFlag);
+    progress->SetText(look.label);
+    return progress;
 }
 
 std::unique_ptr<UploadCounter> ConsoleUi::OpenUploadCounter() { return std::make_unique<SilentCounter>(); }

@@ -1,5 +1,7 @@
 #include "common/file_replace.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace common {
@@ -43,6 +45,15 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view cont
     FileReplacement replacement(path);
     replacement.Append(content);
     return replacement.Commit();
+}
+
+ReplaceResult CheckReplaceable(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return {false, "it is a folder"};
+    // A replacement that is given up removes its temporary file.
+    const FileReplacement probe(path);
+    if (!probe.Good()) return {false, probe.Error()};
+    return {true, {}};
 }
 
 }  // namespace common

@@ -53,4 +53,10 @@ private:
 
 ReplaceResult ReplaceFileContents(const std::string& path, std::string_view content);
 
+// Whether `path` could be replaced now, checked before anything is done that
+// cannot be undone (a terminal's records taken off it): a temporary file can
+// be created beside it (it is removed again), and the path is not a folder
+// (nor, on Windows, a read-only file). Nothing else is changed.
+ReplaceResult CheckReplaceable(const std::string& path);
+
 }  // namespace common

@@ -39,14 +39,20 @@ struct ProgressLook {
     int barId = 0;
 };
 
-// A modeless progress window with one label and a bar, of 0..100 until
-// its range is set.
+// A progress window with one label, a bar (of 0..100 until its
+// range is set) and a way for the user to ask the operation to stop. The
+// operation asks for that request between its steps; asking also keeps the
+// window painted.
 class ProgressWindow {
 public:
     virtual ~ProgressWindow() = default;  // closes the window
     virtual void SetRange(int minimum, int maximum) = 0;
     // A position outside the range shows as the nearer end.
     virtual void SetPosition(int position) = 0;
+    // Replaces the label: what the operation is doing or waiting for.
+    virtual void SetText(const std::string& text) = 0;
+    // Whether the user has asked to stop (Cancel, Escape, closing the window).
+    virtual bool CancelRequested() = 0;
 };
 
 // The visible count of records received during an upload.

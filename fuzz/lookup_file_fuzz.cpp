@@ -1,27 +1,38 @@
 // Lookup files sent to a terminal that takes every frame. A file is refused
 // exactly when a line is longer than a frame holds; any other file arrives
-// as its lines (ended by CR, line feeds dropped), each framed with its sum,
-// then "OVER".
+// as its lines (ended by CR LF, CR or LF), each framed with its sum, then
+// "OVER".
 #include <optional>
 #include <vector>
 
 #include "designer/link/frames.h"
 #include "designer/transfer/download.h"
+#include "designer/transfer/lookup_lines.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/link_bench.h"
 
 namespace {
 
+// A line ends at CR LF, CR or LF; a last line without an end counts only
+// with text.
 std::vector<std::string> LinesOf(const std::string& content) {
-    std::vector<std::string> lines(1);
+    std::vector<std::string> lines;
+    std::string line;
+    bool afterCr = false;
     for (char c : content) {
-        if (c == '\r') {
-            lines.emplace_back();
-        } else if (c != '\n') {
-            lines.back() += c;
+        if (c == '\n' && afterCr) {
+            afterCr = false;
+            continue;
+        }
+        afterCr = c == '\r';
+        if (c == '\r' || c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
         }
     }
-    if (lines.back().empty()) lines.pop_back();  // a last line without its CR counts only with text
+    if (!line.empty()) lines.push_back(line);
     return lines;
 }
 
@@ -43,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < lines.size() && !overlong; ++i) {
         if (lines[i].size() > termlink::kMaxLookupLineLength) overlong = static_cast<int>(i) + 1;
     }
-    Require(termlink::FindOverlongLookupLine(content) == overlong, "the overlong line found is not the first too long");
+    Require(transfer::FindOverlongLookupLine(content) == overlong, "the overlong line found is not the first too long");
     if (overlong) return 0;
 
     fuzz::LinkBench bench([](const std::string&) { return std::string("ACK\r"); });

@@ -2,7 +2,7 @@
 // acknowledgement with bytes of the fuzzer's choosing. Only records the
 // terminal sent intact, in their turn, are stored; the end is "OVER" or a
 // failure the user is told about.
-#include "designer/link/byte_reader.h"
+#include "designer/link/connection.h"
 #include "designer/transfer/upload.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/link_bench.h"
@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using fuzz::Require;
     fuzz::Input input(data, size);
     fuzz::LinkBench bench([&input](const std::string&) { return input.Piece(); });
-    termlink::ByteReader reader(bench.pair.host(), bench.clock);
+    termlink::Connection connection(bench.context.link, termlink::ReplyRule{});
     std::vector<std::string> stored;
-    const transfer::RecordsReceived received = transfer::ReceiveRecords(bench.context, reader, [&](std::string_view record) {
+    const transfer::RecordsReceived received = transfer::ReceiveRecords(bench.context, connection, [&](std::string_view record) {
         stored.emplace_back(record);
         return true;
     });

@@ -9,6 +9,11 @@ public:
     ~ScriptedProgress() override { --ui_.openProgressWindows; }
     void SetRange(int minimum, int maximum) override { ui_.progressRanges.emplace_back(minimum, maximum); }
     void SetPosition(int position) override { ui_.progressPositions.push_back(position); }
+    void SetText(const std::string& text) override { ui_.progressTexts.push_back(text); }
+    bool CancelRequested() override {
+        ++ui_.cancelPolls;
+        return ui_.cancelWhen && ui_.cancelWhen();
+    }
 
 private:
     ScriptedUi& ui_;

@@ -2,6 +2,7 @@
 // The UI port for tests: answers come from a script, and everything shown is
 // recorded in order so a test can assert on the exact texts.
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,11 @@ public:
     std::vector<common::ProgressLook> progressLooks;     // every progress window opened, in order
     std::vector<std::pair<int, int>> progressRanges;    // every SetRange of every progress window
     std::vector<int> progressPositions;  // every SetPosition of every progress window
+    std::vector<std::string> progressTexts;  // every SetText of every progress window
+    // Asked whenever a progress window is asked whether the user wants to
+    // stop; never stops when empty.
+    std::function<bool()> cancelWhen;
+    int cancelPolls = 0;  // how often any progress window was asked
     std::vector<std::string> counterTexts;  // every text the upload counter showed
     // Whether OpenInTextEditor finds a program to show the file.
     bool editorOpens = true;

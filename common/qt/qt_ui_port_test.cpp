@@ -1,8 +1,11 @@
 // The real dialogs behind the UI port, found by their names and control ids.
 #include "common/qt/qt_ui_port.h"
 
+#include <functional>
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -24,15 +27,25 @@ TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
     QtUiPort ui;
     {
         auto progress =
-            ui.OpenProgress({common::Utf8ToCp1251("Передача"), "Downloading...", "ProgressDlg", 901, 870});
+            ui.OpenProgress({common::Utf8ToCp1251("Передача"), "Opening COM7...", "ProgressDlg", 901, 870});
         QWidget* dialog = TopLevel("ProgressDlg");
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
         EXPECT_EQ(dialog->windowTitle(), "Передача");
-        EXPECT_EQ(ControlOf<QLabel>(dialog, 901)->text(), "Downloading...");
+        QLabel* label = ControlOf<QLabel>(dialog, 901);
+        EXPECT_EQ(label->text(), "Opening COM7...");
         QProgressBar* bar = ControlOf<QProgressBar>(dialog, 870);
         ASSERT_NE(bar, nullptr);
+        // Busy until the operation knows how far it is.
+        EXPECT_EQ(bar->maximum(), 0);
+        progress->SetText(common::Utf8ToCp1251("Загрузка..."));
+        EXPECT_EQ(label->text(), "Загрузка...");
+        // A longer text gets the room it needs.
+        progress->SetText("Waiting for the terminal on COM7 (attempt 1 of 3) and a little more besides...");
+        EXPECT_GE(label->width(), label->sizeHint().width());
+        progress->SetPosition(0);
         EXPECT_EQ(bar->minimum(), 0);
         EXPECT_EQ(bar->maximum(), 100);
         EXPECT_EQ(bar->value(), 0);
@@ -42,6 +55,27 @@ TEST(QtUiPort, ProgressWindowShowsCaptionLabelAndPosition) {
         EXPECT_EQ(bar->value(), 100);
     }
     EXPECT_EQ(TopLevel("ProgressDlg"), nullptr);  // closed with its owner object
+}
+
+TEST(QtUiPort, ProgressWindowHearsCancelEscapeAndClose) {
+    QtUiPort ui;
+    const auto pressCancel = [](QWidget* dialog) { ControlOf<QPushButton>(dialog, 2)->click(); };
+    const auto pressEscape = [](QWidget* dialog) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(dialog, &escape);
+    };
+    const auto closeWindow = [](QWidget* dialog) { dialog->close(); };
+    for (const auto& ask : std::vector<std::function<void(QWidget*)>>{pressCancel, pressEscape, closeWindow}) {
+        auto progress = ui.OpenProgress({"Progress", "Downloading...", "ProgressDlg", 901, 870});
+        QWidget* dialog = TopLevel("ProgressDlg");
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(progress->CancelRequested());
+        ask(dialog);
+        EXPECT_TRUE(progress->CancelRequested());
+        // The window stays until the operation has ended; its button shows it was heard.
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(ControlOf<QPushButton>(dialog, 2)->isEnabled());
+    }
 }
 
 TEST(QtUiPort, TheLoadersProgressWindowHasItsOwnNamesAndRange) {

@@ -19,6 +19,8 @@ class SilentProgress final : public common::ProgressWindow {
 public:
     void SetRange(int, int) override {}
     void SetPosition(int) override {}
+    void SetText(const std::string&) override {}
+    bool CancelRequested() override { return false; }
 };
 
 class SilentCounter final : public common::UploadCounter {

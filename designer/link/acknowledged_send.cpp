@@ -3,16 +3,9 @@
 #include "designer/link/protocol.h"
 
 namespace termlink {
-namespace {
-
-void Fail(Connection& connection, const Notice& notice) {
-    connection.progress.reset();
-    Show(connection.context.ui, notice);
-}
-
-}  // namespace
 
 std::string SendAndRead(Connection& connection, std::span<const std::uint8_t> bytes) {
+    if (connection.Stopped()) return {};
     connection.context.port.Write(bytes.data(), bytes.size());
     return ReadReply(connection.reader, connection.reply);
 }
@@ -24,13 +17,14 @@ std::string SendAndRead(Connection& connection, std::string_view text) {
 bool SendWithAck(Connection& connection, std::span<const std::uint8_t> frame, const SendFailureNotices& notices) {
     for (int send = 0; send < kSendsPerFrame; ++send) {
         const std::string reply = SendAndRead(connection, frame);
+        if (reply == wire::Word(wire::kAck)) return true;
+        if (connection.Stopped()) return false;
         if (reply == wire::Word(wire::kFull)) {
-            Fail(connection, notices.full);
+            connection.Tell(notices.full);
             return false;
         }
-        if (reply == wire::Word(wire::kAck)) return true;
     }
-    Fail(connection, notices.unacknowledged);
+    connection.Tell(notices.unacknowledged);
     return false;
 }
 

@@ -16,7 +16,8 @@ constexpr int kSendsPerFrame = 7;
 
 // Writes the bytes and reads the reply by the connection's rule. A write
 // that did not finish in time may still go out, so its reply is awaited all
-// the same.
+// the same. Once the transfer was stopped nothing more is sent and the reply
+// is empty.
 std::string SendAndRead(Connection& connection, std::span<const std::uint8_t> bytes);
 std::string SendAndRead(Connection& connection, std::string_view text);
 
@@ -27,7 +28,8 @@ struct SendFailureNotices {
 };
 
 // Sends the frame until the terminal answers "ACK"; false, with the
-// matching notice shown, when it answers "FULL" or never acknowledges.
+// matching notice shown, when it answers "FULL" or never acknowledges, and
+// false without a word when the transfer was stopped.
 bool SendWithAck(Connection& connection, std::span<const std::uint8_t> frame, const SendFailureNotices& notices);
 
 }  // namespace termlink

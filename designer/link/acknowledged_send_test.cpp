@@ -63,5 +63,19 @@ TEST_F(AcknowledgedSendTest, FullStopsAtOnce) {
     EXPECT_EQ(ui.openProgressWindows, 0);
 }
 
+TEST_F(AcknowledgedSendTest, CancelEndsQuietlyWithinAPollAndSendsNothingMore) {
+    Answers({});  // a terminal that never answers
+    ui.cancelWhen = [this] { return clock.NowMs() >= 500; };
+    EXPECT_FALSE(Send());
+    EXPECT_EQ(terminal.Writes().size(), 1u) << "no send after the Cancel";
+    EXPECT_LE(clock.NowMs(), 500u + kStopPollMs);
+    EXPECT_TRUE(ui.MessageTexts().empty()) << "a stop is no failure to tell";
+
+    // Asked before the first send: nothing goes out.
+    terminal.ClearWrites();
+    EXPECT_FALSE(Send());
+    EXPECT_TRUE(terminal.Writes().empty());
+}
+
 }  // namespace
 }  // namespace termlink

@@ -9,15 +9,18 @@
 
 #include "common/clock.h"
 #include "designer/link/serial_link.h"
+#include "designer/link/stop_request.h"
 
 namespace termlink {
 
 class ByteReader {
 public:
-    ByteReader(SerialLink& port, common::Clock& clock) : port_(port), clock_(clock) {}
+    // With a stop request, waits are cut into slices and end once it is given.
+    ByteReader(SerialLink& port, common::Clock& clock, StopRequest* stop = nullptr)
+        : port_(port), clock_(clock), stop_(stop) {}
 
     // The next byte, waiting in the port until the clock reaches `deadlineMs`;
-    // nothing when no byte came by then or the port failed.
+    // nothing when no byte came by then, the port failed or the transfer was stopped.
     std::optional<std::uint8_t> Next(std::uint64_t deadlineMs);
 
     // Milliseconds from now, as a deadline for Next.
@@ -26,6 +29,7 @@ public:
 private:
     SerialLink& port_;
     common::Clock& clock_;
+    StopRequest* stop_;
     std::array<std::uint8_t, 256> buffer_{};
     std::size_t head_ = 0;
     std::size_t tail_ = 0;

@@ -1,10 +1,13 @@
 #include "designer/link/cradle.h"
 
+#include <algorithm>
+
 namespace termlink {
 namespace {
 
-void Settle(LinkState& state, common::Clock& clock) {
-    if (state.settleDelayMs > 0) clock.SleepMs(static_cast<std::uint32_t>(state.settleDelayMs));
+// False when the transfer was stopped during the pause.
+bool Settle(LinkState& state, common::Clock& clock, StopRequest* stop) {
+    return PauseUnlessStopped(clock, static_cast<std::uint32_t>(std::max(state.settleDelayMs, 0)), stop);
 }
 
 void ApplyRts(SerialLink& port, LinkState& state, bool on) {
@@ -33,24 +36,26 @@ std::uint8_t CradleSpeedCode(int speedIndex) {
     return static_cast<std::uint8_t>(wire::kCradleFastestSpeedCode - speedIndex);
 }
 
-bool ProbeIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, std::uint32_t rate) {
+bool ProbeIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, std::uint32_t rate,
+                   StopRequest* stop) {
     state.line.rate = rate;
     ApplyRts(port, state, false);
-    Settle(state, clock);
-    if (state.probePurges) {
+    bool going = Settle(state, clock, stop);
+    if (going && state.probePurges) {
         port.Purge(true, true);
-        Settle(state, clock);
+        going = Settle(state, clock, stop);
     }
-    const bool sent = WriteByte(port, wire::kCradleProbe);
-    Settle(state, clock);
-    const bool answered = sent && EchoArrives(port, clock);
+    const bool sent = going && WriteByte(port, wire::kCradleProbe);
+    const bool answered = sent && Settle(state, clock, stop) && EchoArrives(port, clock);
+    // RTS goes back on even when stopped: the cradle then stays as it was.
     ApplyRts(port, state, true);
-    Settle(state, clock);
+    Settle(state, clock, stop);
     state.settleDelayMs = 100;
     return answered;
 }
 
-bool ConfigureIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, int speedIndex) {
+bool ConfigureIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, int speedIndex,
+                       StopRequest* stop) {
     const std::uint8_t speedCode = CradleSpeedCode(speedIndex);
     if (speedCode == 0) return false;
 
@@ -65,30 +70,31 @@ bool ConfigureIrCradle(SerialLink& port, LinkState& state, common::Clock& clock,
     line.dtrOn = true;
     port.Apply(line);
     state.settleDelayMs = 200;
-    Settle(state, clock);
+    if (!Settle(state, clock, stop)) return false;
 
-    bool found = ProbeIrCradle(port, state, clock, 9600);
+    bool found = ProbeIrCradle(port, state, clock, 9600, stop);
     if (found) {
         state.settleDelayMs = 200;
     } else {
         for (std::uint32_t rate : {115200u, 57600u, 38400u, 19200u}) {
-            if ((found = ProbeIrCradle(port, state, clock, rate))) break;
+            if (Stopped(stop)) return false;
+            if ((found = ProbeIrCradle(port, state, clock, rate, stop))) break;
         }
     }
-    if (!found) return false;
+    if (!found || Stopped(stop)) return false;
 
-    // The rate change is spoken at the detected rate, with RTS off.
+    // The rate change is spoken at the detected rate, with RTS off. A stop
+    // half way leaves the cradle at one of its rates, where the next
+    // configuration finds it again.
     ApplyRts(port, state, false);
-    Settle(state, clock);
-    if (!WriteByte(port, wire::kCradleSetRate)) return false;
-    Settle(state, clock);
+    if (!Settle(state, clock, stop) || !WriteByte(port, wire::kCradleSetRate) || !Settle(state, clock, stop)) {
+        return false;
+    }
     line.rate = RateOfSpeedIndex(speedIndex);  // applied with RTS below
-    if (!WriteByte(port, speedCode)) return false;
-    Settle(state, clock);
-    if (!WriteByte(port, wire::kCradleCommit)) return false;
-    Settle(state, clock);
+    if (!WriteByte(port, speedCode) || !Settle(state, clock, stop)) return false;
+    if (!WriteByte(port, wire::kCradleCommit) || !Settle(state, clock, stop)) return false;
     ApplyRts(port, state, true);
-    Settle(state, clock);
+    if (!Settle(state, clock, stop)) return false;
 
     line.parity = 0;
     line.byteSize = 8;

@@ -8,6 +8,7 @@
 #include "common/clock.h"
 #include "designer/link/protocol.h"
 #include "designer/link/serial_link.h"
+#include "designer/link/stop_request.h"
 
 namespace termlink {
 
@@ -28,12 +29,15 @@ constexpr std::uint32_t kCradleAnswerMs = 100;
 std::uint8_t CradleSpeedCode(int speedIndex);
 
 // Whether the cradle echoes the probe at `rate`. Leaves RTS on and the
-// settle delay at 100 ms.
-bool ProbeIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, std::uint32_t rate);
+// settle delay at 100 ms. Its pauses end early once `stop` is given.
+bool ProbeIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, std::uint32_t rate,
+                   StopRequest* stop = nullptr);
 
 // Finds the rate the cradle listens at and moves it, and the port, to the
 // rate of `speedIndex`. False when the cradle answers at none of the five
-// rates or the index is out of range (nothing is sent then).
-bool ConfigureIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, int speedIndex);
+// rates or the index is out of range (nothing is sent then), and as soon as
+// `stop` is given.
+bool ConfigureIrCradle(SerialLink& port, LinkState& state, common::Clock& clock, int speedIndex,
+                       StopRequest* stop = nullptr);
 
 }  // namespace termlink

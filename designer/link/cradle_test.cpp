@@ -142,6 +142,26 @@ TEST(Cradle, LoaderProbeDoesNotPurge) {
     EXPECT_EQ(rig.state.settleDelayMs, 100);
 }
 
+TEST(Cradle, AStopEndsTheSearchWithinItsPollTime) {
+    // No cradle: the five probes alone take seconds.
+    Rig rig;
+    StopRequest stop([&rig] { return rig.clock.NowMs() >= 1000; });
+    EXPECT_FALSE(ConfigureIrCradle(rig.pair.host(), rig.state, rig.clock, 0, &stop));
+    EXPECT_LE(rig.clock.NowMs(), 1000u + kStopPollMs);
+    EXPECT_LT(rig.pair.host().Written().size(), 5u);  // not every rate was probed
+    EXPECT_TRUE(stop.Given());
+
+    // A request nobody can give changes nothing: the pauses are whole.
+    Rig whole;
+    StopRequest never;
+    CradleOnFarEnd cradle(whole.pair, 9600);
+    ASSERT_TRUE(ConfigureIrCradle(whole.pair.host(), whole.state, whole.clock, 0, &never));
+    Rig plain;
+    CradleOnFarEnd plainCradle(plain.pair, 9600);
+    ASSERT_TRUE(ConfigureIrCradle(plain.pair.host(), plain.state, plain.clock, 0));
+    EXPECT_EQ(whole.clock.NowMs(), plain.clock.NowMs());
+}
+
 TEST(Cradle, SpeedIndexOutOfRangeSendsNothing) {
     Rig rig;
     CradleOnFarEnd cradle(rig.pair, 9600);

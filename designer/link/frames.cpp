@@ -45,22 +45,6 @@ std::vector<std::uint8_t> MakeLookupLineFrame(std::string_view line) {
     return frame;
 }
 
-std::optional<int> FindOverlongLookupLine(std::string_view content) {
-    int line = 1;
-    std::size_t length = 0;
-    for (unsigned char c : content) {
-        if (c == wire::kCr) {
-            if (length > kMaxLookupLineLength) return line;
-            ++line;
-            length = 0;
-        } else if (c != wire::kLf) {
-            ++length;
-        }
-    }
-    if (length > kMaxLookupLineLength) return line;
-    return std::nullopt;
-}
-
 std::string MakeRecordFrame(std::uint8_t sequence, std::string_view data) {
     const auto checksum = RecordChecksum(sequence, data);
     std::string frame(1, static_cast<char>(sequence));

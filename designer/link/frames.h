@@ -36,10 +36,6 @@ ReceivedBlock ParseTaskBlockFrame(const TaskBlockFrame& frame);
 constexpr std::size_t kMaxLookupLineLength = 253;
 std::vector<std::uint8_t> MakeLookupLineFrame(std::string_view line);
 
-// The number (from 1) of the first line of a lookup file too long for its
-// frame; lines end at CR and line feeds are dropped, as when sending.
-std::optional<int> FindOverlongLookupLine(std::string_view content);
-
 // --- upload records: sequence byte, data, sum low byte first, CR ---
 
 // The sum of the sequence byte and the data modulo 65536 is sent low byte first.

@@ -64,16 +64,6 @@ TEST(Frames, LookupLineChecksumNeverLooksLikeACr) {
               Joined(Repeat(13, 0xFE), {0x1A, 0x0E, 0x00, 0x0D}));
 }
 
-TEST(Frames, OverlongLookupLinesAreFoundByNumber) {
-    const std::string fits(kMaxLookupLineLength, 'x');
-    const std::string tooLong(kMaxLookupLineLength + 1, 'x');
-    EXPECT_EQ(FindOverlongLookupLine(""), std::nullopt);
-    EXPECT_EQ(FindOverlongLookupLine(fits + "\r\n" + fits), std::nullopt);
-    EXPECT_EQ(FindOverlongLookupLine(fits + "\n\n\n"), std::nullopt);  // line feeds are dropped, not counted
-    EXPECT_EQ(FindOverlongLookupLine("a\r\nb\r\n" + tooLong + "\r\nc\r\n"), 3);
-    EXPECT_EQ(FindOverlongLookupLine("a\r\r" + tooLong), 3);  // the last line needs no CR
-}
-
 TEST(Frames, RecordIsSequenceDataThenTheSumLowByteFirst) {
     // The first record with the text AB.
     EXPECT_EQ(MakeRecordFrame(0, "AB"), std::string("\x00\x41\x42\x83\x00\x0D", 6));

@@ -19,6 +19,12 @@ struct LinkContext {
 
     std::string device;   // device path of the chosen port
     int speedIndex = 0;   // 0..4
+    std::string portName{};  // the port as the user chose it ("COM7"); messages name it
 };
+
+// The port's name for messages: as the user chose it, else its device.
+inline const std::string& ShownPortName(const LinkContext& context) {
+    return context.portName.empty() ? context.device : context.portName;
+}
 
 }  // namespace termlink

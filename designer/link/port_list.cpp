@@ -16,15 +16,19 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
+// The number after the "M" (either case) at `at`; -1 when no digit follows it.
+long NumberAfterM(std::string_view name, std::size_t at) {
+    std::size_t j = at + 1;
+    long number = 0;
+    while (j < name.size() && std::isdigit(static_cast<unsigned char>(name[j])) && number < 100000)
+        number = number * 10 + (name[j++] - '0');
+    return j > at + 1 ? number : -1;
+}
+
 // Whether `name` holds an "M" (either case) directly followed by the number `wanted`.
 bool NameHoldsPortNumber(std::string_view name, int wanted) {
     for (std::size_t i = 0; i + 1 < name.size(); ++i) {
-        if (name[i] != 'M' && name[i] != 'm') continue;
-        std::size_t j = i + 1;
-        long number = 0;
-        while (j < name.size() && std::isdigit(static_cast<unsigned char>(name[j])) && number < 100000)
-            number = number * 10 + (name[j++] - '0');
-        if (j > i + 1 && number == wanted) return true;
+        if ((name[i] == 'M' || name[i] == 'm') && NumberAfterM(name, i) == wanted) return true;
     }
     return false;
 }
@@ -86,7 +90,28 @@ SerialPort GetSerialPort(int position) {
     return (*ports)[static_cast<std::size_t>(position)];
 }
 
-bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock) {
+int PortNumberOf(std::string_view name) {
+    for (std::size_t i = 0; i + 1 < name.size(); ++i) {
+        if (name[i] != 'M' && name[i] != 'm') continue;
+        if (const long number = NumberAfterM(name, i); number >= 0) return static_cast<int>(number);
+    }
+    return 0;
+}
+
+int FindChosenPort(const std::vector<std::string>& portNames, int position, int portNumber) {
+    const int count = static_cast<int>(portNames.size());
+    if (position >= 0 && position < count &&
+        (portNumber <= 0 || PortNumberOf(portNames[static_cast<std::size_t>(position)]) == portNumber)) {
+        return position;
+    }
+    if (portNumber <= 0) return -1;
+    for (int i = 0; i < count; ++i) {
+        if (PortNumberOf(portNames[static_cast<std::size_t>(i)]) == portNumber) return i;
+    }
+    return -1;
+}
+
+bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock, StopRequest* stop) {
     constexpr std::uint32_t kPauseMs = 100;
     LineSettings line;
     line.rate = 38400;
@@ -101,37 +126,40 @@ bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock) {
         line.rate = rate;
         line.rtsOn = false;
         port.Apply(line);
-        clock.SleepMs(kPauseMs);
+        if (!PauseUnlessStopped(clock, kPauseMs, stop)) return false;
         // A late echo of the previous probe must not count as this one's answer.
         port.Purge(false, true);
         const std::uint8_t probe = wire::kCradleProbe;
         const bool sent = port.Write(&probe, 1);
-        clock.SleepMs(kPauseMs);
+        if (!PauseUnlessStopped(clock, kPauseMs, stop)) return false;
         // The echo must be there by the end of the pause: what is waiting
         // now is the answer, and nothing is no answer.
         std::uint8_t b = 0;
         const bool answered = sent && port.Read(&b, 1, 0) == 1 && b == wire::kCradleProbe;
         line.rtsOn = true;
         port.Apply(line);
-        clock.SleepMs(kPauseMs);
+        if (!PauseUnlessStopped(clock, kPauseMs, stop)) return false;
         if (answered) return true;
     }
     return false;
 }
 
-int DetectCradle(SerialLink& port, common::Clock& clock, std::string& portName) {
-    for (int position = 0;; ++position) {
+int DetectCradle(SerialLink& port, common::Clock& clock, std::string& portName, StopRequest* stop,
+                 const std::function<void(const std::string&)>& probing) {
+    for (int position = 0; !Stopped(stop); ++position) {
         const SerialPort candidate = GetSerialPort(position);
         if (candidate.kind == kNoPort) return -1;
         if (candidate.kind == kBluetoothPort || candidate.kind == kUnknownPort) continue;
+        if (probing) probing(candidate.name);
         if (!port.Open(DeviceOfPort(candidate.name))) continue;
-        const bool found = ProbeCradleOnPort(port, clock);
+        const bool found = ProbeCradleOnPort(port, clock, stop);
         port.Close();
         if (found) {
             portName = candidate.name;
             return position;
         }
     }
+    return -1;
 }
 
 }  // namespace termlink

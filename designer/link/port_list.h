@@ -2,8 +2,9 @@
 // The system's serial ports as the designer names them: a position in a
 // stable list, a COM name and a kind. On Windows the list is the system's
 // serial-port registry key; on POSIX a port map folder of symbolic links
-// COM1, COM2, ... to device nodes, followed by the serial devices the system
-// has and the map does not name.
+// COM1, COM2, ... to device nodes and the serial devices the system has and
+// the map does not name, in COM number order.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "common/clock.h"
 #include "designer/link/serial_link.h"
+#include "designer/link/stop_request.h"
 
 namespace termlink {
 
@@ -53,6 +55,17 @@ int ListSerialPorts(std::vector<std::string>* lines, int* portPosition, int comP
 // The port at `position`; kind kNoPort when there is none.
 SerialPort GetSerialPort(int position);
 
+// The number a port name holds after its "M" ("COM7" gives 7); 0 for none.
+int PortNumberOf(std::string_view name);
+
+// The position of the port a stored choice stands for, in the list of port
+// names as it is now. The settings keep both the chosen port's position and
+// its number, because ports come and go and the list moves: the port at the
+// stored position is taken while it still has the stored number (or when no
+// number is stored), else the port that has the number, wherever it now
+// stands. -1 when neither is there: the chosen port is gone.
+int FindChosenPort(const std::vector<std::string>& portNames, int position, int portNumber);
+
 // What to pass to SerialLink::Open for a port name: "\\.\COM3" on Windows;
 // on POSIX the device the name maps to. A device path is given back as it is.
 std::string DeviceOfPort(std::string_view portName);
@@ -66,11 +79,14 @@ std::string PortMapFolder();
 
 // Finds the port where an infrared cradle echoes its probe: tries every
 // port but Bluetooth and unknown ones in list order, each opened on `port`
-// and closed again. The position, with the name in `portName`, or -1.
-int DetectCradle(SerialLink& port, common::Clock& clock, std::string& portName);
+// and closed again. The position, with the name in `portName`, or -1 (also
+// when `stop` was given). `probing`, when given, hears each port's name
+// before it is tried.
+int DetectCradle(SerialLink& port, common::Clock& clock, std::string& portName, StopRequest* stop = nullptr,
+                 const std::function<void(const std::string& portName)>& probing = {});
 
 // The detection's own probe of one opened port, at 9600, 115200, 38400,
-// 57600 and 19200 bit/s in that order.
-bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock);
+// 57600 and 19200 bit/s in that order; false at once when `stop` is given.
+bool ProbeCradleOnPort(SerialLink& port, common::Clock& clock, StopRequest* stop = nullptr);
 
 }  // namespace termlink

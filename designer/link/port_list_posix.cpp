@@ -1,6 +1,9 @@
-// POSIX ports: the links of the port map folder first, in COM number order,
-// then the serial devices of /sys/class/tty the map does not name, each
-// given the next COM number after the map's.
+// POSIX ports: the links of the port map folder, and the serial devices of
+// /sys/class/tty the map does not name, listed together in COM number order.
+// A system device takes the lowest number the map leaves free, counting in
+// its own order, so its name does not change when a map entry with a higher
+// number comes or goes (a virtual terminal started or ended): the designer
+// keeps its chosen port by that number.
 #include <cstdio>
 
 #include <algorithm>
@@ -128,21 +131,28 @@ std::string PortMapFolder() {
 }
 
 std::optional<std::vector<SerialPort>> EnumerateSerialPorts() {
-    std::vector<SerialPort> ports;
-    int lastNumber = 0;
+    std::vector<MappedPort> numbered = ReadPortMap(PortMapFolder());
+    std::vector<int> mapNumbers;
     std::vector<std::string> mappedDevices;
-    for (MappedPort& m : ReadPortMap(PortMapFolder())) {
-        lastNumber = m.number;
+    for (const MappedPort& m : numbered) {
+        mapNumbers.push_back(m.number);
         if (!m.port.device.empty()) mappedDevices.push_back(Canonical(m.port.device));
-        ports.push_back(std::move(m.port));
     }
     std::string sysClassTty = common::Environment("MOSTREL_SYS_CLASS_TTY");
     if (sysClassTty.empty()) sysClassTty = "/sys/class/tty";
+    int number = 0;
     for (const std::string& name : SystemSerialDevices(sysClassTty)) {
         const std::string device = "/dev/" + name;
         if (std::find(mappedDevices.begin(), mappedDevices.end(), Canonical(device)) != mappedDevices.end()) continue;
-        ports.push_back({"COM" + std::to_string(++lastNumber), device, KindOfDeviceNode(device)});
+        do {
+            ++number;
+        } while (std::find(mapNumbers.begin(), mapNumbers.end(), number) != mapNumbers.end());
+        numbered.push_back({number, {"COM" + std::to_string(number), device, KindOfDeviceNode(device)}});
     }
+    std::stable_sort(numbered.begin(), numbered.end(),
+                     [](const MappedPort& a, const MappedPort& b) { return a.number < b.number; });
+    std::vector<SerialPort> ports;
+    for (MappedPort& m : numbered) ports.push_back(std::move(m.port));
     return ports;
 }
 

@@ -32,6 +32,24 @@ TEST(PortKinds, RegistryDevicePathsByTheirLastPart) {
     EXPECT_EQ(KindLabel(kBluetoothPort), "Bluetooth port");
 }
 
+TEST(PortChoice, TheStoredPortIsFoundByItsNumberWhenTheListMoved) {
+    EXPECT_EQ(PortNumberOf("COM7"), 7);
+    EXPECT_EQ(PortNumberOf("com12"), 12);
+    EXPECT_EQ(PortNumberOf("CNCA0"), 0);
+    EXPECT_EQ(PortNumberOf("COMX"), 0);
+
+    const std::vector<std::string> before{"COM1", "COM5"};
+    const std::vector<std::string> after{"COM1", "COM3", "COM5"};  // a port came before COM5
+    EXPECT_EQ(FindChosenPort(before, 1, 5), 1);
+    EXPECT_EQ(FindChosenPort(after, 1, 5), 2);
+    EXPECT_EQ(FindChosenPort({"COM1", "COM3"}, 1, 5), -1);  // COM5 is gone
+    EXPECT_EQ(FindChosenPort({}, 0, 5), -1);
+    // Settings of a number alone, and of a position alone (a port without a number).
+    EXPECT_EQ(FindChosenPort(after, -1, 3), 1);
+    EXPECT_EQ(FindChosenPort({"CNCA0", "CNCB0"}, 1, 0), 1);
+    EXPECT_EQ(FindChosenPort(after, 7, 0), -1);
+}
+
 TEST(PortKinds, ListLinesShowDeviceNodesButNotKernelNames) {
     EXPECT_EQ(PortListLine({"COM3", "\\Device\\Serial0", kSerialPort}), "COM3 - Serial port");
     EXPECT_EQ(PortListLine({"COM7", "/dev/pts/3", kVirtualPort}), "COM7 - Virtual port (/dev/pts/3)");
@@ -62,7 +80,7 @@ protected:
     test_support::TempFolder folder;
 };
 
-TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
+TEST_F(PortListTest, MapAndSystemDevicesInNumberOrder) {
     folder.Link("ports/COM3", "/dev/pts/9");
     folder.Link("ports/COM1", "/dev/ttyUSB0");
     folder.Write("ports/notes.txt", "not a port");
@@ -76,25 +94,26 @@ TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
     SysPort("tty1", "", "");
     SysPort("console", "", "");
 
+    // The system's devices take the numbers the map leaves free, in their own order.
     std::vector<std::string> lines;
     int position = 5;
     ASSERT_EQ(ListSerialPorts(&lines, &position, 3), 7);
     EXPECT_EQ(position, 5);  // a chosen position stays
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "COM1 - Virtual port (/dev/ttyUSB0)",
+                         "COM2 - Serial port (/dev/ttyS1)",
                          "COM3 - Virtual port (/dev/pts/9)",
-                         "COM4 - Serial port (/dev/ttyS1)",
-                         "COM5 - Serial port (/dev/ttyS2)",
-                         "COM6 - Serial port (/dev/ttyS10)",
-                         "COM7 - Virtual port (/dev/ttyACM0)",
-                         "COM8 - Bluetooth port (/dev/rfcomm0)",
+                         "COM4 - Serial port (/dev/ttyS2)",
+                         "COM5 - Serial port (/dev/ttyS10)",
+                         "COM6 - Virtual port (/dev/ttyACM0)",
+                         "COM7 - Bluetooth port (/dev/rfcomm0)",
                      }));
 
     position = -1;
     ListSerialPorts(nullptr, &position, 3);
-    EXPECT_EQ(position, 1);  // settings with only a port number find it
+    EXPECT_EQ(position, 2);  // settings with only a port number find it
     position = -1;
-    ListSerialPorts(nullptr, &position, 2);
+    ListSerialPorts(nullptr, &position, 9);
     EXPECT_EQ(position, -1);
 
     EXPECT_EQ(GetSerialPort(6).kind, kBluetoothPort);
@@ -102,9 +121,26 @@ TEST_F(PortListTest, MapFirstThenSystemDevicesWithFollowingNames) {
     EXPECT_EQ(GetSerialPort(-1).kind, kNoPort);
 
     EXPECT_EQ(ResolvePortDevice("COM3"), "/dev/pts/9");
-    EXPECT_EQ(ResolvePortDevice("\\\\.\\COM4"), "/dev/ttyS1");
+    EXPECT_EQ(ResolvePortDevice("\\\\.\\COM4"), "/dev/ttyS2");
     EXPECT_EQ(ResolvePortDevice("/dev/ttyUSB3"), "/dev/ttyUSB3");
-    EXPECT_EQ(ResolvePortDevice("COM2"), "");
+    EXPECT_EQ(ResolvePortDevice("COM8"), "");
+}
+
+TEST_F(PortListTest, ASystemDeviceKeepsItsNameWhenAVirtualTerminalComesOrGoes) {
+    SysPort("ttyS0", "serial", "");
+    SysPort("ttyUSB0", "", "");
+    const auto names = [] {
+        std::vector<std::string> lines;
+        ListSerialPorts(&lines, nullptr, 0);
+        return lines;
+    };
+    const std::vector<std::string> alone{"COM1 - Serial port (/dev/ttyS0)", "COM2 - Virtual port (/dev/ttyUSB0)"};
+    EXPECT_EQ(names(), alone);
+    folder.Link("ports/COM7", "/dev/pts/3");
+    EXPECT_EQ(names(), (std::vector<std::string>{"COM1 - Serial port (/dev/ttyS0)", "COM2 - Virtual port (/dev/ttyUSB0)",
+                                                 "COM7 - Virtual port (/dev/pts/3)"}));
+    std::filesystem::remove(folder.File("ports/COM7"));
+    EXPECT_EQ(names(), alone);
 }
 
 TEST_F(PortListTest, NoPortsAtAllGivesAnEmptyListAndNoCradle) {
@@ -145,6 +181,35 @@ TEST_F(PortListTest, DetectionSkipsBluetoothAndFindsTheCradlePromptly) {
     slowPair.far().answerDelayMs = 101;
     slowPair.host().onWrite = [&](const std::vector<std::uint8_t>&) { slowPair.far().Write("\x0F"); };
     EXPECT_EQ(DetectCradle(slowPair.host(), clock, name), -1);
+}
+
+TEST_F(PortListTest, DetectionTellsEachPortAndStopsWhenAsked) {
+    folder.Link("ports/COM1", "/dev/ttyUSB0");
+    folder.Link("ports/COM2", "/dev/rfcomm0");
+    folder.Link("ports/COM3", "/dev/pts/9");
+    folder.Link("ports/COM4", "/dev/pts/10");
+
+    common::TestClock clock;
+    MemoryLinkPair pair(clock);
+    std::vector<std::string> told;
+    std::string name;
+    // Nobody answers: every port but the Bluetooth one is told, then tried.
+    StopRequest never;
+    EXPECT_EQ(DetectCradle(pair.host(), clock, name, &never, [&](const std::string& port) { told.push_back(port); }),
+              -1);
+    EXPECT_EQ(told, (std::vector<std::string>{"COM1", "COM3", "COM4"}));
+    const std::uint64_t wholeSearch = clock.NowMs();
+
+    // Asked to stop during the first port: no other port is opened, and it ends at once.
+    told.clear();
+    const std::uint64_t start = clock.NowMs();
+    StopRequest stop([&] { return clock.NowMs() - start >= 250; });
+    EXPECT_EQ(DetectCradle(pair.host(), clock, name, &stop, [&](const std::string& port) { told.push_back(port); }),
+              -1);
+    EXPECT_EQ(told, std::vector<std::string>{"COM1"});
+    EXPECT_LE(clock.NowMs() - start, 250u + kStopPollMs);
+    EXPECT_LT(clock.NowMs() - start, wholeSearch / 3);
+    EXPECT_FALSE(pair.host().IsOpen());
 }
 
 #endif

@@ -4,7 +4,7 @@
 
 namespace termlink {
 
-PortSetup PreparePort(LinkContext& context, std::size_t outputQueue, bool withCradle) {
+PortSetup PreparePort(LinkContext& context, std::size_t outputQueue, bool withCradle, StopRequest* stop) {
     SerialLink& port = context.port;
     if (!port.Open(context.device)) return PortSetup::CannotOpen;
     port.SetQueues(256, outputQueue);
@@ -13,9 +13,9 @@ PortSetup PreparePort(LinkContext& context, std::size_t outputQueue, bool withCr
     line.byteSize = 8;
     line.parity = 0;
     line.stopBits = 0;
-    if (withCradle && !ConfigureIrCradle(port, context.state, context.clock, context.speedIndex)) {
+    if (withCradle && !ConfigureIrCradle(port, context.state, context.clock, context.speedIndex, stop)) {
         port.Close();
-        return PortSetup::CradleFailed;
+        return Stopped(stop) ? PortSetup::Stopped : PortSetup::CradleFailed;
     }
     if (!port.Apply(line)) {
         port.Close();

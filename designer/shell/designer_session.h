@@ -58,9 +58,13 @@ public:
     // Reads the settings file again (the preferences dialog works on a fresh copy).
     void ReloadPreferences();
 
-    // The port position a transfer found for settings that held only a port
-    // number; kept in memory, written with the next settings.
-    void SetPortPosition(int position) { preferences_.portPosition = position; }
+    // The port a transfer found for the stored choice (which may have moved
+    // in the system's list): its position and number, kept in memory and
+    // written with the next settings.
+    void SetChosenPort(int position, int number) {
+        preferences_.portPosition = position;
+        preferences_.comPort = number;
+    }
 
     // The caption of the designer's message boxes.
     std::string ProgramCaption() const;

@@ -21,7 +21,6 @@ std::vector<std::string> LanguageNames(const text::StringTable& strings) {
 }
 
 // The preferences as the settings file holds them, and the system's ports.
-// Listing gives settings that hold only a port number that port's position.
 PreferencesPage MakePage(DesignerSession& session) {
     session.ReloadPreferences();
     Preferences stored = session.CurrentPreferences();
@@ -115,12 +114,13 @@ QComboBox* PreferencesDialog::AddList(int controlId, const std::vector<std::stri
     return list;
 }
 
+// The search tells each port it tries on its progress window, where the
+// user may cancel it; a cancelled search has nothing to report.
 void PreferencesDialog::DetectCradle() {
     std::string portName;
-    session_.Ui().SetBusy(true);
-    const int position = transfers_->DetectCradle(portName);
-    session_.Ui().SetBusy(false);
-    page_.TakeDetection(position, portName, session_.Texts(), session_.Ui());
+    const std::optional<int> position = transfers_->DetectCradle(portName);
+    if (!position) return;
+    page_.TakeDetection(*position, portName, session_.Texts(), session_.Ui());
     ports_->setCurrentIndex(page_.PortRow());
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "designer/link/port_list.h"
 #include "designer/strings/string_ids.h"
 
 namespace shell {
@@ -21,6 +22,7 @@ PortChoices ListPortChoices(const std::vector<termlink::SerialPort>& ports, text
         const int nameId = kind >= 1 && kind <= kNamedKinds ? id::kFirstPortKindName + kind - 1 : id::kUnknownPortKindName;
         choices.lines.push_back(termlink::PortListLine(ports[i], strings.Direct(nameId)));
         choices.positions.push_back(static_cast<int>(i));
+        choices.names.push_back(ports[i].name);
     }
     return choices;
 }
@@ -51,10 +53,17 @@ PreferencesPage::PreferencesPage(const Preferences& stored, std::vector<std::str
     const auto found = std::find(languages_.begin(), languages_.end(), copy_.language);
     languageRow_ = found == languages_.end() ? 0 : static_cast<int>(found - languages_.begin()) + 1;
     if (ports_.positions.empty()) return;
-    // A position the list does not hold (the ports changed) falls back to the first port.
-    const int count = static_cast<int>(ports_.positions.size());
-    if (copy_.portPosition < 0 || copy_.portPosition >= count) copy_.portPosition = 0;
-    if (PortRow() < 0) copy_.portPosition = ports_.positions.front();
+    // A chosen port that is gone falls back to the first port.
+    const int row = termlink::FindChosenPort(ports_.names, copy_.portPosition, copy_.comPort);
+    TakePortOfRow(row < 0 ? 0 : row);
+}
+
+// Both the position and the number are kept, so that a transfer can find
+// the port again after the list has moved.
+void PreferencesPage::TakePortOfRow(int row) {
+    const auto at = static_cast<std::size_t>(row);
+    copy_.portPosition = ports_.positions[at];
+    copy_.comPort = at < ports_.names.size() ? termlink::PortNumberOf(ports_.names[at]) : 0;
 }
 
 int PreferencesPage::PortRow() const {
@@ -75,7 +84,7 @@ void PreferencesPage::ChooseSpeed(int row) {
 }
 
 void PreferencesPage::ChoosePort(int row) {
-    if (row >= 0 && row < static_cast<int>(ports_.positions.size())) copy_.portPosition = ports_.positions[row];
+    if (row >= 0 && row < static_cast<int>(ports_.positions.size())) TakePortOfRow(row);
 }
 
 void PreferencesPage::ChooseLanguage(int row) {
@@ -91,6 +100,7 @@ void PreferencesPage::TakeDetection(int position, const std::string& portName, t
     }
     ui.ShowMessage(caption, strings.Lookup(id::kCradleFoundAt) + portName, common::MessageIcon::Information);
     copy_.portPosition = position;
+    copy_.comPort = termlink::PortNumberOf(portName);
 }
 
 Preferences PreferencesPage::Accepted() const {

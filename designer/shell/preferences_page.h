@@ -16,6 +16,7 @@ namespace shell {
 struct PortChoices {
     std::vector<std::string> lines;  // "COM3 - Serial port ..."
     std::vector<int> positions;      // the port position each line stands for
+    std::vector<std::string> names;  // "COM3": the port each line stands for
 };
 
 // The list of `ports` in their order, each kind named in the language of `strings`.
@@ -34,7 +35,8 @@ PreferencesTexts LoadPreferencesTexts(text::StringTable& strings);
 class PreferencesPage {
 public:
     // `stored` is the preferences as just read; `languages` the names of the
-    // language files found, in list order.
+    // language files found, in list order. The port shown is the one the
+    // stored choice stands for now (termlink::FindChosenPort), else the first.
     PreferencesPage(const Preferences& stored, std::vector<std::string> languages, PortChoices ports);
 
     // The rows the lists show; -1 for none.
@@ -70,6 +72,7 @@ private:
     static constexpr int kLinkTypes = 3;
     static constexpr int kSpeeds = 5;
     static int RowOf(int value, int rows) { return value >= 0 && value < rows ? value : -1; }
+    void TakePortOfRow(int row);
 
     Preferences copy_;
     std::vector<std::string> languages_;

@@ -12,7 +12,9 @@
 namespace shell {
 namespace {
 
-PortChoices ThreePorts() { return {{"COM1 - Serial port", "COM3 - Virtual port", "COM7 - Bluetooth port"}, {0, 1, 2}}; }
+PortChoices ThreePorts() {
+    return {{"COM1 - Serial port", "COM3 - Virtual port", "COM7 - Bluetooth port"}, {0, 1, 2}, {"COM1", "COM3", "COM7"}};
+}
 
 TEST(PreferencesPage, PortKindsAreNamedInTheLanguage) {
     const std::vector<termlink::SerialPort> ports = {
@@ -45,6 +47,7 @@ TEST(PreferencesPage, RowsFollowTheStoredPreferences) {
     stored.receiveVia = 0;
     stored.speedIndex = 3;
     stored.portPosition = 2;
+    stored.comPort = 7;
     stored.language = "Deutsch";
     const PreferencesPage page(stored, {"Русский", "Deutsch"}, ThreePorts());
     EXPECT_EQ(page.DownloadRow(), 2);
@@ -54,8 +57,9 @@ TEST(PreferencesPage, RowsFollowTheStoredPreferences) {
     EXPECT_EQ(page.LanguageRow(), 2);
     EXPECT_TRUE(page.LanguageEnabled());
 
-    // A position beyond the ports, or none chosen, shows the first port.
+    // A position beyond the ports, or none chosen, of a port that is gone, shows the first port.
     stored.portPosition = 7;
+    stored.comPort = 4;
     EXPECT_EQ(PreferencesPage(stored, {}, ThreePorts()).PortRow(), 0);
     stored.portPosition = -1;
     EXPECT_EQ(PreferencesPage(stored, {}, ThreePorts()).Accepted().portPosition, 0);
@@ -67,6 +71,31 @@ TEST(PreferencesPage, RowsFollowTheStoredPreferences) {
     EXPECT_EQ(unknown.LanguageRow(), 0);
     EXPECT_FALSE(unknown.LanguageEnabled());
     EXPECT_EQ(unknown.Accepted().language, "0");
+}
+
+TEST(PreferencesPage, ThePortIsKeptByPositionAndNumber) {
+    Preferences stored;
+    stored.portPosition = 0;
+    stored.comPort = 7;  // COM7 was first when it was chosen; another port came before it since
+    PreferencesPage page(stored, {}, ThreePorts());
+    EXPECT_EQ(page.PortRow(), 2);
+    EXPECT_EQ(page.Accepted().portPosition, 2);
+
+    page.ChoosePort(1);
+    EXPECT_EQ(page.Accepted().portPosition, 1);
+    EXPECT_EQ(page.Accepted().comPort, 3);
+
+    // Settings of a port number alone, as older files hold them.
+    stored.portPosition = -1;
+    stored.comPort = 3;
+    EXPECT_EQ(PreferencesPage(stored, {}, ThreePorts()).PortRow(), 1);
+
+    // Detect Cradle's port is kept the same way.
+    text::StringTable strings = strings::MakeStringTable();
+    test_support::ScriptedUi ui;
+    page.TakeDetection(0, "COM1", strings, ui);
+    EXPECT_EQ(page.Accepted().portPosition, 0);
+    EXPECT_EQ(page.Accepted().comPort, 1);
 }
 
 TEST(PreferencesPage, ChoicesChangeOnlyTheCopyAndStayInRange) {

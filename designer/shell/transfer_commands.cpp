@@ -1,6 +1,8 @@
 #include "designer/shell/transfer_commands.h"
 
 #include "designer/link/port_list.h"
+#include "designer/link/stop_request.h"
+#include "designer/strings/string_ids.h"
 #include "designer/transfer/download.h"
 #include "designer/transfer/upload.h"
 
@@ -19,22 +21,31 @@ TransferCommands::TransferCommands(DesignerSession& session, termlink::SerialLin
     : session_(session),
       context_{{session.Ui(), clock, port, state_, {}, 0}, session.CurrentTask(), session.Texts(), {}} {}
 
-void TransferCommands::TakePreferences() {
+bool TransferCommands::TakePreferences() {
     const Preferences& preferences = session_.CurrentPreferences();
-    // Settings that hold only a port number get the position of that port here.
-    int position = preferences.portPosition;
-    termlink::ListSerialPorts(nullptr, &position, preferences.comPort);
-    session_.SetPortPosition(position);
-
-    const termlink::SerialPort port = termlink::GetSerialPort(position);
-    context_.link.device = port.kind == termlink::kNoPort ? std::string() : termlink::DeviceOfPort(port.name);
     context_.link.speedIndex = preferences.speedIndex;
+    const std::vector<termlink::SerialPort> ports =
+        termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{});
+    std::vector<std::string> names;
+    for (const termlink::SerialPort& port : ports) names.push_back(port.name);
+    const int position = termlink::FindChosenPort(names, preferences.portPosition, preferences.comPort);
+    if (position < 0) {
+        context_.link.device.clear();
+        context_.link.portName = preferences.comPort > 0 ? "COM" + std::to_string(preferences.comPort) : "";
+        termlink::Show(session_.Ui(), transfer::PortNoticeOf(context_, strings::id::kErrorCaption,
+                                                             strings::id::kPortGone));
+        return false;
+    }
+    const termlink::SerialPort& port = ports[static_cast<std::size_t>(position)];
+    session_.SetChosenPort(position, termlink::PortNumberOf(port.name));
+    context_.link.device = termlink::DeviceOfPort(port.name);
+    context_.link.portName = port.name;
+    return true;
 }
 
 void TransferCommands::Download(int lookupMode) {
     const int via = session_.CurrentPreferences().downloadVia;
-    if (!IsLinkType(via)) return;
-    TakePreferences();
+    if (!IsLinkType(via) || !TakePreferences()) return;
     transfer::DownloadToTerminal(context_, lookupMode, via == kLinkCradle);
 }
 
@@ -44,13 +55,22 @@ void TransferCommands::DownloadLookupFile() { Download(1); }
 
 void TransferCommands::ReceiveData() {
     const int via = session_.CurrentPreferences().receiveVia;
-    if (!IsLinkType(via)) return;
-    TakePreferences();
+    if (!IsLinkType(via) || !TakePreferences()) return;
     transfer::ReceiveData(context_, via == kLinkCradle);
 }
 
-int TransferCommands::DetectCradle(std::string& portName) {
-    return termlink::DetectCradle(context_.link.port, context_.link.clock, portName);
+std::optional<int> TransferCommands::DetectCradle(std::string& portName) {
+    text::StringTable& strings = session_.Texts();
+    auto progress = session_.Ui().OpenProgress(transfer::ProgressLookOf(context_, ""));
+    termlink::StopRequest stop([&progress] { return progress && progress->CancelRequested(); });
+    const int position =
+        termlink::DetectCradle(context_.link.port, context_.link.clock, portName, &stop, [&](const std::string& name) {
+            progress->SetText(transfer::WithName(strings.Direct(strings::id::kStatusDetecting), name));
+        });
+    const bool stopped = position < 0 && stop.Given();
+    progress.reset();
+    if (stopped) return std::nullopt;
+    return position;
 }
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 // The designer's transfer commands: Download Application, Download Lookup
 // File and Receive Data, run with the link type, port and speed of the
 // preferences. The port and the line settings are kept for the program run.
+#include <optional>
 #include <string>
 
 #include "common/clock.h"
@@ -21,14 +22,16 @@ public:
     void DownloadLookupFile();
     void ReceiveData();
 
-    // Finds the port where the infrared cradle answers: its position, with
-    // its name in `portName`, or -1.
-    int DetectCradle(std::string& portName);
+    // Finds the port where the infrared cradle answers, telling each port
+    // tried on a progress window: its position, with its name in
+    // `portName`, or -1; nothing when the user cancelled.
+    std::optional<int> DetectCradle(std::string& portName);
 
 private:
     void Download(int lookupMode);
-    // The chosen port's device and the speed, from the preferences as they are now.
-    void TakePreferences();
+    // The chosen port's device and the speed, from the preferences as they
+    // are now; false, with the user told, when the chosen port is gone.
+    bool TakePreferences();
 
     DesignerSession& session_;
     termlink::LinkState state_;

@@ -114,7 +114,6 @@ inline constexpr int kMemoryFull = 1146;
 inline constexpr int kLookupLineTooLong = 1147;          // "%d": the line number
 inline constexpr int kRecordsSavedBeforeFailure = 1148;  // "%d": the records kept
 inline constexpr int kRecordRefusedTooOften = 1149;
-inline constexpr int kRecordsKeptBeside = 1176;  // "%d": the records; the file's path follows
 inline constexpr int kLookupFileTooLarge = 1177;
 inline constexpr int kCannotOpenFile = 1161;
 inline constexpr int kCannotOpenPort = 1162;
@@ -126,12 +125,25 @@ inline constexpr int kErrorOnDownloading = 1168;
 inline constexpr int kErrorOnCommState = 1169;
 inline constexpr int kFileCreateFailed = 1170;
 inline constexpr int kVersionIncompatible = 1325;
+inline constexpr int kPortGone = 1151;            // the chosen port is not in the system's list any more
+inline constexpr int kLookupNotAwaited = 1152;    // the terminal did not answer as one waiting for a lookup file
+inline constexpr int kRecordsKeptAt = 1153;       // the final replacement failed; the file's path follows
+inline constexpr int kRecordsSavedAfterStop = 1154;  // "%d": the records kept
 // Direct ones.
 inline constexpr int kUploadDoneBefore = 1135;  // the text before the count
 inline constexpr int kUploadDoneAfter = 1136;   // the text after it
 inline constexpr int kCounterLabel = 1137;
 inline constexpr int kProgressCaption = 1138;
 inline constexpr int kProgressLabel = 1139;
+inline constexpr int kPortNamed = 1164;  // before the port's name, on a line after a link error
+// What a transfer is doing, on its progress window: "%s" is the port's name,
+// "%d" the attempt.
+inline constexpr int kStatusOpening = 1155;
+inline constexpr int kStatusCradle = 1156;
+inline constexpr int kStatusHandshake = 1157;
+inline constexpr int kStatusRequest = 1158;
+inline constexpr int kStatusReceiving = 1159;
+inline constexpr int kStatusDetecting = 1160;
 
 // --- Messages of the property pages and their dialogs ---
 inline constexpr int kInvalidValue = 1150;  // a delimiter of 13

@@ -11,6 +11,7 @@
 #include "designer/link/protocol.h"
 #include "designer/strings/string_ids.h"
 #include "designer/task/slot_text.h"
+#include "designer/transfer/lookup_lines.h"
 #include "designer/transfer/terminal_image.h"
 
 namespace transfer {
@@ -21,6 +22,7 @@ namespace id = strings::id;
 using common::MessageIcon;
 using termlink::AttemptEnd;
 using termlink::Connection;
+using termlink::PortSetup;
 namespace wire = termlink::wire;
 
 constexpr int kHandshakeAttempts = 3;
@@ -42,8 +44,8 @@ std::string FirmwareIdOf(const task::TaskModel& model) {
 }
 
 termlink::SendFailureNotices SendNotices(TransferContext& context) {
-    return {NoticeOf(context, id::kErrorCaption, id::kMemoryFull),
-            NoticeOf(context, id::kErrorCaption, id::kErrorOnDownloading)};
+    return {PortNoticeOf(context, id::kErrorCaption, id::kMemoryFull),
+            PortNoticeOf(context, id::kErrorCaption, id::kErrorOnDownloading)};
 }
 
 // Asks for the lookup file and reads it whole; checks every line before anything is sent.
@@ -68,7 +70,7 @@ std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code)
         return std::nullopt;
     }
     std::string& content = file.bytes;
-    if (const auto line = termlink::FindOverlongLookupLine(content)) {
+    if (const auto line = FindOverlongLookupLine(content)) {
         context.link.ui.ShowMessage(
             context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
             WithNumber(context.strings.Lookup(id::kLookupLineTooLong, text::LookupKind::Message), *line),
@@ -80,11 +82,31 @@ std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code)
 
 bool Transfer(TransferContext& context, Connection& connection, bool lookupMode, std::string_view lookupContent) {
     if (!Handshake(context, connection, lookupMode)) return false;
-    connection.progress = context.link.ui.OpenProgress({context.strings.Direct(id::kProgressCaption),
-                                                        context.strings.Direct(id::kProgressLabel), "ProgressDlg",
-                                                        901, 870});
+    connection.SetStatus(context.strings.Direct(id::kProgressLabel));
     SetProgress(connection, 0);
     return lookupMode ? SendLookupFile(context, connection, lookupContent) : SendTaskImage(context, connection);
+}
+
+// Opens and prepares the port with the progress window up, so the user sees
+// which port is being set up and may stop it. A failure is told and stops
+// the command; `code` says why.
+bool Connect(TransferContext& context, Connection& connection, bool withCradle, int& code) {
+    const PortSetup setup =
+        termlink::PreparePort(context.link, kDownloadOutputQueue, withCradle, &connection.stop);
+    const auto fail = [&](int textId, int result) {
+        connection.Tell(PortNoticeOf(context, id::kErrorCaption, textId));
+        code = result;
+        return false;
+    };
+    switch (setup) {
+        case PortSetup::Ready: return true;
+        case PortSetup::CannotOpen: return fail(id::kCannotOpenPort, -1);
+        case PortSetup::CradleFailed: return fail(id::kFailedToConfigureIr, -1);
+        case PortSetup::SettingsRefused: return fail(id::kErrorOnCommState, 0);
+        case PortSetup::Stopped: break;
+    }
+    code = 1;
+    return false;
 }
 
 // One attempt, from the file choice to the last frame. The port is left
@@ -96,28 +118,23 @@ AttemptEnd Attempt(TransferContext& context, bool lookupMode, bool withCradle, i
         if (!chosen) return AttemptEnd::Stopped;
         content = std::move(*chosen);
     }
-    switch (termlink::PreparePort(context.link, kDownloadOutputQueue, withCradle)) {
-        case termlink::PortSetup::Ready: break;
-        case termlink::PortSetup::CannotOpen:
-            Tell(context, id::kErrorCaption, id::kCannotOpenPort, MessageIcon::Warning);
-            code = -1;
-            return AttemptEnd::Stopped;
-        case termlink::PortSetup::CradleFailed:
-            Tell(context, id::kErrorCaption, id::kFailedToConfigureIr, MessageIcon::Warning);
-            code = -1;
-            return AttemptEnd::Stopped;
-        case termlink::PortSetup::SettingsRefused:
-            Tell(context, id::kErrorCaption, id::kErrorOnCommState, MessageIcon::Warning);
-            code = 0;
-            return AttemptEnd::Stopped;
-    }
-
     Connection connection(context.link, kDesignerReplies);
+    connection.progress = context.link.ui.OpenProgress(
+        ProgressLookOf(context, StatusText(context, withCradle ? id::kStatusCradle : id::kStatusOpening)));
+    if (!Connect(context, connection, withCradle, code)) return AttemptEnd::Stopped;
+
     const bool delivered = Transfer(context, connection, lookupMode, content);
     connection.progress.reset();
-    if (!delivered) return AttemptEnd::Failed;
-    Tell(context, id::kDownloadCaption, id::kDownloadedCompletely, MessageIcon::Information);
-    return AttemptEnd::Delivered;
+    if (delivered) {
+        Tell(context, id::kDownloadCaption, id::kDownloadedCompletely, MessageIcon::Information);
+        return AttemptEnd::Delivered;
+    }
+    // The user's Cancel ends the command without a question.
+    if (connection.Stopped()) {
+        code = 1;
+        return AttemptEnd::Stopped;
+    }
+    return AttemptEnd::Failed;
 }
 
 }  // namespace
@@ -125,7 +142,9 @@ AttemptEnd Attempt(TransferContext& context, bool lookupMode, bool withCradle, i
 bool Handshake(TransferContext& context, Connection& connection, bool lookupMode) {
     const std::string firmwareId = FirmwareIdOf(context.task.model);
     for (int attempt = 0; attempt < kHandshakeAttempts; ++attempt) {
+        connection.SetStatus(StatusText(context, id::kStatusHandshake, attempt + 1));
         const std::string reply = SendAndRead(connection, wire::kHandshake);
+        if (connection.Stopped()) return false;
         if (lookupMode) {
             if (Contains(reply, wire::Word(wire::kAck))) return true;
         } else {
@@ -134,12 +153,14 @@ bool Handshake(TransferContext& context, Connection& connection, bool lookupMode
         }
         if (reply.size() > 1) {
             SendAndRead(connection, wire::kNak);
-            Tell(context, id::kWarningCaption, lookupMode ? id::kRetryQuestion : id::kVersionIncompatible,
-                 MessageIcon::Warning);
+            if (connection.Stopped()) return false;
+            // In lookup mode this says what went wrong; the retry question follows.
+            connection.Tell(PortNoticeOf(context, id::kWarningCaption,
+                                         lookupMode ? id::kLookupNotAwaited : id::kVersionIncompatible));
             return false;
         }
     }
-    Tell(context, id::kErrorCaption, id::kTerminalNotReady, MessageIcon::Warning);
+    connection.Tell(PortNoticeOf(context, id::kErrorCaption, id::kTerminalNotReady));
     return false;
 }
 
@@ -158,25 +179,17 @@ bool SendTaskImage(TransferContext& context, Connection& connection) {
 
 bool SendLookupFile(TransferContext& context, Connection& connection, std::string_view content) {
     const termlink::SendFailureNotices notices = SendNotices(context);
-    std::string line;
-    const auto sendLine = [&] {
+    const LookupLineSplitter::LineSink sendLine = [&](std::string_view line) {
         const std::vector<std::uint8_t> frame = termlink::MakeLookupLineFrame(line);
-        line.clear();
         return SendWithAck(connection, frame, notices);
     };
+    LookupLineSplitter splitter;
     for (std::size_t start = 0; start < content.size(); start += kLookupChunk) {
         const std::size_t end = std::min(start + kLookupChunk, content.size());
-        for (std::size_t i = start; i < end; ++i) {
-            const auto c = static_cast<std::uint8_t>(content[i]);
-            if (c == wire::kCr) {
-                if (!sendLine()) return false;
-            } else if (c != wire::kLf) {
-                line.push_back(static_cast<char>(c));
-            }
-        }
+        if (!splitter.Feed(content.substr(start, end - start), sendLine)) return false;
         SetProgress(connection, static_cast<int>(end * 100 / content.size()));
     }
-    if (!line.empty() && !sendLine()) return false;
+    if (!splitter.Finish(sendLine)) return false;
     SetProgress(connection, 100);
     const auto over = reinterpret_cast<const std::uint8_t*>(wire::kOver.data());
     return SendWithAck(connection, {over, wire::kOver.size()}, notices);
@@ -193,8 +206,9 @@ DownloadResult DownloadToTerminal(TransferContext& context, int lookupMode, bool
     const AttemptEnd end = termlink::RepeatWhileAsked(
         context.link.ui, NoticeOf(context, id::kErrorCaption, id::kRetryQuestion, MessageIcon::Question),
         [&] { return Attempt(context, lookupMode != 0, withCradle, code); }, closePort);
+    // A port that failed to be prepared is closed already; a stopped or finished transfer's is not.
+    if (port.IsOpen()) closePort();
     if (end == AttemptEnd::Stopped) return {code, false};
-    closePort();
     return {1, end == AttemptEnd::Delivered};
 }
 

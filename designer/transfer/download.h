@@ -12,14 +12,15 @@ namespace transfer {
 constexpr termlink::ReplyRule kDesignerReplies{3000, 10};
 
 // Three tries of "CIPHER\r". In task mode the terminal must answer with the
-// task's firmware identifier, in lookup mode with "ACK".
+// task's firmware identifier, in lookup mode with "ACK". The progress window
+// tells each try.
 bool Handshake(TransferContext& context, termlink::Connection& connection, bool lookupMode);
 
 // Builds the task's image (normalising the task) and sends its 200 blocks.
 bool SendTaskImage(TransferContext& context, termlink::Connection& connection);
 
-// Sends every line of `content`, then "OVER\r". No line may be longer than
-// termlink::kMaxLookupLineLength (termlink::FindOverlongLookupLine).
+// Sends every line of `content` (lookup_lines.h), then "OVER\r". No line may
+// be longer than termlink::kMaxLookupLineLength (FindOverlongLookupLine).
 bool SendLookupFile(TransferContext& context, termlink::Connection& connection, std::string_view content);
 
 struct DownloadResult {
@@ -29,6 +30,8 @@ struct DownloadResult {
 
 // The designer's "Download Application" (lookupMode 0) and "Download Lookup
 // File" (lookupMode 1), retried from the start as long as the user asks to.
+// Cancel on the progress window ends it at once, with the port closed and
+// no message.
 DownloadResult DownloadToTerminal(TransferContext& context, int lookupMode, bool withCradle);
 
 }  // namespace transfer

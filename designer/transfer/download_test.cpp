@@ -33,6 +33,15 @@ protected:
         terminal.answer = [hello](const std::string& w) { return w == "CIPHER\r" ? hello : std::string("ACK\r"); };
     }
 
+    // The message boxes and questions the user saw, in order.
+    std::vector<ShownEvent> Boxes() const {
+        std::vector<ShownEvent> boxes;
+        for (const ShownEvent& e : ui.events) {
+            if (e.kind == ShownEvent::Kind::Message || e.kind == ShownEvent::Kind::Question) boxes.push_back(e);
+        }
+        return boxes;
+    }
+
     // The frames written after the handshake, in order.
     std::vector<std::string> Frames() const {
         std::vector<std::string> frames;
@@ -50,9 +59,12 @@ protected:
     text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     termlink::LinkState state;
-    TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 0}, task, strings, {}};
+    TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 0, "COM7"}, task, strings, {}};
     test_support::TempFolder folder;
 };
+
+// A message about the link, with the line that names the port.
+std::string OnPort(const std::string& text) { return text + "\r\nPort: COM7"; }
 
 TEST_F(DownloadTest, TaskGoesOutAsTwoHundredAcknowledgedBlocks) {
     AnswerEverything();
@@ -107,11 +119,21 @@ TEST_F(DownloadTest, HandshakeInTaskMode) {
     EXPECT_EQ(result.code, 1);
     EXPECT_FALSE(result.delivered);
     EXPECT_EQ(terminal.Writes(), std::vector<std::string>(3, "CIPHER\r"));
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Terminal is not ready!"});
-    ASSERT_EQ(ui.events.size(), 2u);
-    EXPECT_EQ(ui.events[1].kind, ShownEvent::Kind::Question);
-    EXPECT_EQ(ui.events[1].caption, "Error");
-    EXPECT_EQ(ui.events[1].text, "Failed to download, would you like to retry?");
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Terminal is not ready!")});
+    auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1].kind, ShownEvent::Kind::Question);
+    EXPECT_EQ(boxes[1].caption, "Error");
+    EXPECT_EQ(boxes[1].text, "Failed to download, would you like to retry?");
+    EXPECT_EQ(boxes[1].icon, MessageIcon::Question);
+    // Each try is told while the user waits, on the progress window that
+    // opened before the port did.
+    EXPECT_EQ(ui.events.front().kind, ShownEvent::Kind::Progress);
+    EXPECT_EQ(ui.events.front().text, "Opening COM7...");
+    EXPECT_EQ(ui.progressTexts, (std::vector<std::string>{"Waiting for the terminal on COM7 (attempt 1 of 3)...",
+                                                          "Waiting for the terminal on COM7 (attempt 2 of 3)...",
+                                                          "Waiting for the terminal on COM7 (attempt 3 of 3)..."}));
+    EXPECT_EQ(ui.openProgressWindows, 0);
 
     // Another model's identifier is refused at once.
     terminal.ClearWrites();
@@ -119,9 +141,11 @@ TEST_F(DownloadTest, HandshakeInTaskMode) {
     AnswerEverything("8500RU004\r");
     DownloadToTerminal(context, 0, false);
     EXPECT_EQ(terminal.Writes(), (std::vector<std::string>{"CIPHER\r", "NAK\r"}));
-    EXPECT_EQ(ui.events[0].caption, "Warning");
-    EXPECT_EQ(ui.events[0].text, "Program version is incompatible to UZ!");
-    EXPECT_EQ(ui.events[0].icon, MessageIcon::Warning);
+    boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].caption, "Warning");
+    EXPECT_EQ(boxes[0].text, OnPort("Program version is incompatible to UZ!"));
+    EXPECT_EQ(boxes[0].icon, MessageIcon::Warning);
 
     // Silence and a single character are no answer; time-outs cost no wall time.
     terminal.ClearWrites();
@@ -131,7 +155,7 @@ TEST_F(DownloadTest, HandshakeInTaskMode) {
     const std::uint64_t start = clock.NowMs();
     DownloadToTerminal(context, 0, false);
     EXPECT_EQ(terminal.Writes(), std::vector<std::string>(3, "CIPHER\r"));
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Terminal is not ready!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Terminal is not ready!")});
     EXPECT_EQ(clock.NowMs() - start, 2u * 3000u);
 }
 
@@ -139,7 +163,7 @@ TEST_F(DownloadTest, RepliesAreReadTenBytesAtMostWithinThreeSeconds) {
     // The identifier arrives whole, but cut to ten bytes it is not the designer's.
     AnswerEverything("XY8300RU004\r");
     EXPECT_FALSE(DownloadToTerminal(context, 0, false).delivered);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Program version is incompatible to UZ!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Program version is incompatible to UZ!")});
 
     // A terminal that takes the whole three seconds for every reply still gets its task.
     ui.events.clear();
@@ -170,7 +194,7 @@ TEST_F(DownloadTest, BlockIsResentUntilTheSeventhSend) {
     };
     EXPECT_FALSE(DownloadToTerminal(context, 0, false).delivered);
     EXPECT_EQ(Frames().size(), 4u + 7u);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Error on downloading!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Error on downloading!")});
     EXPECT_EQ(ui.openProgressWindows, 0);
 }
 
@@ -181,7 +205,7 @@ TEST_F(DownloadTest, FullEndsTheDownloadAtOnce) {
     };
     EXPECT_FALSE(DownloadToTerminal(context, 0, false).delivered);
     EXPECT_EQ(Frames().size(), 4u);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Memory full for Terminal!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Memory full for Terminal!")});
     EXPECT_EQ(ui.progressPositions.back(), 6);
 }
 
@@ -196,19 +220,19 @@ TEST_F(DownloadTest, RetryStartsAgainFromTheHandshake) {
     EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 2);
     EXPECT_EQ(terminal.Count(MemoryLink::Op::Close), 2);
     EXPECT_EQ(Frames().size(), 200u);
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Terminal is not ready!", "Downloaded completely!"}));
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{OnPort("Terminal is not ready!"), "Downloaded completely!"}));
 }
 
 TEST_F(DownloadTest, PortFailuresEndTheCommand) {
     port.openFails = true;
     EXPECT_EQ(DownloadToTerminal(context, 0, false).code, -1);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot open the COM port!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Cannot open the COM port!")});
 
     port.openFails = false;
     port.applyFails = true;
     ui.events.clear();
     EXPECT_EQ(DownloadToTerminal(context, 0, false).code, 0);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Error on setting communication state"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Error on setting communication state")});
     EXPECT_FALSE(port.IsOpen());
     EXPECT_TRUE(terminal.Writes().empty());
 }
@@ -231,7 +255,7 @@ TEST_F(DownloadTest, CradleIsConfiguredFirstAndKeepsTheModemLinesOn) {
     terminal.answer = nullptr;  // a cradle that never answers
     ui.events.clear();
     EXPECT_EQ(DownloadToTerminal(context, 0, true).code, -1);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Failed to configure IR device!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Failed to configure IR device!")});
     EXPECT_FALSE(port.IsOpen());
 }
 
@@ -243,9 +267,9 @@ TEST_F(DownloadTest, LookupLinesGoOutOneFrameEachThenOver) {
                                                   std::string("CD\x00\x87\r", 5), "OVER\r"}));
     EXPECT_EQ(context.lookupPath, folder.File("items.txt"));
 
-    // The last line needs no CR; an empty file sends only the end.
+    // The last line needs no line end; an empty file sends only the end.
     terminal.ClearWrites();
-    ui.chosenPaths = {WriteFile("tail.txt", "XY\nZ")};
+    ui.chosenPaths = {WriteFile("tail.txt", "XYZ")};
     EXPECT_TRUE(DownloadToTerminal(context, 1, false).delivered);
     EXPECT_EQ(Frames(), (std::vector<std::string>{std::string("XYZ\x01\x0B\r", 6), "OVER\r"}));
     terminal.ClearWrites();
@@ -264,15 +288,44 @@ TEST_F(DownloadTest, LookupLinesGoOutOneFrameEachThenOver) {
     EXPECT_EQ(Frames().size(), 31u);
 }
 
-TEST_F(DownloadTest, LookupModeRefusesAnUnexpectedAnswer) {
+TEST_F(DownloadTest, LookupLinesEndAtCrLfCrOrLfAlike) {
+    AnswerEverything("ACK\r");
+    const std::vector<std::string> expected{std::string("AB\x00\x83\r", 5), std::string("\x00\x00\r", 3),
+                                            std::string("CD\x00\x87\r", 5), "OVER\r"};
+    // Windows, Unix and old Mac files, and files that mix them.
+    for (const std::string content : {"AB\n\nCD\n", "AB\r\rCD\r", "AB\n\r\nCD", "AB\r\n\nCD\r"}) {
+        terminal.ClearWrites();
+        ui.chosenPaths = {WriteFile("items.txt", content)};
+        EXPECT_TRUE(DownloadToTerminal(context, 1, false).delivered) << ::testing::PrintToString(content);
+        EXPECT_EQ(Frames(), expected) << ::testing::PrintToString(content);
+    }
+
+    // A Unix file longer than a frame is many short lines, not one line too long.
+    terminal.ClearWrites();
+    ui.events.clear();
+    std::string unixFile;
+    for (int i = 0; i < 40; ++i) unixFile += "4711;Apples\n";
+    ui.chosenPaths = {WriteFile("unix.txt", unixFile)};
+    EXPECT_TRUE(DownloadToTerminal(context, 1, false).delivered);
+    const auto frames = Frames();
+    ASSERT_EQ(frames.size(), 41u);
+    EXPECT_EQ(frames[39], std::string("4711;Apples\x03\x6D\r", 14));  // the line sums to 0x036D
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Downloaded completely!"});
+}
+
+TEST_F(DownloadTest, LookupModeRefusesAnUnexpectedAnswerAndAsksOnce) {
     AnswerEverything("NAK\r");
     ui.chosenPaths = {WriteFile("items.txt", "AB\r\n")};
     EXPECT_FALSE(DownloadToTerminal(context, 1, false).delivered);
     EXPECT_EQ(terminal.Writes(), (std::vector<std::string>{"CIPHER\r", "NAK\r"}));
-    ASSERT_EQ(ui.events.size(), 3u);  // the file choice, the warning, the retry question
-    EXPECT_EQ(ui.events[1].caption, "Warning");
-    EXPECT_EQ(ui.events[1].text, "Failed to download, would you like to retry?");
-    EXPECT_EQ(ui.events[2].kind, ShownEvent::Kind::Question);
+    // What went wrong, then the one question with its answers.
+    const auto boxes = Boxes();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].kind, ShownEvent::Kind::Message);
+    EXPECT_EQ(boxes[0].caption, "Warning");
+    EXPECT_EQ(boxes[0].text, OnPort("The terminal is not waiting for a lookup file!"));
+    EXPECT_EQ(boxes[1].kind, ShownEvent::Kind::Question);
+    EXPECT_EQ(boxes[1].text, "Failed to download, would you like to retry?");
 }
 
 TEST_F(DownloadTest, LookupFileWithAnOverlongLineIsRefusedBeforeAnythingIsSent) {
@@ -283,6 +336,14 @@ TEST_F(DownloadTest, LookupFileWithAnOverlongLineIsRefusedBeforeAnythingIsSent) 
     EXPECT_TRUE(terminal.Writes().empty());
     EXPECT_EQ(ui.MessageTexts(),
               std::vector<std::string>{"Line 3 of the lookup file is too long to send (at most 253 characters)!"});
+
+    // Lines are numbered as they are sent, whatever ends them.
+    ui.events.clear();
+    ui.chosenPaths = {WriteFile("long.txt", "A\rB\n\n" + std::string(253, 'x') + "\n" + std::string(254, 'y'))};
+    EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
+    EXPECT_EQ(ui.MessageTexts(),
+              std::vector<std::string>{"Line 5 of the lookup file is too long to send (at most 253 characters)!"});
+    EXPECT_TRUE(terminal.Writes().empty());
 }
 
 TEST_F(DownloadTest, LookupFileChoiceCancelledOrUnreadable) {
@@ -290,22 +351,72 @@ TEST_F(DownloadTest, LookupFileChoiceCancelledOrUnreadable) {
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, 0);
     EXPECT_TRUE(ui.MessageTexts().empty());
 
-    ui.chosenPaths = {folder.File("missing.txt")};
+    // A file that vanished after the choice, and a folder, get the same message.
+    ui.chosenPaths = {folder.File("missing.txt"), folder.Path()};
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot open the file!"});
+    EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(2, "Cannot open the file!"));
 
-    // A folder, and a file larger than any terminal holds (not read whole).
+    // A file larger than any terminal holds is refused without being read whole.
     ui.events.clear();
-    std::filesystem::create_directory(folder.File("folder.txt"));
-    ui.chosenPaths = {folder.File("folder.txt")};
-    EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
     const std::string huge = WriteFile("huge.txt", "");
     std::filesystem::resize_file(huge, (16 << 20) + 1);
     ui.chosenPaths = {huge};
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Cannot open the file!",
-                                                           "The file is too large to be a lookup file (more than 16 MB)!"}));
+    EXPECT_EQ(ui.MessageTexts(),
+              std::vector<std::string>{"The file is too large to be a lookup file (more than 16 MB)!"});
     EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 0);
+}
+
+// Cancel on the progress window: the transfer ends within a second of it,
+// with the port closed and not another word.
+class DownloadCancelTest : public DownloadTest {
+protected:
+    // The user presses Cancel once the clock passes `ms`; when they did, in `requestedAt`.
+    void CancelAt(std::uint64_t ms) {
+        ui.cancelWhen = [this, ms] {
+            if (clock.NowMs() < ms) return false;
+            if (requestedAt == 0) requestedAt = clock.NowMs();
+            return true;
+        };
+    }
+    void ExpectStoppedQuietly(const DownloadResult& result) {
+        EXPECT_FALSE(result.delivered);
+        EXPECT_TRUE(Boxes().empty()) << ::testing::PrintToString(ui.MessageTexts());
+        EXPECT_FALSE(port.IsOpen());
+        EXPECT_EQ(ui.openProgressWindows, 0);
+        EXPECT_GT(requestedAt, 0u);
+        EXPECT_LT(clock.NowMs() - requestedAt, 1000u);
+    }
+    std::uint64_t requestedAt = 0;
+};
+
+TEST_F(DownloadCancelTest, WhileWaitingForTheTerminal) {
+    // A silent terminal: each handshake waits three seconds.
+    CancelAt(4000);
+    ExpectStoppedQuietly(DownloadToTerminal(context, 0, false));
+    EXPECT_EQ(terminal.Writes(), std::vector<std::string>(2, "CIPHER\r"));  // the third try never went out
+}
+
+TEST_F(DownloadCancelTest, BetweenBlocks) {
+    AnswerEverything();
+    pair.far().answerDelayMs = 50;  // each block takes 50 ms on the test clock
+    CancelAt(1000);
+    ExpectStoppedQuietly(DownloadToTerminal(context, 0, false));
+    const std::size_t sent = Frames().size();
+    EXPECT_GE(sent, 15u);
+    EXPECT_LE(sent, 21u);
+    ASSERT_FALSE(ui.progressPositions.empty());
+    EXPECT_LT(ui.progressPositions.back(), 20);
+    EXPECT_TRUE(port.purges.back().receive);
+}
+
+TEST_F(DownloadCancelTest, WhileLookingForTheCradle) {
+    // No cradle answers: without Cancel the five probes take seconds.
+    CancelAt(700);
+    ExpectStoppedQuietly(DownloadToTerminal(context, 0, true));
+    EXPECT_EQ(ui.events.front().text, "Setting up the infrared cradle on COM7...");
+    EXPECT_TRUE(terminal.Writes().size() <= 2u);  // a probe or two, no handshake
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "common/file_replace.h"
 #include "common/native_path.h"
+#include "designer/link/connection.h"
 #include "designer/link/frames.h"
 #include "designer/link/port_setup.h"
 #include "designer/link/protocol.h"
@@ -17,7 +18,7 @@ namespace {
 namespace id = strings::id;
 
 using common::MessageIcon;
-using termlink::ByteReader;
+using termlink::Connection;
 using termlink::PortSetup;
 namespace wire = termlink::wire;
 
@@ -36,23 +37,27 @@ void Send(TransferContext& context, std::string_view text) {
     context.link.port.Write(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
-void TellError(TransferContext& context, int textId, MessageIcon icon = MessageIcon::None) {
-    Tell(context, id::kErrorCaption, textId, icon);
+// A failure on the link, naming the port; the progress window closes first.
+void TellError(TransferContext& context, Connection& connection, int textId, MessageIcon icon = MessageIcon::None) {
+    connection.Tell(PortNoticeOf(context, id::kErrorCaption, textId, icon));
 }
 
 // Asks for the data until the terminal answers "ACK\r". Silence and wrong
 // answers count alike; silence after the third request ends the asking.
-bool RequestData(TransferContext& context, ByteReader& reader) {
+bool RequestData(TransferContext& context, Connection& connection) {
     for (int request = 1; request <= kRequests; ++request) {
+        connection.SetStatus(StatusText(context, id::kStatusRequest, request));
+        if (connection.Stopped()) return false;
         Send(context, wire::kRead);
-        const termlink::ReceivedFrame answer = termlink::ReadFrame(reader, kAnswerTimeoutMs, kAnswerKept);
+        const termlink::ReceivedFrame answer = termlink::ReadFrame(connection.reader, kAnswerTimeoutMs, kAnswerKept);
+        if (connection.Stopped()) return false;
         if (!answer.ended && request > kRequestsRepeatedAfterSilence) {
-            TellError(context, id::kTimeOut);
+            TellError(context, connection, id::kTimeOut);
             return false;
         }
         if (answer.ended && answer.bytes == wire::kAck) return true;
     }
-    TellError(context, id::kFailedToConnect);
+    TellError(context, connection, id::kFailedToConnect);
     return false;
 }
 
@@ -86,46 +91,62 @@ std::optional<std::string> ChooseDataFile(TransferContext& context) {
     return context.link.ui.ChooseSaveFile(chooser);
 }
 
-void ReportPortSetup(TransferContext& context, PortSetup setup) {
-    if (setup == PortSetup::CannotOpen) Tell(context, id::kErrorCaption, id::kCannotOpenPort, MessageIcon::None);
-    if (setup == PortSetup::CradleFailed) {
-        Tell(context, id::kErrorCaption, id::kCannotConfigureIrUpload, MessageIcon::Warning);
+void ReportPortSetup(TransferContext& context, Connection& connection, PortSetup setup) {
+    switch (setup) {
+        case PortSetup::CannotOpen: TellError(context, connection, id::kCannotOpenPort); break;
+        case PortSetup::CradleFailed: TellError(context, connection, id::kCannotConfigureIrUpload, MessageIcon::Warning); break;
+        // Refused line settings end the upload silently, as does the user's Cancel.
+        case PortSetup::SettingsRefused:
+        case PortSetup::Stopped:
+        case PortSetup::Ready: break;
     }
-    // Refused line settings end the upload silently.
+}
+
+void TellUpload(TransferContext& context, const std::string& text, MessageIcon icon) {
+    context.link.ui.ShowMessage(kUploadCaption, text, icon);
 }
 
 }  // namespace
 
-RecordsReceived ReceiveRecords(TransferContext& context, ByteReader& reader, const RecordStore& store) {
+RecordsReceived ReceiveRecords(TransferContext& context, Connection& connection, const RecordStore& store) {
     RecordsReceived result;
-    if (!RequestData(context, reader)) return result;
+    if (!RequestData(context, connection)) {
+        if (connection.Stopped()) result.end = UploadEnd::Stopped;
+        return result;
+    }
+    connection.SetStatus(StatusText(context, id::kStatusReceiving));
 
     auto counter = context.link.ui.OpenUploadCounter();
     int expected = 0;
     int retries = 0;
     int refusals = 0;
-    const auto finish = [&](UploadEnd end, int textId) {
+    const auto finish = [&](UploadEnd end, const std::optional<termlink::Notice>& notice) {
         counter.reset();
-        if (textId != 0) TellError(context, textId);
+        if (notice) connection.Tell(*notice);
         result.end = end;
         return result;
     };
+    const auto linkError = [&](int textId) { return PortNoticeOf(context, id::kErrorCaption, textId, MessageIcon::None); };
     for (;;) {
-        const termlink::ReceivedFrame frame = termlink::ReadFrame(reader, kRecordTimeoutMs, kRecordKept);
+        const termlink::ReceivedFrame frame = termlink::ReadFrame(connection.reader, kRecordTimeoutMs, kRecordKept);
         if (!frame.ended) {
+            if (connection.Stopped()) return finish(UploadEnd::Stopped, std::nullopt);
             if (retries++ < kRetriesPerRecord) {
                 Send(context, wire::kNak);
                 continue;
             }
-            return finish(UploadEnd::TimedOut, id::kTimeOut);
+            return finish(UploadEnd::TimedOut, linkError(id::kTimeOut));
         }
         retries = 0;
-        if (frame.bytes == wire::kOver) return finish(UploadEnd::Completed, 0);
+        if (frame.bytes == wire::kOver) return finish(UploadEnd::Completed, std::nullopt);
 
         const auto record = termlink::ParseRecordFrame(frame.bytes);
         switch (Judge(record, expected)) {
             case Verdict::Store: {
-                if (!store(record->data)) return finish(UploadEnd::StoreFailed, id::kFileCreateFailed);
+                if (!store(record->data)) {
+                    return finish(UploadEnd::StoreFailed,
+                                  NoticeOf(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::Warning));
+                }
                 ++result.stored;
                 expected = (expected + 1) % wire::kRecordSequenceModulo;
                 counter->Show(CounterText(context, result.stored));
@@ -139,7 +160,9 @@ RecordsReceived ReceiveRecords(TransferContext& context, ByteReader& reader, con
                 break;
             case Verdict::Refuse:
                 Send(context, wire::kNak);
-                if (++refusals == kRefusalsPerRecord) return finish(UploadEnd::RefusedTooOften, id::kRecordRefusedTooOften);
+                if (++refusals == kRefusalsPerRecord) {
+                    return finish(UploadEnd::RefusedTooOften, linkError(id::kRecordRefusedTooOften));
+                }
                 break;
         }
     }
@@ -149,50 +172,56 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     const auto target = ChooseDataFile(context);
     if (!target) return {0, false};
 
-    // The records go into a file beside the target, which is replaced only
-    // once they are all on the disk.
+    // The records leave the terminal only once there is a place to keep
+    // them: the target can be replaced and the file beside it, which
+    // replaces it only once they are all on the disk, exists.
     common::FileReplacement file(*target);
-    if (!file.Good()) {
-        Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::None);
+    if (!common::CheckReplaceable(*target).ok || !file.Good()) {
+        Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::Warning);
         return {-2, false};
     }
-    const PortSetup setup = termlink::PreparePort(context.link, kUploadOutputQueue, withCradle);
+    Connection connection(context.link, termlink::ReplyRule{});
+    connection.progress = context.link.ui.OpenProgress(
+        ProgressLookOf(context, StatusText(context, withCradle ? id::kStatusCradle : id::kStatusOpening)));
+    const PortSetup setup = termlink::PreparePort(context.link, kUploadOutputQueue, withCradle, &connection.stop);
     if (setup != PortSetup::Ready) {
-        ReportPortSetup(context, setup);
+        ReportPortSetup(context, connection, setup);
         return {-3, false};
     }
 
-    ByteReader reader(context.link.port, context.link.clock);
     const RecordsReceived received =
-        ReceiveRecords(context, reader, [&](std::string_view data) { return WriteRecord(file, data); });
+        ReceiveRecords(context, connection, [&](std::string_view data) { return WriteRecord(file, data); });
+    connection.progress.reset();
     context.link.port.Close();
 
     if (received.stored == 0) {
         if (received.end == UploadEnd::Completed || received.end == UploadEnd::NotConnected) {
-            context.link.ui.ShowMessage(kUploadCaption, context.strings.Lookup(id::kNoDataReceived), MessageIcon::None);
+            TellUpload(context, context.strings.Lookup(id::kNoDataReceived), MessageIcon::None);
             return {0, received.end == UploadEnd::Completed};
         }
-        return {-1, false};
+        return {received.end == UploadEnd::Stopped ? 0 : -1, false};
     }
 
     // Every acknowledged record is kept: the terminal may already have erased
     // it. When the target cannot be replaced (or a record could not be
     // written, which the upload has told), the old file stays as it was and
-    // the records stay in the temporary file, which the user is shown.
+    // the records stay in the file beside it, which the user is shown.
     if (received.end == UploadEnd::StoreFailed || !file.Commit().ok) {
-        if (received.end != UploadEnd::StoreFailed) TellError(context, id::kFileCreateFailed);
         const std::string kept = file.KeepTemporary();
         context.link.ui.ShowMessage(
             context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
-            WithNumber(context.strings.Lookup(id::kRecordsKeptBeside), received.stored) + "\r\n" +
-                common::NativePathToCp1251(kept),
+            context.strings.Lookup(id::kRecordsKeptAt) + "\r\n" + common::NativePathToCp1251(kept),
             MessageIcon::Warning);
         return {-1, false};
     }
+    if (received.end == UploadEnd::Stopped) {
+        TellUpload(context, WithNumber(context.strings.Lookup(id::kRecordsSavedAfterStop), received.stored),
+                   MessageIcon::Information);
+        return {-1, false};
+    }
     if (received.end != UploadEnd::Completed) {
-        context.link.ui.ShowMessage(kUploadCaption,
-                               WithNumber(context.strings.Lookup(id::kRecordsSavedBeforeFailure), received.stored),
-                               MessageIcon::Warning);
+        TellUpload(context, WithNumber(context.strings.Lookup(id::kRecordsSavedBeforeFailure), received.stored),
+                   MessageIcon::Warning);
         return {-1, false};
     }
     const std::string done = context.strings.Direct(id::kUploadDoneBefore) +

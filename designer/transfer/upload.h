@@ -4,7 +4,7 @@
 #include <functional>
 #include <string_view>
 
-#include "designer/link/byte_reader.h"
+#include "designer/link/connection.h"
 #include "designer/transfer/transfer_context.h"
 
 namespace transfer {
@@ -15,6 +15,7 @@ enum class UploadEnd {
     TimedOut,         // a record did not come after ten refusals
     RefusedTooOften,  // the same record was refused ten times in a row
     StoreFailed,      // a record could not be written
+    Stopped,          // the user cancelled
 };
 
 struct RecordsReceived {
@@ -26,8 +27,9 @@ struct RecordsReceived {
 // then not acknowledged).
 using RecordStore = std::function<bool(std::string_view data)>;
 
-// The protocol, from the request to "OVER\r" or a failure (whose message it shows).
-RecordsReceived ReceiveRecords(TransferContext& context, termlink::ByteReader& reader, const RecordStore& store);
+// The protocol, from the request to "OVER\r" or a failure (whose message it
+// shows), telling its steps on the connection's progress window.
+RecordsReceived ReceiveRecords(TransferContext& context, termlink::Connection& connection, const RecordStore& store);
 
 struct UploadResult {
     // The number of records stored, 0 when none, -1 when the upload failed
@@ -37,9 +39,11 @@ struct UploadResult {
     bool completed = false;  // the terminal sent all it had
 };
 
-// The designer's "Receive Data": asks for the data file, receives into a
+// The designer's "Receive Data": asks for the data file, makes sure it can be
+// written before anything is asked of the terminal, receives into a
 // temporary file beside it and puts it in place once a record is stored, then
-// offers to open it.
+// offers to open it. Cancel on the progress window ends it within a moment
+// and keeps the records acknowledged so far.
 UploadResult ReceiveData(TransferContext& context, bool withCradle);
 
 }  // namespace transfer

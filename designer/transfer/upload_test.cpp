@@ -65,6 +65,9 @@ struct RecordTerminal {
     int sends = 0;
 };
 
+// A message about the link, with the line that names the port.
+std::string OnPort(const std::string& text) { return text + "\r\nPort: COM7"; }
+
 class UploadTest : public ::testing::Test {
 protected:
     UploadTest() {
@@ -88,7 +91,7 @@ protected:
     text::StringTable strings = strings::MakeStringTable();
     task::Task task;
     termlink::LinkState state;
-    TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 2}, task, strings, {}};
+    TransferContext context{{ui, clock, port, state, "/dev/ttyFAKE", 2, "COM7"}, task, strings, {}};
     RecordTerminal dataTerminal;
     test_support::TempFolder folder;
     std::string target = folder.File("DATA.TXT");
@@ -179,9 +182,11 @@ TEST_F(UploadTest, RequestIsRepeatedUntilTheTerminalAnswers) {
     EXPECT_EQ(ReceiveData(context, false).code, 0);
     EXPECT_EQ(terminal.CountWrites("READ\r"), 4);
     EXPECT_EQ(clock.NowMs(), 4u * 3000u);
-    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{"Time out!", "No data received!"}));
-    EXPECT_EQ(ui.events[1].caption, "Error");
-    EXPECT_EQ(ui.events[1].icon, MessageIcon::None);
+    EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{OnPort("Time out!"), "No data received!"}));
+    EXPECT_EQ(ui.events[2].caption, "Error");  // after the file choice and the progress window
+    EXPECT_EQ(ui.events[2].icon, MessageIcon::None);
+    EXPECT_EQ(ui.progressTexts.front(), "Asking the terminal on COM7 for its data (request 1 of 6)...");
+    EXPECT_EQ(ui.progressTexts.back(), "Asking the terminal on COM7 for its data (request 4 of 6)...");
     EXPECT_FALSE(std::filesystem::exists(target));
 
     dataTerminal.readAnswer = "NAK\r";
@@ -190,7 +195,7 @@ TEST_F(UploadTest, RequestIsRepeatedUntilTheTerminalAnswers) {
     ui.chosenPaths = {target};
     EXPECT_EQ(ReceiveData(context, false).code, 0);
     EXPECT_EQ(terminal.CountWrites("READ\r"), 6);
-    EXPECT_EQ(ui.MessageTexts().front(), "Failed to establish connection!");
+    EXPECT_EQ(ui.MessageTexts().front(), OnPort("Failed to establish connection!"));
 }
 
 TEST_F(UploadTest, SilenceAfterStoredRecordsKeepsThem) {
@@ -207,7 +212,8 @@ TEST_F(UploadTest, SilenceAfterStoredRecordsKeepsThem) {
     EXPECT_EQ(terminal.CountWrites("NAK\r"), 10);
     EXPECT_EQ(Contents(target), "a\r\nb\r\nc\r\n");
     EXPECT_EQ(ui.MessageTexts(), (std::vector<std::string>{
-                                     "Time out!", "The upload failed. 3 records received before the failure were saved."}));
+                                     OnPort("Time out!"),
+                                     "The upload failed. 3 records received before the failure were saved."}));
     EXPECT_EQ(ui.openCounters, 0);
 }
 
@@ -222,7 +228,7 @@ TEST_F(UploadTest, RecordRefusedTenTimesInARowEndsTheUpload) {
     EXPECT_EQ(terminal.CountWrites("NAK\r"), 10);
     EXPECT_EQ(Contents(target), "a\r\nb\r\n");
     EXPECT_EQ(ui.MessageTexts(),
-              (std::vector<std::string>{"The terminal keeps sending a record that cannot be accepted!",
+              (std::vector<std::string>{OnPort("The terminal keeps sending a record that cannot be accepted!"),
                                         "The upload failed. 2 records received before the failure were saved."}));
 
     // With nothing stored before, nothing is left behind.
@@ -243,7 +249,7 @@ TEST_F(UploadTest, FailuresBeforeTheTransfer) {
     port.openFails = true;
     ui.chosenPaths = {target};
     EXPECT_EQ(ReceiveData(context, false).code, -3);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot open the COM port!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Cannot open the COM port!")});
     EXPECT_EQ(FilesInFolder(), 0u);
 
     port.openFails = false;
@@ -258,14 +264,82 @@ TEST_F(UploadTest, FailuresBeforeTheTransfer) {
     ui.events.clear();
     ui.chosenPaths = {target};
     EXPECT_EQ(ReceiveData(context, true).code, -3);  // no cradle answers
-    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{"Cannot configure IR device!"});
+    ASSERT_EQ(ui.MessageTexts(), std::vector<std::string>{OnPort("Cannot configure IR device!")});
     EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
     EXPECT_EQ(FilesInFolder(), 0u);
 
-    ui.events.clear();
-    ui.chosenPaths = {folder.File("no such folder/DATA.TXT")};
+}
+
+TEST_F(UploadTest, TheTargetIsProvedWritableBeforeTheTerminalIsAsked) {
+    dataTerminal.records = {"a", "b"};
+    std::filesystem::create_directory(folder.File("DATA.TXT"));  // a folder cannot be replaced by a file
+    ui.chosenPaths = {target, folder.File("no such folder/DATA.TXT")};
     EXPECT_EQ(ReceiveData(context, false).code, -2);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"File open/create failed!"});
+    EXPECT_EQ(ReceiveData(context, false).code, -2);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(2, "File open/create failed!"));
+    EXPECT_EQ(ui.events.back().caption, "Error");
+    EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
+    EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 0);
+    EXPECT_TRUE(terminal.Writes().empty());
+    EXPECT_EQ(dataTerminal.next, 0u);
+    EXPECT_EQ(FilesInFolder(), 1u);  // the folder, and no temporary file
+}
+
+TEST_F(UploadTest, RecordsThatCannotBePutInPlaceAreKeptAndTheirFileNamed) {
+    dataTerminal.records = {"a", "b", "c"};
+    // Once the records are taken, something takes the target's place.
+    dataTerminal.fault = [this](std::size_t index, int) -> std::optional<std::string> {
+        if (index == 2) std::filesystem::create_directories(target + "/in the way");
+        return std::nullopt;
+    };
+    EXPECT_EQ(ReceiveData(context, false).code, -1);
+    ASSERT_EQ(ui.MessageTexts().size(), 1u);
+    const std::string message = ui.MessageTexts().front();
+    const std::string prefix = "The received records could not be put in place. They are kept in this file:\r\n";
+    ASSERT_EQ(message.substr(0, prefix.size()), prefix);
+    const std::string keptIn = message.substr(prefix.size());
+    EXPECT_EQ(keptIn.substr(0, target.size() + 1), target + ".");  // beside the target
+    EXPECT_EQ(Contents(keptIn), "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
+}
+
+// Cancel on the progress window ends the upload within a second; what was
+// acknowledged is kept, since the terminal may have let go of it.
+TEST_F(UploadTest, CancelKeepsTheRecordsAcknowledgedSoFar) {
+    for (int i = 0; i < 20; ++i) dataTerminal.records.push_back("R" + std::to_string(i));
+    std::ofstream(target, std::ios::binary) << "old";
+    std::uint64_t requestedAt = 0;
+    ui.cancelWhen = [&] {
+        if (ui.counterTexts.size() < 5) return false;
+        if (requestedAt == 0) requestedAt = clock.NowMs();
+        return true;
+    };
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_FALSE(result.completed);
+    EXPECT_LT(clock.NowMs() - requestedAt, 1000u);
+    const std::string kept = Contents(target);
+    EXPECT_EQ(kept.substr(0, 20), "R0\r\nR1\r\nR2\r\nR3\r\nR4\r\n");
+    const auto stored = std::count(kept.begin(), kept.end(), '\n');
+    EXPECT_EQ(terminal.CountWrites("ACK\r"), stored);  // every record kept was acknowledged, and no other
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"The upload was cancelled. The " + std::to_string(stored) +
+                                                          " records received until then were saved."});
+    EXPECT_EQ(ui.events.back().caption, "Upload Data");
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(ui.openProgressWindows, 0);
+    EXPECT_EQ(ui.openCounters, 0);
+    EXPECT_EQ(FilesInFolder(), 1u);
+
+    // Cancelled before a record came: nothing is written and nothing said.
+    std::filesystem::remove(target);
+    ui.events.clear();
+    terminal.ClearWrites();
+    ui.chosenPaths = {target};
+    dataTerminal.readAnswer = "";  // a silent terminal
+    ui.cancelWhen = [&] { return clock.NowMs() > 2000; };
+    EXPECT_EQ(ReceiveData(context, false).code, 0);
+    EXPECT_TRUE(ui.MessageTexts().empty());
+    EXPECT_EQ(terminal.CountWrites("READ\r"), 1);
+    EXPECT_EQ(FilesInFolder(), 0u);
 }
 
 TEST_F(UploadTest, AFailingWriteFlushOrRenameKeepsTheOldFileAndTheRecords) {
@@ -278,7 +352,7 @@ TEST_F(UploadTest, AFailingWriteFlushOrRenameKeepsTheOldFileAndTheRecords) {
     };
     const int points = test_support::CountFailurePoints(upload);
     EXPECT_EQ(points, 5);  // a write a record, the flush, the rename
-    const std::string kept = "The data file could not be replaced. The %d records received are kept in this file:\r\n";
+    const std::string kept = "The received records could not be put in place. They are kept in this file:\r\n";
     for (int point = 1; point <= points; ++point) {
         SCOPED_TRACE(point);
         std::ofstream(target, std::ios::binary) << "old";
@@ -286,19 +360,24 @@ TEST_F(UploadTest, AFailingWriteFlushOrRenameKeepsTheOldFileAndTheRecords) {
         common::FileCallsOverride active(failing);
         EXPECT_EQ(upload().code, -1);
         EXPECT_EQ(Contents(target), "old");
-        const std::vector<std::string> shown = ui.MessageTexts();
+        std::vector<std::string> shown = ui.MessageTexts();
         ASSERT_FALSE(shown.empty());
-        EXPECT_EQ(shown.front(), "File open/create failed!");
+        // A record that could not be written is told as such; a failed flush
+        // or rename by the message that names the records' file.
+        const bool recordFailed = point <= 3;
+        if (recordFailed) {
+            EXPECT_EQ(shown.front(), "File open/create failed!");
+            shown.erase(shown.begin());
+        }
         // The records acknowledged before the failure are in the file the user is shown.
-        const int stored = point <= 3 ? point - 1 : 3;
+        const int stored = recordFailed ? point - 1 : 3;
         if (stored == 0) {
-            EXPECT_EQ(shown.size(), 1u);
+            EXPECT_TRUE(shown.empty());
             continue;
         }
-        ASSERT_EQ(shown.size(), 2u);
-        const std::string prefix = WithNumber(kept, stored);
-        ASSERT_EQ(shown[1].substr(0, prefix.size()), prefix);
-        EXPECT_EQ(Contents(shown[1].substr(prefix.size())), std::string("a\r\nb\r\nc\r\n").substr(0, 3 * stored));
+        ASSERT_EQ(shown.size(), 1u);
+        ASSERT_EQ(shown[0].substr(0, kept.size()), kept);
+        EXPECT_EQ(Contents(shown[0].substr(kept.size())), std::string("a\r\nb\r\nc\r\n").substr(0, 3 * stored));
     }
     EXPECT_EQ(upload().code, 3);
     EXPECT_EQ(Contents(target), "a\r\nb\r\nc\r\n");

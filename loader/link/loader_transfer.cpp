@@ -64,7 +64,10 @@ public:
 
         connection.progress = OpenProgress(session_.ui);
         connection.progress->SetRange(0, kBlockRangeEnd);  // one step a block
-        if (!SendBlocks(connection, *image)) return termlink::AttemptEnd::Failed;
+        if (!SendBlocks(connection, *image)) {
+            // The user's Cancel ends the load without asking to try again.
+            return connection.Stopped() ? termlink::AttemptEnd::Stopped : termlink::AttemptEnd::Failed;
+        }
         connection.progress.reset();
         if (!commandLineMode_) termlink::Show(session_.ui, LoadComplete());
         return termlink::AttemptEnd::Delivered;

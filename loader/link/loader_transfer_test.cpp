@@ -262,6 +262,16 @@ TEST_F(LoaderTransferTest, SevenUnacknowledgedSendsOfABlockEndTheAttempt) {
     ExpectEverythingClosed();
 }
 
+TEST_F(LoaderTransferTest, CancelStopsBetweenBlocksWithoutAQuestion) {
+    AnswerEverything("8300RU004\r");
+    ui.cancelWhen = [this] { return Blocks().size() >= 3; };
+    const TransferOutcome outcome = Load(BatchTask8000());
+    EXPECT_FALSE(outcome.delivered);
+    EXPECT_EQ(Blocks().size(), 3u) << "no block after the Cancel";
+    EXPECT_TRUE(Messages().empty()) << "neither an error nor the retry question";
+    ExpectEverythingClosed();
+}
+
 TEST_F(LoaderTransferTest, AnAnswerLeftFromBeforeIsNoReplyToTheHandshake) {
     AnswerEverything("8300RU004\r");
     pair.far().Write("ACK\r");  // a late acknowledgement, still in the port

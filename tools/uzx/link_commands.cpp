@@ -1,5 +1,6 @@
 // The terminal link from the command line: the designer's own download and
 // upload code, talking through the console.
+#include <csignal>
 #include <iostream>
 #include <optional>
 
@@ -10,11 +11,11 @@
 #include "designer/link/system_serial_link.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
-#include "designer/task/task_file.h"
 #include "designer/transfer/download.h"
 #include "designer/transfer/terminal_image.h"
 #include "designer/transfer/upload.h"
 #include "tools/uzx/commands.h"
+#include "tools/uzx/task_input.h"
 
 namespace uzx {
 namespace {
@@ -22,19 +23,20 @@ namespace {
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
-bool ReadTask(const std::string& path, text::StringTable& strings, task::TaskModel& model) {
-    const task::ReadResult read = task::ReadTaskFile(path, task::LoadDefaultTexts(strings), model);
-    switch (read.status) {
-        case task::ReadStatus::Ok: return true;
-        case task::ReadStatus::CannotOpen: std::cerr << "uzx: cannot open " << path << '\n'; break;
-        case task::ReadStatus::FormatMismatch: std::cerr << "uzx: " << path << " is not a task file\n"; break;
-        case task::ReadStatus::TooShort: std::cerr << "uzx: " << path << " is too short to be a task file\n"; break;
-    }
-    return false;
+// Ctrl+C is the progress window's Cancel: the transfer ends at once, with the
+// port closed and the records received so far kept. A second one ends the
+// program as usual.
+volatile std::sig_atomic_t interrupted = 0;
+
+void Interrupt(int) {
+    interrupted = 1;
+    std::signal(SIGINT, SIG_DFL);
 }
 
 struct LinkOptions {
-    std::string device;
+    std::string file;
+    std::string port;    // as given: a COM name or a device path
+    std::string device;  // what it names
     int speedIndex = 0;
     bool withCradle = false;
 };
@@ -44,36 +46,42 @@ std::optional<int> SmallNumber(const std::string& text, int last) {
     return text[0] - '0';
 }
 
-// --port NAME [--speed N] [--link N], after the command's one file argument.
+// FILE --port NAME [--speed N] [--link N]; a refusal says which argument is wrong.
 std::optional<LinkOptions> ParseLinkOptions(const Args& args, const char* command) {
     LinkOptions options;
-    std::string port;
-    bool valid = true;
-    for (std::size_t i = 1; valid && i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) {
-            valid = false;
-        } else if (args[i] == "--port") {
-            port = args[i + 1];
-        } else if (args[i] == "--speed") {
-            const auto speed = SmallNumber(args[i + 1], termlink::kSpeedCount - 1);
-            valid = speed.has_value();
-            options.speedIndex = speed.value_or(0);
-        } else if (args[i] == "--link") {
-            // 0 RS-232 and 2 IrDA open the port directly; 1 goes through the infrared cradle.
-            const auto link = SmallNumber(args[i + 1], 2);
-            valid = link.has_value();
-            options.withCradle = link == 1;
+    const auto refuse = [command](const std::string& what) {
+        std::cerr << "uzx " << command << ": " << what << '\n'
+                  << "usage: uzx " << command << " FILE --port NAME [--speed 0-4] [--link 0-2]\n";
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!arg.starts_with("--")) {
+            if (!options.file.empty()) return refuse("one file only, not also " + arg);
+            options.file = arg;
+            continue;
+        }
+        if (arg != "--port" && arg != "--speed" && arg != "--link") return refuse("unknown option " + arg);
+        if (i + 1 >= args.size()) return refuse(arg + " wants a value");
+        const std::string& value = args[++i];
+        if (arg == "--port") {
+            options.port = value;
+        } else if (arg == "--speed") {
+            const auto speed = SmallNumber(value, termlink::kSpeedCount - 1);
+            if (!speed) return refuse("--speed wants 0 to 4 (115200 to 9600 bit/s), not \"" + value + "\"");
+            options.speedIndex = *speed;
         } else {
-            valid = false;
+            // 0 RS-232 and 2 IrDA open the port directly; 1 goes through the infrared cradle.
+            const auto link = SmallNumber(value, 2);
+            if (!link) return refuse("--link wants 0 (RS-232), 1 (Cradle-IR) or 2 (IrDA), not \"" + value + "\"");
+            options.withCradle = *link == 1;
         }
     }
-    if (!valid || args.empty() || port.empty()) {
-        std::cerr << "usage: uzx " << command << " FILE --port NAME [--speed 0-4] [--link 0-2]\n";
-        return std::nullopt;
-    }
-    options.device = termlink::ResolvePortDevice(port);
+    if (options.file.empty()) return refuse("no file named");
+    if (options.port.empty()) return refuse("no --port named");
+    options.device = termlink::ResolvePortDevice(options.port);
     if (options.device.empty()) {
-        std::cerr << "uzx: " << port << " names no port\n";
+        std::cerr << "uzx: " << options.port << " names no port\n";
         return std::nullopt;
     }
     return options;
@@ -83,8 +91,11 @@ std::optional<LinkOptions> ParseLinkOptions(const Args& args, const char* comman
 struct Session {
     explicit Session(const LinkOptions& options)
         : port(termlink::MakeSystemSerialLink()),
-          context{{ui, clock, *port, state, options.device, options.speedIndex}, task, strings, {}} {
+          context{{ui, clock, *port, state, options.device, options.speedIndex, options.port}, task, strings, {}} {
         task::MakeNewTask(task.model, task::LoadDefaultTexts(strings));
+        ui.tellsProgress = true;
+        ui.stopFlag = &interrupted;
+        std::signal(SIGINT, Interrupt);
     }
 
     text::StringTable strings = strings::MakeStringTable();
@@ -104,9 +115,12 @@ int RunImage(const Args& args) {
         return kUsage;
     }
     text::StringTable strings = strings::MakeStringTable();
-    task::TaskModel model;
-    if (!ReadTask(args[0], strings, model)) return kFailed;
-    const transfer::TerminalImage image = transfer::BuildTerminalImage(model);
+    const task::DefaultTexts texts = task::LoadDefaultTexts(strings);
+    common::ConsoleUi ui;
+    task::Task task;
+    task::MakeNewTask(task.model, texts);
+    if (!ReadTaskArgument(args[0], task, texts, strings, ui)) return kFailed;
+    const transfer::TerminalImage image = transfer::BuildTerminalImage(task.model);
     const common::ReplaceResult written = common::ReplaceFileContents(
         args[1], std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
     if (!written.ok) {
@@ -120,8 +134,8 @@ int RunDownload(const Args& args) {
     const auto options = ParseLinkOptions(args, "download");
     if (!options) return kUsage;
     Session session(*options);
-    if (!ReadTask(args[0], session.strings, session.task.model)) return kFailed;
-    session.task.currentPath = args[0];
+    const task::DefaultTexts texts = task::LoadDefaultTexts(session.strings);
+    if (!ReadTaskArgument(options->file, session.task, texts, session.strings, session.ui)) return kFailed;
     return transfer::DownloadToTerminal(session.context, 0, options->withCradle).delivered ? 0 : kFailed;
 }
 
@@ -129,16 +143,19 @@ int RunSendLookup(const Args& args) {
     const auto options = ParseLinkOptions(args, "send-lookup");
     if (!options) return kUsage;
     Session session(*options);
-    session.ui.chosenPath = args[0];
+    session.ui.chosenPath = options->file;
     return transfer::DownloadToTerminal(session.context, 1, options->withCradle).delivered ? 0 : kFailed;
 }
 
+// Succeeds only when records came: a script must not take an empty upload
+// for a collected one.
 int RunReceive(const Args& args) {
     const auto options = ParseLinkOptions(args, "receive");
     if (!options) return kUsage;
     Session session(*options);
-    session.ui.chosenPath = args[0];
-    return transfer::ReceiveData(session.context, options->withCradle).completed ? 0 : kFailed;
+    session.ui.chosenPath = options->file;
+    const transfer::UploadResult result = transfer::ReceiveData(session.context, options->withCradle);
+    return result.completed && result.code > 0 ? 0 : kFailed;
 }
 
 }  // namespace uzx

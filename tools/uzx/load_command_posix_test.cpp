@@ -174,9 +174,10 @@ TEST_F(LoadCommandTest, FailedTransfersEndWithStatusThree) {
 }
 
 TEST_F(LoadCommandTest, CommandLineErrorsAndRefusedTasks) {
+    // The message's Windows line breaks reach the console as plain ones.
     const std::string formatError =
-        "Ошибка: Формат командной строки не верен:\r\n имя файла,скорость порта,номер СОМ порта, (RS-232 - 0 , "
-        "Cradle IR - 1)  \r\nПродолжить работу?. -> No\n";
+        "Ошибка: Формат командной строки не верен:\n имя файла,скорость порта,номер СОМ порта, (RS-232 - 0 , "
+        "Cradle IR - 1)  \nПродолжить работу?. -> No\n";
     // The file is read before the rest is judged, so it must be there.
     const std::string shop = WriteTask("shop.UZX", PatternFile("8300RU004", 18954));
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{

@@ -2,10 +2,13 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <string_view>
 
 #include "tools/uzx/commands.h"
 
 namespace {
+
+constexpr int kUsageStatus = 2;
 
 struct Command {
     const char* name;
@@ -45,25 +48,47 @@ constexpr Command kCommands[] = {
     {"find-cradle", uzx::RunFindCradle, "find-cradle                 the COM port where the infrared cradle answers"},
 };
 
-int Usage() {
-    std::cerr << "usage: uzx COMMAND ...\n";
-    for (const auto& c : kCommands) std::cerr << "  uzx " << c.usage << '\n';
-    return 2;
+constexpr char kLinkNotes[] =
+    "Transfers: --port names a COM port of the designer's port list or a device path;\n"
+    "--speed 0..4 is 115200 (the default), 57600, 38400, 19200 or 9600 bit/s; --link 0 is\n"
+    "RS-232 (the default), 1 the infrared cradle, 2 IrDA. Ctrl+C stops a transfer.\n"
+    "Exit status: 0 done, 1 failed (a transfer that did not complete, receive without a\n"
+    "record, simulate when the task showed an error box), 2 a bad command line.\n";
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: uzx COMMAND ...\n";
+    for (const auto& c : kCommands) out << "  uzx " << c.usage << '\n';
+    out << kLinkNotes;
 }
 
+bool AsksForHelp(std::string_view arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
+
 int Run(int argc, char** argv) {
-    if (argc < 2) return Usage();
-    for (const auto& c : kCommands) {
-        if (std::strcmp(argv[1], c.name) == 0) return c.run(uzx::Args(argv + 2, argv + argc));
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return kUsageStatus;
     }
-    return Usage();
+    if (AsksForHelp(argv[1])) {
+        PrintUsage(std::cout);
+        return 0;
+    }
+    for (const auto& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) != 0) continue;
+        if (argc == 3 && (std::strcmp(argv[2], "--help") == 0 || std::strcmp(argv[2], "-h") == 0)) {
+            std::cout << "usage: uzx " << c.usage << '\n';
+            return 0;
+        }
+        return c.run(uzx::Args(argv + 2, argv + argc));
+    }
+    std::cerr << "uzx: unknown command " << argv[1] << '\n';
+    PrintUsage(std::cerr);
+    return kUsageStatus;
 }
 
 }  // namespace
 
-// Every failure the commands know of ends in a message and a status of their
-// own; this is the last word on one they cannot know of (memory running out),
-// so that no input ends the program by a signal.
+// The commands report their own failures; this only keeps anything that
+// still escapes them (memory running out) from ending in an abort.
 int main(int argc, char** argv) {
     try {
         return Run(argc, argv);

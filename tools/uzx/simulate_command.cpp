@@ -14,8 +14,8 @@
 #include "designer/simulator/local_time.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
-#include "designer/task/open_save.h"
 #include "tools/uzx/commands.h"
+#include "tools/uzx/task_input.h"
 #include "tools/uzx/terminal_png.h"
 
 namespace uzx {
@@ -127,6 +127,8 @@ std::optional<Options> ParseOptions(const Args& args) {
         } else if (options.file.empty() && !arg.starts_with("--")) {
             options.file = arg;
         } else {
+            std::cerr << "uzx simulate: " << (arg.starts_with("--") ? "unknown option or missing value: " : "one task file only: ")
+                      << arg << '\n';
             return std::nullopt;
         }
     }
@@ -162,10 +164,8 @@ int RunSimulate(const Args& args) {
     common::ConsoleUi ui;
     task::Task task;
     task::MakeNewTask(task.model, texts);
-    if (!task::OpenTaskFile(task, options->file, texts, strings, ui)) {
-        if (ui.warnings == 0) std::cerr << "uzx: cannot open " << options->file << '\n';
-        return 1;
-    }
+    if (!ReadTaskArgument(options->file, task, texts, strings, ui)) return 1;
+    const int warningsBeforeTheRun = ui.warnings;
 
     // With --time the clock starts there and runs on with the ticks alone.
     common::TestClock tickClock;
@@ -199,7 +199,8 @@ int RunSimulate(const Args& args) {
             return 1;
         }
     }
-    return 0;
+    // A script must learn that the task showed an error box on the way.
+    return ui.warnings > warningsBeforeTheRun ? 1 : 0;
 }
 
 }  // namespace uzx

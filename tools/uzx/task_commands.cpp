@@ -4,12 +4,12 @@
 #include "common/console_ui.h"
 #include "designer/strings/english_table.h"
 #include "designer/task/defaults.h"
-#include "designer/task/open_save.h"
 #include "designer/task/task_file.h"
 #include "loader/batch_models.h"
 #include "loader/file_bytes.h"
 #include "loader/task_files.h"
 #include "tools/uzx/commands.h"
+#include "tools/uzx/task_input.h"
 #include "tools/uzx/task_view.h"
 
 namespace uzx {
@@ -27,11 +27,8 @@ task::Task NewTask(const Context& context) {
     return fresh;
 }
 
-// Reads any accepted layout; the refusal's message has gone to stderr.
 bool Open(Context& context, task::Task& into, const std::string& path) {
-    if (task::OpenTaskFile(into, path, context.texts, context.strings, context.ui)) return true;
-    if (context.ui.warnings == 0) std::cerr << "uzx: cannot open " << path << '\n';
-    return false;
+    return ReadTaskArgument(path, into, context.texts, context.strings, context.ui);
 }
 
 bool Write(const std::string& path, const task::TaskModel& model) {

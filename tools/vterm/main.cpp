@@ -1,19 +1,19 @@
 // vterm: a batch terminal and its infrared cradle on a pseudo-terminal, for
 // trying transfers without hardware. See --help.
 #include <csignal>
-#include <exception>
 #ifdef __linux__
 #include <sys/prctl.h>
 #endif
 #include <algorithm>
+#include <exception>
 #include <iostream>
-#include <sstream>
 
 #include "common/clock.h"
 #include "common/file_replace.h"
 #include "common/whole_file.h"
 #include "designer/link/port_list.h"
 #include "designer/task/task_file.h"
+#include "designer/transfer/lookup_lines.h"
 #include "designer/transfer/terminal_image_decode.h"
 #include "tools/vterm/options.h"
 #include "tools/vterm/port_registration.h"
@@ -27,6 +27,8 @@ constexpr int kExitUsage = 1;
 constexpr int kExitSetup = 2;
 constexpr int kExitIncomplete = 3;
 constexpr std::uint32_t kDrainMs = 2000;
+// A record frame holds at most 255 bytes: the sequence byte, the record, two checksum bytes and CR.
+constexpr std::size_t kMaxRecordLength = 251;
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -45,22 +47,42 @@ void CatchStopSignals() {
 // More records than any terminal holds; a larger file is something else.
 constexpr std::size_t kMaxRecordsFileSize = 16 << 20;
 
-// One record a line, empty lines skipped; false, after a message, when the
-// file cannot be read or is too large.
-bool ReadRecords(const std::string& path, std::vector<std::string>& records) {
+// One record a line, the lines ended as a lookup file's may be; empty lines
+// are skipped. False with `error` set when the file cannot be read, is too
+// large, or a record would not fit its frame.
+bool ReadRecords(const std::string& path, std::vector<std::string>& records, std::string& error) {
     const common::WholeFile file = common::ReadWholeFile(path, kMaxRecordsFileSize);
     if (file.status != common::WholeFileStatus::Ok) {
-        std::cerr << "vterm: " << (file.status == common::WholeFileStatus::TooLarge
-                                       ? "the records file is larger than 16 MiB: "
-                                       : "cannot read the records file ")
-                  << path << '\n';
+        error = (file.status == common::WholeFileStatus::TooLarge ? "the records file is larger than 16 MiB: "
+                                                                  : "cannot read the records file ") +
+                path;
         return false;
     }
-    std::istringstream lines(file.bytes);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) records.push_back(line);
+    const transfer::LookupLineSplitter::LineSink keep = [&](std::string_view line) {
+        if (line.size() > kMaxRecordLength) {
+            error = "record " + std::to_string(records.size() + 1) + " of " + path + " is longer than " +
+                    std::to_string(kMaxRecordLength) + " characters";
+            return false;
+        }
+        if (!line.empty()) records.emplace_back(line);
+        return true;
+    };
+    transfer::LookupLineSplitter lines;
+    return lines.Feed(file.bytes, keep) && lines.Finish(keep);
+}
+
+// Each file vterm is to write is checked before anything is received, so a
+// transfer never ends in a file that cannot be stored.
+bool CheckOutputs(const vterm::Options& options, std::string& error) {
+    const std::pair<const char*, const std::string*> outputs[] = {
+        {"--task-out", &options.taskOut}, {"--image-out", &options.imageOut}, {"--lookup-out", &options.lookupOut}};
+    for (const auto& [flag, path] : outputs) {
+        if (path->empty()) continue;
+        const common::ReplaceResult check = common::CheckReplaceable(*path);
+        if (!check.ok) {
+            error = std::string("cannot write ") + flag + " " + *path + ": " + check.error;
+            return false;
+        }
     }
     return true;
 }
@@ -105,7 +127,14 @@ int Run(int argc, char** argv) {
         std::cout << vterm::kUsage;
         return 0;
     }
-    if (!options.recordsFile.empty() && !ReadRecords(options.recordsFile, options.terminal.records)) return kExitSetup;
+    if (!options.recordsFile.empty() && !ReadRecords(options.recordsFile, options.terminal.records, error)) {
+        std::cerr << "vterm: " << error << '\n';
+        return kExitSetup;
+    }
+    if (!CheckOutputs(options, error)) {
+        std::cerr << "vterm: " << error << '\n';
+        return kExitSetup;
+    }
 
     vterm::PtyLine pty;
     if (!pty.Create(error)) {
@@ -113,10 +142,15 @@ int Run(int argc, char** argv) {
         return kExitSetup;
     }
     vterm::PortRegistration registration;
-    if (!registration.Register(termlink::PortMapFolder(), options.comName, pty.SlavePath(), error)) {
+    std::string note;
+    std::vector<std::string> listed;
+    for (const termlink::SerialPort& port : termlink::EnumerateSerialPorts().value_or(std::vector<termlink::SerialPort>{}))
+        listed.push_back(port.name);
+    if (!registration.Register(termlink::PortMapFolder(), options.comName, pty.SlavePath(), error, note, listed)) {
         std::cerr << "vterm: " << error << '\n';
         return kExitSetup;
     }
+    if (!note.empty()) std::cerr << "vterm: " << note << '\n';
     CatchStopSignals();
     pty.SetStopFlag(&stopRequested);
     std::cout << pty.SlavePath() << ' ' << registration.ComName() << std::endl;
@@ -159,9 +193,9 @@ int Run(int argc, char** argv) {
 
 }  // namespace
 
-// Every failure vterm knows of ends in a message and its exit status; this is
-// the last word on one it cannot know of (memory running out), so that no
-// input ends it by a signal, and the port map loses its link on the way out.
+// Failures are reported where they happen; this only keeps anything that
+// still escapes (memory running out) from ending in an abort that leaves the
+// port map link behind.
 int main(int argc, char** argv) {
     try {
         return Run(argc, argv);

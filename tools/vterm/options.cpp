@@ -1,8 +1,11 @@
 #include "tools/vterm/options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "designer/link/protocol.h"
+#include "tools/vterm/port_registration.h"
 
 namespace vterm {
 
@@ -11,7 +14,8 @@ const char kUsage[] =
     "Plays a terminal of any model and its infrared cradle on a pseudo-terminal and\n"
     "registers it in the port map. Prints \"<device> <COM name>\" once ready.\n"
     "\n"
-    "  --com COMn            the name in the port map (default: the lowest free one)\n"
+    "  --com COMn            the name in the port map (default: the lowest number\n"
+    "                        the port list leaves free)\n"
     "  --firmware ID         what the handshake is answered with, up to 15 characters\n"
     "                        (8300RU004; a radio terminal: 80xxRU102, ACK, ...)\n"
     "  --blocks N            the blocks of a task: 200 (batch terminals), 50 or 182\n"
@@ -20,7 +24,9 @@ const char kUsage[] =
     "  --task-out FILE       store a received task as a designer's task file (200 blocks)\n"
     "  --image-out FILE      store a received task's bytes as they came (100 a block)\n"
     "  --lookup-out FILE     store a received lookup file as text (CR LF lines)\n"
-    "  --records FILE        the records an upload sends, one a line\n"
+    "                        (each file is checked at start: it must be writable)\n"
+    "  --records FILE        the records an upload sends: a text file, one record a\n"
+    "                        line of at most 251 characters, empty lines skipped\n"
     "  --no-cradle           no infrared cradle on the line: probes stay unanswered\n"
     "  --cradle-rate RATE    the rate the cradle listens at first (9600)\n"
     "  --wire-speed          every byte takes ten bit times at the line's rate\n"
@@ -35,6 +41,7 @@ const char kUsage[] =
     "  --drop N              lose the middle third of frame N's bytes\n"
     "  --fault-times K       frame N meets its fault K times (1; 0 = every time)\n"
     "  --cut-after N         close the line once N frames were handled\n"
+    "A port map link left by a vterm that was killed is taken over, with a note.\n"
     "Exit status: 0 the transfer completed (--once) or vterm was stopped by a signal,\n"
     "1 a bad command line, 2 the pseudo-terminal, port map or a file failed,\n"
     "3 the transfer ended without completing (--once, or a cut line).\n";
@@ -117,6 +124,13 @@ bool ParseOptions(const std::vector<std::string>& args, Options& options, std::s
             return false;
         }
         ++i;
+    }
+    // The port map names ports in capitals; "com7" is taken as "COM7".
+    std::transform(options.comName.begin(), options.comName.end(), options.comName.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (!options.comName.empty() && !IsComName(options.comName)) {
+        error = "--com wants a name COM1 to COM9999, not " + options.comName;
+        return false;
     }
     if (t.firmware.empty() || t.firmware.size() > kLongestFirmware) {
         error = "--firmware wants 1 to 15 characters (the loader reads at most 16 bytes with the CR)";

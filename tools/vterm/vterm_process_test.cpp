@@ -1,6 +1,8 @@
 // The vterm program itself, driven over the real termios link.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -67,6 +69,52 @@ std::string FileBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Runs vterm to its end (a refusal ends it at once): the exit status, with stderr in `errors`.
+int RunVterm(const std::vector<std::string>& args, const std::string& errorFile, std::string& errors) {
+    std::string command = VTERM_PROGRAM;
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >/dev/null 2>'" + errorFile + "'";
+    const int status = std::system(command.c_str());
+    std::ifstream in(errorFile, std::ios::binary);
+    errors.assign(std::istreambuf_iterator<char>(in), {});
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(VtermProcessTest, RefusalsComeBeforeTheTerminalIsThere) {
+    std::string errors;
+    const std::string log = folder.File("stderr");
+    // Every bad command line is status 1, saying what is wrong.
+    EXPECT_EQ(RunVterm({"--com", "COM0"}, log, errors), 1);
+    EXPECT_NE(errors.find("--com wants a name COM1 to COM9999, not COM0"), std::string::npos) << errors;
+    EXPECT_EQ(RunVterm({"--nak", "x"}, log, errors), 1);
+    EXPECT_EQ(RunVterm({"stray"}, log, errors), 1);
+    EXPECT_EQ(RunVterm({"--records"}, log, errors), 1);
+
+    // A file that cannot be read or written is status 2, before a port is registered.
+    std::filesystem::create_directories(folder.File("a folder"));
+    EXPECT_EQ(RunVterm({"--task-out", folder.File("a folder")}, log, errors), 2);
+    EXPECT_NE(errors.find("cannot write --task-out"), std::string::npos) << errors;
+    EXPECT_EQ(RunVterm({"--lookup-out", folder.File("no such folder/x.txt")}, log, errors), 2);
+    EXPECT_EQ(RunVterm({"--records", folder.File("a folder")}, log, errors), 2);
+    folder.Write("long.txt", "fine\n" + std::string(252, 'x') + "\n");
+    EXPECT_EQ(RunVterm({"--records", folder.File("long.txt")}, log, errors), 2);
+    EXPECT_NE(errors.find("record 2 of"), std::string::npos) << errors;
+    EXPECT_FALSE(std::filesystem::exists(folder.File("ports")) && !std::filesystem::is_empty(folder.File("ports")));
+}
+
+TEST_F(VtermProcessTest, ALinkLeftByAKilledVtermIsTakenOver) {
+    auto killed = Start({"--com", "COM7", "--silent"});
+    ASSERT_TRUE(killed);
+    killed->Signal(SIGKILL);
+    EXPECT_EQ(killed->WaitForExit(3000), 128 + SIGKILL);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("ports/COM7")));  // left behind
+
+    const auto next = Start({"--com", "COM7", "--silent"});
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->ComName(), "COM7");
+    EXPECT_EQ(termlink::ResolvePortDevice("COM7"), next->Device());
+}
+
 TEST_F(VtermProcessTest, CradleHandshakeAndTaskOverTheRealLink) {
     const auto vterm = Start({"--com", "COM7", "--once", "--task-out", folder.File("got.uzx"), "--image-out",
                               folder.File("got.img")});
@@ -122,8 +170,10 @@ TEST_F(VtermProcessTest, SilentTerminalAndCleanStopOnSignal) {
 }
 
 TEST_F(VtermProcessTest, WireSpeedUploadTakesTheWireTime) {
+    // Records on lines of every ending.
     std::string records;
-    for (int i = 0; i < 100; ++i) records += "REC" + std::to_string(1000 + i) + "\n";
+    const char* const ends[] = {"\n", "\r\n", "\r"};
+    for (int i = 0; i < 100; ++i) records += "REC" + std::to_string(1000 + i) + ends[i % 3];
     folder.Write("records.txt", records);
     const auto vterm = Start({"--wire-speed", "--once", "--records", folder.File("records.txt")});
     ASSERT_TRUE(vterm);

@@ -377,12 +377,17 @@ TEST_F(MainWindowTest, PreferencesListPortsAndDetectTheCradle) {
     ASSERT_FALSE(ui.MessageTexts().empty());
     EXPECT_EQ(ui.MessageTexts().back(), "Cradle is connected to COM2");
     EXPECT_EQ(ports->currentIndex(), 1);
-    EXPECT_EQ(ui.events.front().kind, test_support::ShownEvent::Kind::Busy);
+    // Each port tried was told on the progress window, which has closed again.
+    EXPECT_EQ(ui.events.front().kind, test_support::ShownEvent::Kind::Progress);
+    EXPECT_EQ(ui.progressTexts, (std::vector<std::string>{"Looking for the infrared cradle on COM1...",
+                                                          "Looking for the infrared cradle on COM2..."}));
+    EXPECT_EQ(ui.openProgressWindows, 0);
 
     ControlOf<QPushButton>(&dialog, 1)->click();
     Preferences kept;
     ReadSettings(kept);
     EXPECT_EQ(kept.portPosition, 1);
+    EXPECT_EQ(kept.comPort, 2);
     unsetenv("MOSTREL_PORT_MAP");
     unsetenv("MOSTREL_SYS_CLASS_TTY");
 }

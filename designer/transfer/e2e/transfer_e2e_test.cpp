@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -55,6 +56,7 @@ protected:
             return false;
         }
         context.link.device = vterm->Device();
+        context.link.portName = vterm->ComName();
         return true;
     }
 
@@ -138,25 +140,64 @@ TEST_F(TransferE2e, RefusedBlocksAreResent) {
 TEST_F(TransferE2e, FullTerminalEndsTheDownload) {
     ASSERT_TRUE(StartTerminal({"--full-at", "5"}));
     EXPECT_FALSE(DownloadToTerminal(context, 0, false).delivered);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Memory full for Terminal!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Memory full for Terminal!\r\nPort: COM7"});
     EXPECT_EQ(ui.progressPositions.back(), 7);  // blocks 0 to 3 were acknowledged
 }
 
 TEST_F(TransferE2e, SilentTerminalIsNotReady) {
     ASSERT_TRUE(StartTerminal({"--silent"}));
     EXPECT_FALSE(DownloadToTerminal(context, 0, false).delivered);
-    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Terminal is not ready!"});
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"Terminal is not ready!\r\nPort: COM7"});
 }
 
 TEST_F(TransferE2e, LookupFileArrivesLineByLine) {
-    ASSERT_TRUE(StartTerminal({"--lookup", "--lookup-out", folder.File("lookup.txt")}));
     folder.Write("items.txt", "4711;Apples\r\n4712;Pears\r\n\r\n4713;Plums");
-    ui.chosenPaths = {folder.File("items.txt")};
-    EXPECT_TRUE(DownloadToTerminal(context, 1, false).delivered);
+    // The same lines from a Unix program.
+    folder.Write("unix.txt", "4711;Apples\n4712;Pears\n\n4713;Plums\n");
+    for (const char* file : {"items.txt", "unix.txt"}) {
+        ASSERT_TRUE(StartTerminal({"--lookup", "--lookup-out", folder.File("lookup.txt")}));
+        ui.chosenPaths = {folder.File(file)};
+        EXPECT_TRUE(DownloadToTerminal(context, 1, false).delivered);
+        StopTerminal();
+        std::string arrived = Contents(folder.File("lookup.txt"));
+        std::erase(arrived, '\n');
+        EXPECT_EQ(arrived, "4711;Apples\r4712;Pears\r\r4713;Plums\r") << file;
+    }
+}
+
+// Cancel on the progress window, over the real link at the speed of a real
+// wire: the transfer ends with the port closed and nothing more to say.
+TEST_F(TransferE2e, CancelledDownloadEndsQuietly) {
+    ASSERT_TRUE(StartTerminal({"--wire-speed", "--image-out", folder.File("image.bin")}));
+    context.link.speedIndex = 4;  // 9600 bit/s: about a tenth of a second a block
+    ui.cancelWhen = [this] { return !ui.progressPositions.empty() && ui.progressPositions.back() >= 10; };
+    const DownloadResult result = DownloadToTerminal(context, 0, false);
+    EXPECT_FALSE(result.delivered);
+    EXPECT_TRUE(ui.MessageTexts().empty()) << ::testing::PrintToString(ui.MessageTexts());
+    EXPECT_LT(ui.progressPositions.back(), 15);
+    EXPECT_FALSE(port->IsOpen());
+    EXPECT_EQ(ui.openProgressWindows, 0);
     StopTerminal();
-    std::string arrived = Contents(folder.File("lookup.txt"));
-    std::erase(arrived, '\n');
-    EXPECT_EQ(arrived, "4711;Apples\r4712;Pears\r\r4713;Plums\r");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("image.bin")));  // the terminal got no whole task
+}
+
+TEST_F(TransferE2e, CancelledUploadKeepsTheRecordsReceived) {
+    const auto records = Records(200);
+    ASSERT_TRUE(StartTerminal({"--wire-speed", "--records", WriteRecords(records)}));
+    context.link.speedIndex = 4;
+    ui.chosenPaths = {folder.File("DATA.TXT")};
+    ui.cancelWhen = [this] { return ui.counterTexts.size() >= 5; };
+    const UploadResult result = ReceiveData(context, false);
+    EXPECT_FALSE(result.completed);
+    EXPECT_FALSE(port->IsOpen());
+    StopTerminal();
+    const std::string kept = Contents(folder.File("DATA.TXT"));
+    const auto stored = std::count(kept.begin(), kept.end(), '\n');
+    EXPECT_GE(stored, 5);
+    EXPECT_LT(stored, 200);
+    EXPECT_EQ(kept, AsReceived(std::vector<std::string>(records.begin(), records.begin() + stored)));
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"The upload was cancelled. The " + std::to_string(stored) +
+                                                          " records received until then were saved."});
 }
 
 TEST_F(TransferE2e, RecordsArriveOncePerLineDespiteCorruptFrames) {
@@ -212,6 +253,13 @@ TEST_F(TransferE2e, CommandLineDownloadAndReceive) {
     StopTerminal();
     EXPECT_EQ(Contents(folder.File("OUT.TXT")), AsReceived(records));
     EXPECT_NE(std::system((uzx + " download '" + folder.File("TASK.UZX") + "' --port COM8 2>/dev/null").c_str()), 0);
+
+    // A terminal with nothing to send: no record came, and a script must know.
+    folder.Write("none.txt", "");
+    ASSERT_TRUE(StartTerminal({"--records", folder.File("none.txt")}));
+    EXPECT_NE(std::system((uzx + " receive '" + folder.File("NONE.TXT") + "' --port COM7 2>/dev/null").c_str()), 0);
+    StopTerminal();
+    EXPECT_FALSE(std::filesystem::exists(folder.File("NONE.TXT")));
 }
 
 }  // namespace
