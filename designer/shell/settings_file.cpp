@@ -79,7 +79,10 @@ void ReadSettingsFile(const std::string& path, Preferences& preferences) {
     TakeFlag(values, 5, preferences.autoPreload);
     TakeFlag(values, 6, preferences.alwaysOnTop);
     if (values.size() > 7 && !values[7].empty()) {
-        preferences.language = common::NativeTextToCp1251(values[7]).substr(0, Preferences::kMaxLanguageName);
+        // Held as it will be written back: a byte Windows-1251 has no
+        // character for would otherwise come back as another one.
+        const std::string name = common::NativeTextToCp1251(values[7]).substr(0, Preferences::kMaxLanguageName);
+        preferences.language = common::NativeTextToCp1251(common::Cp1251ToNativeText(name));
     }
     TakeNumber(values, 8, preferences.portPosition);
     for (std::size_t i = 9; i < values.size() && preferences.recentFiles.size() < Preferences::kMaxRecentFiles; ++i) {
