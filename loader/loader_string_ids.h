@@ -103,4 +103,7 @@ constexpr int kCradleFoundCaption = 96;
 constexpr int kCradleFoundOnPort = 97;  // the port number follows
 constexpr int kApplySettingsQuestion = 98;
 
+// The settings file.
+constexpr int kSettingsNotSaved = 99;
+
 }  // namespace loader::ids
