@@ -72,6 +72,8 @@ seed language_file Russian.lng < resources/lang/Russian.lng
 printf 'Deutsch\r\n1121=Fehler\r\n1171=Formatfehler\r\n3=\r\n1131=Ohne Zeilenende' | seed language_file small.lng
 printf 'Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r' | seed settings_file defaults.ini
 printf '/home/u/a.UZX\r0\r2\r3\r4\r1\r0\rDeutsch\r-1\r/home/u/a.UZX\r/b.UZX\r/c.UZX\r/d.UZX\r' | seed settings_file full.ini
+printf 'Unknow\r1\r1\r0\r' | seed loader_settings defaults.ini
+printf '/home/u/shop.A85\r\n0\r\n12\r\n4\r\n' | seed loader_settings edited.ini
 printf 'zoom=150\nx=300\ny=50\n' | seed window_settings placed.ini
 printf 'zoom=125\r\nx=-1920\r\n' | seed window_settings half-place.ini
 
