@@ -44,7 +44,7 @@ PreferencesTexts LoadPreferencesTexts(text::StringTable& strings) {
         t.linkTypes.push_back(strings.Lookup(id::kFirstLinkTypeName + i, text::LookupKind::Text));
     }
     for (int i = 0; i < 5; ++i) t.speeds.push_back(strings.Lookup(id::kFirstSpeedName + i, text::LookupKind::Text));
-    t.defaultLanguage = "Default <English>";
+    t.defaultLanguage = strings.Direct(id::kDefaultLanguageItem);
     return t;
 }
 

@@ -101,6 +101,10 @@ inline constexpr int kUsageHelp = 1257;
 inline constexpr int kUsageVersion = 1258;
 inline constexpr int kUnknownOption = 1259;
 inline constexpr int kOneTaskFileOnly = 1260;
+inline constexpr int kLookupFilesFilter = 1261;  // direct: the file choosers of the lookup send and the upload
+inline constexpr int kDataFilesFilter = 1262;
+inline constexpr int kAllFilesFilter = 1263;
+inline constexpr int kDefaultLanguageItem = 1264;  // direct: the first item of Preferences' language list
 
 // --- Simulator ---
 inline constexpr int kDefineProgram = 1133;

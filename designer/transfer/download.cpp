@@ -52,7 +52,8 @@ termlink::SendFailureNotices SendNotices(TransferContext& context) {
 // Nothing when the user cancelled (code 0) or the file is refused (code -1).
 std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code) {
     common::FileChooser chooser;
-    chooser.filters = {{"Lookup data files {*.TXT}", "*.TXT"}, {"All files (*.*)", "*.*"}};
+    chooser.filters = {{context.strings.Direct(id::kLookupFilesFilter), "*.TXT"},
+                       {context.strings.Direct(id::kAllFilesFilter), "*.*"}};
     chooser.defaultExtension = "TXT";
     chooser.initialPath = context.lookupPath;
     const auto path = context.link.ui.ChooseOpenFile(chooser);

@@ -86,7 +86,8 @@ bool WriteRecord(common::FileReplacement& file, std::string_view data) {
 
 std::optional<std::string> ChooseDataFile(TransferContext& context) {
     common::FileChooser chooser;
-    chooser.filters = {{"Data files {*.TXT}", "*.TXT"}, {"All files (*.*)", "*.*"}};
+    chooser.filters = {{context.strings.Direct(id::kDataFilesFilter), "*.TXT"},
+                       {context.strings.Direct(id::kAllFilesFilter), "*.*"}};
     chooser.defaultExtension = "TXT";
     return context.link.ui.ChooseSaveFile(chooser);
 }

@@ -132,6 +132,15 @@ TEST_F(UploadTest, RecordsAreStoredOnePerLineAndOfferedToView) {
     EXPECT_EQ(question.text, "Done : 12 records received.\nView the received data?");
     EXPECT_EQ(ui.events.back().kind, ShownEvent::Kind::Editor);
     EXPECT_EQ(ui.events.back().text, target);
+
+    // The data file is asked for with the designer's own filters and extension.
+    ASSERT_EQ(ui.choosers.size(), 1u);
+    const common::FileChooser& chooser = ui.choosers.front();
+    ASSERT_EQ(chooser.filters.size(), 2u);
+    EXPECT_EQ(chooser.filters[0].description, "Data files {*.TXT}");
+    EXPECT_EQ(chooser.filters[0].pattern, "*.TXT");
+    EXPECT_EQ(chooser.filters[1].description, "All files (*.*)");
+    EXPECT_EQ(chooser.defaultExtension, "TXT");
 }
 
 TEST_F(UploadTest, WithoutAProgramToShowTheDataTheMessageNamesTheirFile) {
