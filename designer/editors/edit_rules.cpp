@@ -46,4 +46,16 @@ TextEntry ApplyTextRule(std::string_view utf8, std::size_t limit) {
     return entry;
 }
 
+CharacterEntry ApplyCharacterRule(std::string_view utf8) {
+    const TextEntry typed = ApplyTextRule(utf8, 1);
+    CharacterEntry entry;
+    entry.text = typed.text;
+    if (!typed.stored.empty()) entry.code = static_cast<unsigned char>(typed.stored[0]);
+    return entry;
+}
+
+std::string CharacterText(int code) {
+    return code == 0 ? std::string() : common::Cp1251ToUtf8(std::string(1, static_cast<char>(code)));
+}
+
 }  // namespace editors

@@ -35,6 +35,17 @@ struct TextEntry {
 };
 TextEntry ApplyTextRule(std::string_view utf8, std::size_t limit);
 
+// A box of one character: the Windows-1251 code of the first character
+// typed (-1 when there is none it can hold) and the text it shows now.
+struct CharacterEntry {
+    int code = -1;
+    std::string text;  // UTF-8
+};
+CharacterEntry ApplyCharacterRule(std::string_view utf8);
+
+// What a one-character box shows for a stored code: nothing for 0.
+std::string CharacterText(int code);
+
 // A check box click: the stored byte after it.
 inline int Toggled(int stored) { return stored != 0 ? 0 : 1; }
 

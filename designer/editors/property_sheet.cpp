@@ -1,21 +1,15 @@
 #include "designer/editors/property_sheet.h"
 
+#include "designer/editors/barcode_page.h"
 #include "designer/editors/form_page.h"
 #include "designer/editors/lookup_page.h"
 #include "designer/editors/menu_page.h"
 #include "designer/editors/settings_page.h"
+#include "designer/editors/startup_page.h"
 #include "designer/strings/string_ids.h"
 
 namespace editors {
 namespace {
-
-// A page whose editor is not built yet: its tab and title, nothing to edit.
-class EmptyPage final : public PageModel {
-public:
-    EmptyPage(EditorContext& context, std::string_view templateName, std::string title)
-        : PageModel(context, std::string(templateName), std::move(title), {}) {}
-    void Commit() override {}
-};
 
 template <typename Page>
 std::unique_ptr<PageModel> Make(EditorContext& context, std::string title) {
@@ -26,9 +20,9 @@ constexpr PageKind kDesignerPages[] = {
     {"FORMDLG", strings::id::kFormPageTitle, Make<FormPage>},
     {"MENUDLG", strings::id::kMenuPageTitle, Make<MenuPage>},
     {"LOOKUPDLG", strings::id::kLookupPageTitle, Make<LookupPage>},
-    {"BARCODESETTINGDLG", strings::id::kBarcodePageTitle, nullptr},
+    {"BARCODESETTINGDLG", strings::id::kBarcodePageTitle, Make<BarcodePage>},
     {"SETTINGSDLG", strings::id::kSettingsPageTitle, Make<SettingsPage>},
-    {"STARTUPDLG", strings::id::kStartupPageTitle, nullptr},
+    {"STARTUPDLG", strings::id::kStartupPageTitle, Make<StartupPage>},
 };
 
 constexpr char kNoFile[] = "Unknow";
@@ -67,8 +61,7 @@ void PropertySheet::ShowPage(int index) {
     std::unique_ptr<PageModel>& page = pages_[static_cast<std::size_t>(index)];
     if (page) return;
     const PageKind& kind = kinds_[static_cast<std::size_t>(index)];
-    page = kind.make ? kind.make(context_, PageTitle(index))
-                     : std::make_unique<EmptyPage>(context_, kind.templateName, PageTitle(index));
+    page = kind.make(context_, PageTitle(index));
 }
 
 DialogModel& PropertySheet::Active() const {

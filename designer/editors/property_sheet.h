@@ -19,8 +19,7 @@
 namespace editors {
 
 // A page of the sheet: its template name, the string id of its tab title,
-// and what makes its model when it is first shown (null: a page with nothing
-// to edit yet).
+// and what makes its model when it is first shown.
 struct PageKind {
     std::string_view templateName;
     int titleId;

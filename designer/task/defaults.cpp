@@ -16,6 +16,7 @@ struct IdRange {
     int first;
     int count;
     int width;
+    int wideFirst = 0;  // of a 15-character variant: the id of the 20-character text it stands for
 };
 
 // The 15-character variants that no new task copies, and the start-up texts.
@@ -23,11 +24,11 @@ struct IdRange {
 constexpr int kNarrow = kLargeFontWidth;
 constexpr int kWide = kSmallFontWidth;
 constexpr IdRange kVariantRanges[] = {
-    {771, 8, kNarrow},  {791, 8, kNarrow},  {811, 6, kNarrow},  {831, 2, kNarrow},  {851, 5, kNarrow},
-    {871, 5, kNarrow},  {891, 4, kNarrow},  {911, 4, kNarrow},  {931, 4, kNarrow},  {951, 6, kNarrow},
-    {1061, 3, kNarrow}, {1081, 6, kNarrow},
+    {771, 8, kNarrow, 761},   {791, 8, kNarrow, 781},   {811, 6, kNarrow, 801},   {831, 2, kNarrow, 821},
+    {851, 5, kNarrow, 841},   {871, 5, kNarrow, 861},   {891, 4, kNarrow, 881},   {911, 4, kNarrow, 901},
+    {931, 4, kNarrow, 921},   {951, 6, kNarrow, 941},   {1061, 3, kNarrow, 1051}, {1081, 6, kNarrow, 1071},
     {strings::id::kFirstExtraTextWide, startup::kExtraTextCount, kWide},
-    {strings::id::kFirstExtraTextNarrow, startup::kExtraTextCount, kNarrow},
+    {strings::id::kFirstExtraTextNarrow, startup::kExtraTextCount, kNarrow, strings::id::kFirstExtraTextWide},
 };
 
 constexpr int kMainMenuTable = 2;
@@ -126,6 +127,15 @@ const std::string& DefaultTexts::Text(int id) const {
     static const std::string kNone;
     const auto it = byId.find(id);
     return it == byId.end() ? kNone : it->second;
+}
+
+int NarrowVariantOf(int wideId) {
+    for (const IdRange& range : kVariantRanges) {
+        if (range.wideFirst != 0 && wideId >= range.wideFirst && wideId < range.wideFirst + range.count) {
+            return range.first + wideId - range.wideFirst;
+        }
+    }
+    return 0;
 }
 
 DefaultTexts LoadDefaultTexts(text::StringTable& strings) {

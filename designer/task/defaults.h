@@ -23,6 +23,10 @@ struct DefaultTexts {
     const std::string& Text(int id) const;
 };
 
+// The string id of the 15-character variant of a 20-character default text
+// (of a text table or of the start-up texts); 0 when it has none.
+int NarrowVariantOf(int wideId);
+
 // Loaded through the localized lookup, so a language file replaces them.
 DefaultTexts LoadDefaultTexts(text::StringTable& strings);
 

@@ -155,16 +155,22 @@ ReadResult DecodeTaskFile(const Bytes& bytes, const DefaultTexts& texts, TaskMod
     return result;
 }
 
-ReadResult ReadTaskFile(const std::string& path, const DefaultTexts& texts, TaskModel& out) {
+bool ReadTaskFileBytes(const std::string& path, Bytes& bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
+    if (!in) return false;
     // Only the layout is read; a longer file's tail is never looked at.
-    Bytes bytes(kTaskBodyEnd);
+    bytes.assign(kTaskBodyEnd, 0);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     // A path that opens but cannot be read (a folder, an I/O error) is not a
     // short task file: it fails like a file that cannot be opened.
-    if (in.bad()) return {};
+    if (in.bad()) return false;
     bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return true;
+}
+
+ReadResult ReadTaskFile(const std::string& path, const DefaultTexts& texts, TaskModel& out) {
+    Bytes bytes;
+    if (!ReadTaskFileBytes(path, bytes)) return {};
     return DecodeTaskFile(bytes, texts, out);
 }
 

@@ -44,6 +44,10 @@ struct ReadResult {
 // whole layout was there; otherwise it is left exactly as it was.
 ReadResult DecodeTaskFile(const std::vector<std::uint8_t>& bytes, const DefaultTexts& texts, TaskModel& out);
 
+// The bytes of the file at `path` a reader looks at (at most kTaskBodyEnd);
+// false when it cannot be opened or read.
+bool ReadTaskFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
+
 // Reads the file at `path` with DecodeTaskFile.
 ReadResult ReadTaskFile(const std::string& path, const DefaultTexts& texts, TaskModel& out);
 

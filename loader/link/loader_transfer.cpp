@@ -122,6 +122,8 @@ TransferOutcome RunLoaderTransfer(LoaderSession& session, const LoadedTask& task
             termlink::Show(session.ui, LoaderError(ids::kLineSettingsRefused));
             outcome.code = 0;
             return outcome;
+        // Only a stop request ends the setup so, and the loader gives none: the port is closed, nothing to tell.
+        case termlink::PortSetup::Stopped: return outcome;
     }
     Attempt attempt(context, session, task, commandLineMode, outcome);
     const termlink::AttemptEnd end =

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/cp1251.h"
+#include "designer/editors/barcode_fields.h"
 #include "designer/strings/english_table.h"
 #include "designer/strings/string_ids.h"
 #include "designer/task/form_view.h"
@@ -16,46 +17,6 @@ namespace uzx {
 namespace {
 
 using task::Byte;
-
-// A field of BarcodeSettings.
-struct BarcodeField {
-    const char* name;
-    std::size_t byte;
-    task::BitField bits;
-};
-
-// BarcodeSettings, bit by bit.
-constexpr BarcodeField kBarcodeFields[] = {
-    {"code39", 0, 7, 1}, {"italianPharmacode", 0, 6, 1}, {"frenchPharmacode", 0, 5, 1},
-    {"industrial25", 0, 4, 1}, {"interleave25", 0, 3, 1}, {"matrix25", 0, 2, 1}, {"codabar", 0, 1, 1},
-    {"code93", 0, 0, 1}, {"code128OrEan128", 1, 7, 1}, {"upce", 1, 6, 1}, {"upceAddOn2", 1, 5, 1},
-    {"upceAddOn5", 1, 4, 1}, {"ean8", 1, 3, 1}, {"ean8AddOn2", 1, 2, 1}, {"ean8AddOn5", 1, 1, 1},
-    {"ean13Upca", 1, 0, 1}, {"ean13AddOn2", 2, 7, 1}, {"ean13AddOn5", 2, 6, 1}, {"msi", 2, 5, 1},
-    {"plessey", 2, 4, 1}, {"telepen", 2, 2, 1}, {"telepenOriginal", 2, 1, 1}, {"rss14Limited", 2, 0, 1},
-    {"rss14Expanded", 3, 7, 1}, {"rss14", 3, 6, 1}, {"rss14CodeId", 3, 5, 1}, {"rss14ApplicationId", 3, 4, 1},
-    {"rss14CheckDigit", 3, 3, 1}, {"rss14LimitedCodeId", 3, 2, 1}, {"rss14LimitedApplicationId", 3, 1, 1},
-    {"rss14LimitedCheckDigit", 3, 0, 1}, {"rss14ExpandedCodeId", 4, 7, 1}, {"upceTripleCheck", 4, 6, 1},
-    {"upce1", 4, 5, 1}, {"coop25VerifyCheckDigit", 4, 4, 1}, {"coop25TransmitCheckDigit", 4, 3, 1},
-    {"coop25", 4, 2, 1}, {"code39StartStop", 5, 7, 1}, {"code39VerifyChecksum", 5, 6, 1},
-    {"code39TransmitChecksum", 5, 5, 1}, {"code39FullAscii", 5, 4, 1}, {"italianPharmacodeChecksum", 5, 3, 1},
-    {"frenchPharmacodeChecksum", 5, 2, 1}, {"interleave25VerifyChecksum", 5, 1, 1},
-    {"interleave25TransmitChecksum", 5, 0, 1}, {"industrial25VerifyChecksum", 6, 7, 1},
-    {"industrial25TransmitChecksum", 6, 6, 1}, {"matrix25VerifyChecksum", 6, 5, 1},
-    {"matrix25TransmitChecksum", 6, 4, 1}, {"interleave25StartStop", 6, 2, 2}, {"industrial25StartStop", 6, 0, 2},
-    {"matrix25StartStop", 7, 6, 2}, {"codabarStartStopCharacters", 7, 4, 2}, {"codabarTransmitStartStop", 7, 3, 1},
-    {"msiVerification", 9, 6, 2}, {"msiTransmission", 9, 4, 2}, {"plesseyTransmitChecksum", 9, 3, 1},
-    {"plesseyUk", 9, 2, 1}, {"upceToUpca", 9, 1, 1}, {"upcaToEan13", 9, 0, 1}, {"ean13Isbn", 10, 7, 1},
-    {"ean13Issn", 10, 6, 1}, {"upceTransmitChecksum", 10, 5, 1}, {"upcaTransmitChecksum", 10, 4, 1},
-    {"ean8TransmitChecksum", 10, 3, 1}, {"ean13TransmitChecksum", 10, 2, 1}, {"upceSystemNumber", 10, 1, 1},
-    {"upcaSystemNumber", 10, 0, 1}, {"ean8ToEan13", 11, 7, 1}, {"negativeBarcodes", 11, 4, 1},
-    {"readRedundancy", 11, 2, 2}, {"industrial25MaxMin", 12, 7, 1}, {"isbt128", 12, 6, 1}, {"ean13Gtin", 12, 5, 1},
-    {"industrial25Length1", 12, 0, 5}, {"industrial25Length2", 13, 0, 8}, {"interleave25MaxMin", 14, 7, 1},
-    {"interleave25Length1", 14, 0, 7}, {"interleave25Length2", 15, 0, 8}, {"matrix25MaxMin", 16, 7, 1},
-    {"matrix25Length1", 16, 0, 7}, {"matrix25Length2", 17, 0, 8}, {"msiMaxMin", 18, 7, 1},
-    {"msiLength1", 18, 0, 7}, {"msiLength2", 19, 0, 8}, {"scanMode", 20, 4, 4}, {"byte20Low", 20, 0, 4},
-    {"readerTimeout", 21, 0, 8}, {"code128", 22, 7, 1}, {"ean128", 22, 6, 1}, {"ean128NoCodeId", 22, 5, 1},
-    {"code128Copy", 22, 4, 1},
-};
 
 // A named byte of a record, read through the record's view.
 template <typename View>
@@ -196,10 +157,25 @@ std::string EnglishName(int id) {
     return common::Cp1251ToUtf8(table.BuiltIn(id));
 }
 
+// The named fields of one block, as the barcode page's table names them.
+void AddTableFields(Node& node, const task::TaskModel& model, editors::barcode::Block block) {
+    using editors::barcode::Shape;
+    for (const editors::barcode::FieldRow& row : editors::barcode::Fields()) {
+        if (row.block != block || row.name.empty()) continue;
+        const std::string name(row.name);
+        if (row.shape == Shape::Chars) {
+            const auto* bytes = reinterpret_cast<const char*>(editors::barcode::FieldBytes(model, row));
+            node.Add(name, Node::Text(common::Cp1251ToUtf8(std::string_view(bytes, row.size))));
+        } else {
+            node.Add(name, editors::barcode::ValueOf(model, row));
+        }
+    }
+}
+
 Node DescribeBarcode(const task::TaskModel& model) {
     Node node = Node::Object();
     node.Add("bytes", Hex(model.barcode));
-    for (const BarcodeField& field : kBarcodeFields) node.Add(field.name, field.bits.Of(model.barcode[field.byte]));
+    AddTableFields(node, model, editors::barcode::Block::Barcode);
     return node;
 }
 
@@ -303,16 +279,9 @@ Node DescribeStartup(const ConstStartupView& s) {
 }
 
 Node DescribeWeightCode(const task::TaskModel& model) {
-    using namespace task::weight;
-    const Byte* w = model.weightCode.data();
     Node node = Node::Object();
-    node.Add("magic", Word(w + kMagic));
-    node.Add("enabled", kEnabled.Of(w[kFlags]));
-    node.Add("oneCFormat", kOneCFormat.Of(w[kFlags]));
-    node.Add("prefix", Node::Text(common::Cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(w + kPrefix), 2))));
-    node.Add("maskCode", Word(w + kMaskCode));
-    node.Add("keyField", Word(w + kKeyField));
-    node.Add("quantityField", Word(w + kQuantityField));
+    node.Add("magic", Word(model.weightCode.data() + task::weight::kMagic));
+    AddTableFields(node, model, editors::barcode::Block::WeightCode);
     return node;
 }
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "common/cp1251.h"
+#include "designer/editors/barcode_fields.h"
 #include "designer/editors/form_page.h"
 #include "designer/task/task_model.h"
 #include "designer/editors/qt/editor_dialog.h"
@@ -192,6 +193,26 @@ TEST(SheetLayout, TheMenuLookupAndSettingsPagesGiveEveryTextItsRoom) {
         CheckPageAndDialogs(bench, "MENUDLG", {}, "menu-page" + language);
         CheckPageAndDialogs(bench, "LOOKUPDLG", {}, "lookup-page" + language);
         CheckPageAndDialogs(bench, "SETTINGSDLG", settingsDialogs, "settings-page" + language);
+    }
+}
+
+std::vector<int> BarcodeDialogButtons() {
+    std::vector<int> buttons;
+    for (const barcode::DialogEntry& entry : barcode::Dialogs()) buttons.push_back(entry.button);
+    return buttons;
+}
+
+TEST(SheetLayout, TheBarcodeAndStartupPagesAndTheirDialogsGiveEveryTextItsRoom) {
+    for (const bool russian : {false, true}) {
+        const std::string language = russian ? "-ru" : "-en";
+        testing::SheetBench bench;
+        if (russian) LoadRussian(bench);
+        bench.task.model.startup[task::startup::kCodeIdEnabled] = 1;
+        bench.task.model.startup[task::startup::kCodeIds] = 0x1D;  // " variable1", the longest code ID
+        bench.task.model.startup[task::startup::kCodeIds + 2] = 0x1B;
+        bench.task.model.startup[task::startup::kCodeIds + 3] = 0x0F;
+        CheckPageAndDialogs(bench, "BARCODESETTINGDLG", BarcodeDialogButtons(), "barcode-page" + language);
+        CheckPageAndDialogs(bench, "STARTUPDLG", {}, "startup-page" + language);
     }
 }
 
