@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/native_path.h"
+#include "common/whole_file.h"
 #include "loader/batch_file.h"
 #include "loader/file_bytes.h"
 #include "loader/loader_string_ids.h"
@@ -14,6 +15,9 @@ namespace loader {
 namespace {
 
 constexpr std::size_t kAllFilesFilter = 3;
+// A radio task's file is copied whole, but one this large is no task: a
+// large task is 18043 bytes.
+constexpr std::size_t kMaxRadioSourceSize = 1 << 20;
 
 common::FileFilter Filter(int description, int pattern) { return {LoaderText(description), LoaderText(pattern)}; }
 
@@ -115,12 +119,16 @@ bool ConvertPage::WriteDestination(const std::vector<Byte>& bytes) {
 ConvertOutcome ConvertPage::ConvertRadio() {
     ConvertOutcome outcome;
     outcome.kind = FileKind::Radio;
-    auto bytes = ReadFileBytes(*source_);
-    if (!bytes) {
+    common::WholeFile source = common::ReadWholeFile(*source_, kMaxRadioSourceSize);
+    if (source.status == common::WholeFileStatus::TooLarge) {
+        ShowError(LoaderTextWith(ids::kFileTooLarge, common::NativePathToCp1251(*source_)));
+        return outcome;
+    }
+    if (source.status != common::WholeFileStatus::Ok) {
         ShowError(LoaderText(ids::kCannotReadOrWrite));
         return outcome;
     }
-    outcome.sourceBytes = std::move(*bytes);
+    outcome.sourceBytes.assign(source.bytes.begin(), source.bytes.end());
     outcome.written = WithRadioPrefix(outcome.sourceBytes, ConvertTargets()[target_].radioPrefix);
     if (outcome.written.empty()) {
         ShowError(LoaderTextWith(ids::kFileTooShort, common::NativePathToCp1251(*source_)));

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "testing/failing_file_calls.h"
 #include "testing/scripted_ui.h"
 #include "designer/task/test_support.h"
 #include "testing/temp_folder.h"
@@ -128,6 +129,15 @@ TEST_F(ConvertPageTest, RadioSourcesThatCannotBeRead) {
     EXPECT_EQ(Messages(), Shown{kCannot});
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.ATF")));
 
+    // A file far larger than a radio task is not copied, let alone read whole.
+    ui.events.clear();
+    WriteBytes(folder.File("huge.ATF"), PatternFile("80xxRU103", 18043));
+    std::filesystem::resize_file(folder.File("huge.ATF"), 3ull << 30);
+    EXPECT_FALSE(Convert(folder.File("huge.ATF"), folder.File("out.ATF"), 0).converted);
+    EXPECT_EQ(Messages(), (Shown{{"Конвертация|Файл (" + folder.File("huge.ATF") +
+                                      ") не является файлом задачи: он слишком большой.",
+                                  MessageIcon::Error}}));
+
     ui.events.clear();
     WriteBytes(folder.File("tiny.ATF"), {'8', '0', 'x'});
     EXPECT_FALSE(Convert(folder.File("tiny.ATF"), folder.File("out.ATF"), 0).converted);
@@ -185,6 +195,31 @@ TEST_F(ConvertPageTest, ADestinationThatCannotBeWrittenStaysAsItWas) {
     WriteBytes(folder.File("radio.ATF"), PatternFile("80xxRU102", 4714));
     EXPECT_FALSE(Convert(folder.File("radio.ATF"), folder.File("none/out.ATF"), 3).converted);
     EXPECT_EQ(Messages(), Shown{kCannot});
+}
+
+TEST_F(ConvertPageTest, AConversionThatFailsAnywhereKeepsTheOldDestination) {
+    WriteBytes(folder.File("task.UZX"), PatternFile("8300RU004", 18954));
+    WriteBytes(folder.File("radio.ATF"), PatternFile("80xxRU102", 4714));
+    const std::string destination = folder.File("out.UZX");
+    for (const char* source : {"task.UZX", "radio.ATF"}) {
+        SCOPED_TRACE(source);
+        const auto convert = [&] { return Convert(folder.File(source), destination, 2); };
+        const int points = test_support::CountFailurePoints(convert);
+        EXPECT_EQ(points, 3);  // a write, the flush, the rename
+        for (int point = 1; point <= points; ++point) {
+            SCOPED_TRACE(point);
+            WriteBytes(destination, {'o', 'l', 'd'});
+            ui.events.clear();
+            test_support::FailingFileCalls failing(point);
+            common::FileCallsOverride active(failing);
+            EXPECT_FALSE(convert().converted);
+            EXPECT_EQ(Messages(), Shown{kCannot});
+            EXPECT_EQ(ReadBytes(destination), (Bytes{'o', 'l', 'd'}));
+        }
+        ui.events.clear();
+        EXPECT_TRUE(convert().converted);
+        EXPECT_EQ(Messages(), Shown{kConverted});
+    }
 }
 
 TEST_F(ConvertPageTest, ChoosingTheSourceProposesTheDestination) {

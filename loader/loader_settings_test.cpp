@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/file_replace.h"
+#include "testing/failing_file_calls.h"
 #include "testing/temp_folder.h"
 
 namespace loader {
@@ -117,6 +119,31 @@ TEST(LoaderSettingsFile, AWriteReplacesTheWholeFile) {
     ASSERT_TRUE(WriteLoaderSettings(folder.File("TARVEL.ini"), LoaderSettings()));
     std::ifstream in(folder.File("TARVEL.ini"), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "Unknow\r1\r1\r0\r");
+}
+
+TEST(LoaderSettingsFile, AFailingWriteFlushOrRenameKeepsTheOldFile) {
+    TempFolder folder;
+    const std::string path = folder.File("TARVEL.ini");
+    const std::string old = "/old.UZX\r0\r3\r4\r";
+    LoaderSettings changed;
+    changed.lastTaskPath = "/new.UZX";
+    const int points = test_support::CountFailurePoints([&] { WriteLoaderSettings(path, changed); });
+    EXPECT_EQ(points, 3);  // the write, the flush, the rename
+    for (int point = 1; point <= points; ++point) {
+        SCOPED_TRACE(point);
+        folder.Write("TARVEL.ini", old);
+        {
+            test_support::FailingFileCalls failing(point);
+            common::FileCallsOverride active(failing);
+            EXPECT_FALSE(WriteLoaderSettings(path, changed));
+        }
+        EXPECT_EQ(folder.Read("TARVEL.ini"), old);
+        std::size_t entries = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++entries;
+        EXPECT_EQ(entries, 1u) << "a temporary file was left behind";
+        ASSERT_TRUE(WriteLoaderSettings(path, changed));
+        EXPECT_EQ(folder.Read("TARVEL.ini"), "/new.UZX\r1\r1\r0\r");
+    }
 }
 
 }  // namespace

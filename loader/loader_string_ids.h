@@ -62,6 +62,7 @@ constexpr int kReaderCaption = 55;
 constexpr int kFileMissing = 56;
 constexpr int kVersionUnsupported = 57;
 constexpr int kFileTooShort = 58;
+constexpr int kFileTooLarge = 59;
 
 // Convert page.
 constexpr int kConvertCaption = 60;  // also the page's group box
@@ -101,5 +102,8 @@ constexpr int kCradleNotFound = 95;
 constexpr int kCradleFoundCaption = 96;
 constexpr int kCradleFoundOnPort = 97;  // the port number follows
 constexpr int kApplySettingsQuestion = 98;
+
+// The settings file.
+constexpr int kSettingsNotSaved = 99;
 
 }  // namespace loader::ids

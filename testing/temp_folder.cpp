@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <system_error>
 
@@ -49,6 +50,11 @@ std::string TempFolder::File(const std::string& name) const { return (fs::path(p
 void TempFolder::Write(const std::string& name, const std::string& content) const {
     MakeParent(File(name));
     std::ofstream(File(name), std::ios::binary) << content;
+}
+
+std::string TempFolder::Read(const std::string& name) const {
+    std::ifstream in(File(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void TempFolder::Link(const std::string& name, const std::string& target) const {

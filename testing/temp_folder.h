@@ -18,6 +18,8 @@ public:
 
     // Writes `content` to `name`, making the folders on the way.
     void Write(const std::string& name, const std::string& content) const;
+    // The content of `name`; empty when it cannot be read.
+    std::string Read(const std::string& name) const;
     // Makes `name` a symbolic link to `target`, making the folders on the way.
     void Link(const std::string& name, const std::string& target) const;
 

@@ -17,13 +17,6 @@ namespace {
 constexpr int kStartTimeoutMs = 5000;
 constexpr int kStopTimeoutMs = 2000;
 
-std::string VtermPath() {
-    if (const char* bin = std::getenv("MOSTREL_BIN"); bin != nullptr && *bin != '\0') {
-        return std::string(bin) + "/vterm";
-    }
-    return VTERM_BUILT_PATH;
-}
-
 // Waits in poll until the descriptor has something (or is closed); false on time-out.
 bool WaitReadable(int fd, int timeoutMs) {
     pollfd p{fd, POLLIN, 0};
@@ -59,6 +52,13 @@ bool DrainUntilClosed(int fd, int timeoutMs) {
 }
 
 }  // namespace
+
+std::string VtermPath() {
+    if (const char* bin = std::getenv("MOSTREL_BIN"); bin != nullptr && *bin != '\0') {
+        return std::string(bin) + "/vterm";
+    }
+    return VTERM_BUILT_PATH;
+}
 
 std::unique_ptr<VtermProcess> VtermProcess::Start(const std::vector<std::string>& args, std::string& error) {
     int pipeEnds[2];

@@ -11,11 +11,14 @@
 
 namespace test_support {
 
+// The vterm program: $MOSTREL_BIN/vterm, else the one of this build.
+std::string VtermPath();
+
 class VtermProcess {
 public:
-    // Starts the vterm program ($MOSTREL_BIN/vterm, else the one of this
-    // build) with `args` and waits for the line naming its device and COM
-    // name. Nothing, with `error` set, when it does not come up.
+    // Starts the vterm program (VtermPath) with `args` and waits for the
+    // line naming its device and COM name. Nothing, with `error` set, when it
+    // does not come up.
     static std::unique_ptr<VtermProcess> Start(const std::vector<std::string>& args, std::string& error);
 
     // Asks the program to stop and gives it the time to remove its port

@@ -126,6 +126,9 @@ int StringTable::FindLanguages(const std::string& folder) {
         if (!head) continue;
         std::string name = head->substr(0, head->find_first_of("\r\n"));
         if (name.empty()) break;  // an unnamed language ends the list
+        // The settings file stores "0" for the built-in table: a language of
+        // that name could be chosen but never loaded.
+        if (name == kBuiltInName) continue;
         languages_.push_back({CutTo(name, kMaxNameLength), file.string()});
     }
     return languages_.empty() ? -1 : static_cast<int>(languages_.size());

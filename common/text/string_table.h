@@ -26,6 +26,8 @@ public:
     static constexpr std::size_t kSlotText = 80;  // characters a language slot holds
     static constexpr std::size_t kMaxLanguages = 20;
     static constexpr std::size_t kMaxNameLength = 40;
+    // The language name that stands for the built-in table; no file is listed under it.
+    static constexpr std::string_view kBuiltInName = "0";
     // Room for every slot of the table at its longest ("2799=" and 80
     // characters with CR LF), so a complete translation is read whole. Older
     // language files were cut at 18000 bytes, which a translation of every
@@ -56,6 +58,7 @@ public:
 
     // Lists the "*.lng" files of `folder` (at most 20, in name order).
     // Returns their count, or -1 when there is none. The list is replaced.
+    // A file whose name is kBuiltInName is left out.
     int FindLanguages(const std::string& folder);
     const std::vector<Language>& Languages() const { return languages_; }
 

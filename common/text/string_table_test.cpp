@@ -1,5 +1,7 @@
 #include "common/text/string_table.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "testing/temp_folder.h"
@@ -66,6 +68,28 @@ TEST(StringTable, FindLanguagesNamesAndLimits) {
 
     for (int i = 0; i < 25; ++i) folder.Write("x" + std::to_string(100 + i) + ".lng", "L\r\n");
     EXPECT_EQ(strings.FindLanguages(folder.Path()), 20);
+}
+
+TEST(StringTable, ALanguageNamedAsTheBuiltInTableIsNotListed) {
+    // "0" is what the settings file stores for the built-in table: listed, the
+    // language could be chosen, and the designer would then speak English.
+    TempFolder folder;
+    folder.Write("a.lng", "0\r\n1121=Null\r\n");
+    folder.Write("b.lng", "0 \r\n1121=Blank\r\n");
+    folder.Write("c.lng", "Deutsch\r\n1121=Fehler\r\n");
+    StringTable strings(kEnglish);
+    ASSERT_EQ(strings.FindLanguages(folder.Path()), 2);
+    EXPECT_EQ(strings.Languages()[0].name, "0 ");
+    EXPECT_EQ(strings.Languages()[1].name, "Deutsch");
+    EXPECT_FALSE(strings.LoadLanguage("0"));
+    EXPECT_EQ(strings.Lookup(1121), "Error");
+    ASSERT_TRUE(strings.LoadLanguage("0 "));
+    EXPECT_EQ(strings.Lookup(1121), "Blank");
+
+    folder.Write("c.lng", "");  // an unnamed language still ends the list
+    EXPECT_EQ(strings.FindLanguages(folder.Path()), 1);
+    std::filesystem::remove(folder.File("b.lng"));
+    EXPECT_EQ(strings.FindLanguages(folder.Path()), -1);
 }
 
 TEST(StringTable, LoadLanguageLines) {

@@ -154,7 +154,7 @@ void DesignerSession::Edit() {
 
 void DesignerSession::ApplyPreferences(const Preferences& preferences) {
     preferences_ = preferences;
-    WriteSettings(preferences_);
+    SavePreferences();
     strings_.LoadLanguage(preferences_.language);
     defaultTexts_ = task::LoadDefaultTexts(strings_);
 }
@@ -204,8 +204,14 @@ bool DesignerSession::WriteTask() {
 void DesignerSession::RememberFile(const std::string& path) {
     preferences_.lastFile = path;
     preferences_.recentFiles = WithRecentFile(preferences_.recentFiles, path);
-    WriteSettings(preferences_);
+    SavePreferences();
     if (host_) host_->RecentFilesChanged();
+}
+
+void DesignerSession::SavePreferences() {
+    if (WriteSettings(preferences_)) return;
+    ui_.ShowMessage(strings_.Lookup(strings::id::kErrorCaption, text::LookupKind::Caption),
+                    strings_.Lookup(strings::id::kSettingsNotSaved), common::MessageIcon::Warning);
 }
 
 void DesignerSession::OpenPropertySheet() {

@@ -87,6 +87,8 @@ private:
     void OfferToForgetRecentFile(const std::string& path);
     bool WriteTask();
     void RememberFile(const std::string& path);
+    // Writes the settings file; the user is told when it cannot be written.
+    void SavePreferences();
     void OpenPropertySheet();
     void RestartSimulator();
 

@@ -7,6 +7,7 @@
 
 #include "common/cp1251.h"
 #include "designer/shell/recent_files.h"
+#include "testing/failing_file_calls.h"
 #include "designer/task/task_file.h"
 #include "designer/task/test_support.h"
 #include "testing/scoped_variable.h"
@@ -91,6 +92,61 @@ TEST_F(SessionTest, StartsWithANewTaskAndPreloadsOnlyWhatCanBeRead) {
     EXPECT_TRUE(refusing.CurrentTask().currentPath.empty());
     EXPECT_EQ(refusing.CurrentTask().model, task::testing::FreshTask());
     EXPECT_EQ(ui.MessageTexts().back(), "Format mismatch !!!");
+}
+
+TEST_F(SessionTest, StartCopesWithWhateverTheFilesItReadsHold) {
+    // Language files beside the program: a folder, an empty one (which ends
+    // the list), a huge one whose name is forty zero bytes.
+    std::filesystem::create_directory(folder.File("a.lng"));
+    std::ofstream(folder.File("b.lng"), std::ios::binary).write(std::string(100, '\0').data(), 100);
+    std::filesystem::resize_file(folder.File("b.lng"), 3ull << 30);
+    std::ofstream(folder.File("c.lng"));
+    std::filesystem::create_directories(folder.File("folder.UZX"));
+    std::ofstream(folder.File("empty.UZX"));
+    std::ofstream(folder.File("odd\nname \xFF*.UZX"), std::ios::binary) << "8300RU";
+    for (const std::string& remembered : {folder.File("folder.UZX"), folder.File("missing.UZX"),
+                                          folder.File("empty.UZX"), folder.File("b.lng"), std::string("/dev/zero"),
+                                          folder.File("odd\nname \xFF*.UZX")}) {
+        SCOPED_TRACE(remembered);
+        Preferences p;
+        p.autoPreload = true;
+        p.lastFile = remembered;
+        p.language = std::string(40, '\0');
+        WriteSettings(p);
+        DesignerSession starting(ui, folder.Path());
+        starting.Start();
+        EXPECT_EQ(starting.Texts().Languages().size(), 1u);
+        EXPECT_TRUE(starting.Texts().LanguageLoaded());
+        EXPECT_TRUE(starting.CurrentTask().currentPath.empty());
+        EXPECT_FALSE(starting.CurrentTask().modified);
+    }
+
+    // The same files named on the command line, or dropped on the window: each
+    // is refused with a message and the task open stays as it was.
+    const std::string kept = SavedTask("kept.UZX", 'K');
+    ASSERT_TRUE(session.OpenFile(kept));
+    const task::TaskModel before = session.CurrentTask().model;
+    for (const std::string& named : {folder.File("folder.UZX"), folder.File("missing.UZX"), folder.File("empty.UZX"),
+                                     folder.File("b.lng"), std::string("/dev/zero"), folder.File("odd\nname \xFF*.UZX"),
+                                     folder.File(std::string(300, 'n') + ".UZX")}) {
+        SCOPED_TRACE(named);
+        ui.events.clear();
+        EXPECT_FALSE(session.OpenFile(named));
+        EXPECT_FALSE(ui.MessageTexts().empty());
+        EXPECT_EQ(session.CurrentTask().model, before);
+        EXPECT_EQ(session.CurrentTask().currentPath, kept);
+    }
+
+    // A settings file that is a folder reads as the defaults, and cannot be written.
+    std::filesystem::remove(folder.File("appdata/Velmora/Mostrel.ini"));
+    std::filesystem::create_directories(folder.File("appdata/Velmora/Mostrel.ini"));
+    ui.events.clear();
+    session.Start();
+    EXPECT_EQ(session.CurrentPreferences().lastFile, "Unknow");
+    ui.chosenPaths = {folder.File("saved.UZX")};
+    EXPECT_TRUE(session.SaveAs());
+    EXPECT_EQ(ui.MessageTexts(),
+              std::vector<std::string>{"Cannot save the settings file. The preferences hold until the program ends."});
 }
 
 TEST_F(SessionTest, SavePromptAndCancelKeepTheTask) {
@@ -327,6 +383,71 @@ TEST_F(SessionTest, PreferencesLoadTheChosenLanguage) {
     session.ApplyPreferences(chosen);
     EXPECT_FALSE(session.Texts().LanguageLoaded());
     EXPECT_EQ(session.ProgramCaption(), "CipherLab's 8300 Quarrow");
+}
+
+TEST_F(SessionTest, SavesThatFailAnywhereKeepTheFilesAndSaySo) {
+    session.Start();
+    const std::string path = folder.File("first.UZX");
+    ui.chosenPaths = {path};
+    ASSERT_TRUE(session.SaveAs());
+    const std::string oldTask = ReadText(path);
+    const std::string oldSettings = "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r";
+    const auto restore = [&] {
+        std::ofstream(path, std::ios::binary) << oldTask;
+        std::ofstream(folder.File("appdata/Velmora/Mostrel.ini"), std::ios::binary) << oldSettings;
+        ui.events.clear();
+    };
+    const auto save = [&] {
+        session.CurrentTask().model.forms[0][task::form::kLineText] = 'X';
+        session.CurrentTask().modified = true;
+        return session.Save();
+    };
+    const std::string taskNotSaved = "Cannot save the task file. The file on disk was left as it was.";
+    const std::string settingsNotSaved = "Cannot save the settings file. The preferences hold until the program ends.";
+
+    // The task file, then the settings file: a write, the flush and the rename each.
+    const int points = test_support::CountFailurePoints(save);
+    ASSERT_EQ(points, 6);
+    for (int point = 1; point <= points; ++point) {
+        SCOPED_TRACE(point);
+        restore();
+        test_support::FailingFileCalls failing(point);
+        common::FileCallsOverride active(failing);
+        const bool saved = save();
+        ASSERT_EQ(ui.MessageTexts().size(), 1u);
+        EXPECT_EQ(SettingsText(), oldSettings);
+        if (point <= 3) {
+            EXPECT_FALSE(saved);
+            EXPECT_TRUE(session.CurrentTask().modified);
+            EXPECT_EQ(ReadText(path), oldTask);
+            EXPECT_EQ(ui.MessageTexts()[0].substr(0, taskNotSaved.size()), taskNotSaved);
+        } else {
+            EXPECT_TRUE(saved);  // the task is safe; only the recent files are not
+            EXPECT_EQ(ui.MessageTexts()[0], settingsNotSaved);
+        }
+    }
+    restore();
+    EXPECT_TRUE(save());
+    EXPECT_TRUE(ui.events.empty());
+    EXPECT_NE(ReadText(path), oldTask);
+
+    // The preferences dialog's OK.
+    Preferences chosen = session.CurrentPreferences();
+    chosen.alwaysOnTop = true;
+    for (int point = 1; point <= 3; ++point) {
+        SCOPED_TRACE(point);
+        restore();
+        test_support::FailingFileCalls failing(point);
+        common::FileCallsOverride active(failing);
+        session.ApplyPreferences(chosen);
+        EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{settingsNotSaved});
+        EXPECT_EQ(SettingsText(), oldSettings);
+        EXPECT_TRUE(session.CurrentPreferences().alwaysOnTop);  // kept until the program ends
+    }
+    restore();
+    session.ApplyPreferences(chosen);
+    EXPECT_TRUE(ui.events.empty());
+    EXPECT_NE(SettingsText().find("\r0\r1\r"), std::string::npos);  // auto-preload 0, always on top 1
 }
 
 }  // namespace

@@ -21,6 +21,10 @@ namespace {
 
 constexpr std::size_t kMaxFileSize = 1299;
 constexpr char kFileName[] = "Mostrel.ini";
+const std::string kNoLastFile = "Unknow";
+
+// A path the file can hold as one value. An empty one would read back as "Unknow".
+bool Keepable(const std::string& path) { return !path.empty() && path.find('\r') == std::string::npos; }
 
 std::vector<std::string> SplitAtCarriageReturns(std::string_view content) {
     std::vector<std::string> values;
@@ -59,9 +63,12 @@ void ReadSettingsFile(const std::string& path, Preferences& preferences) {
     preferences.language = language;
 
     std::ifstream in(path, std::ios::binary);
-    std::string content(kMaxFileSize, '\0');
+    std::string content(kMaxFileSize + 1, '\0');
     if (in) in.read(content.data(), static_cast<std::streamsize>(content.size()));
-    content.resize(static_cast<std::size_t>(in.gcount()));  // anything beyond the limit is ignored
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    // Anything beyond the limit is ignored, and so is a value the limit cuts
+    // through: half a path would name a file that does not exist.
+    if (content.size() > kMaxFileSize) content.erase(content.rfind('\r', kMaxFileSize - 1) + 1);
     const std::vector<std::string> values = SplitAtCarriageReturns(content);
 
     if (!values.empty() && !values[0].empty()) preferences.lastFile = values[0];
@@ -72,7 +79,10 @@ void ReadSettingsFile(const std::string& path, Preferences& preferences) {
     TakeFlag(values, 5, preferences.autoPreload);
     TakeFlag(values, 6, preferences.alwaysOnTop);
     if (values.size() > 7 && !values[7].empty()) {
-        preferences.language = common::NativeTextToCp1251(values[7]).substr(0, Preferences::kMaxLanguageName);
+        // Held as it will be written back: a byte Windows-1251 has no
+        // character for would otherwise come back as another one.
+        const std::string name = common::NativeTextToCp1251(values[7]).substr(0, Preferences::kMaxLanguageName);
+        preferences.language = common::NativeTextToCp1251(common::Cp1251ToNativeText(name));
     }
     TakeNumber(values, 8, preferences.portPosition);
     for (std::size_t i = 9; i < values.size() && preferences.recentFiles.size() < Preferences::kMaxRecentFiles; ++i) {
@@ -87,9 +97,8 @@ void ReadSettings(Preferences& preferences) {
 }
 
 std::string FormatSettings(const Preferences& p) {
-    std::string text;
-    const auto line = [&](const std::string& value) { text += value + '\r'; };
-    line(p.lastFile);
+    std::string values;
+    const auto line = [&](const std::string& value) { values += value + '\r'; };
     line(std::to_string(p.downloadVia));
     line(std::to_string(p.receiveVia));
     line(std::to_string(p.comPort));
@@ -98,10 +107,18 @@ std::string FormatSettings(const Preferences& p) {
     line(p.alwaysOnTop ? "1" : "0");
     line(common::Cp1251ToNativeText(p.language));
     line(std::to_string(p.portPosition));
+
+    // The file must read back as it was written: a path with a carriage
+    // return in it would read as two values, and a path past the size the
+    // reader takes would be lost or cut. Such a path is not kept: the last
+    // file becomes "Unknow", a recent file is left out of the list.
+    std::string text = (Keepable(p.lastFile) ? p.lastFile : kNoLastFile) + '\r' + values;
+    if (text.size() > kMaxFileSize) text = kNoLastFile + ('\r' + values);
     std::size_t written = 0;
     for (const std::string& recent : p.recentFiles) {
-        if (recent.empty() || written == Preferences::kMaxRecentFiles) continue;
-        line(recent);
+        if (written == Preferences::kMaxRecentFiles) break;
+        if (!Keepable(recent) || text.size() + recent.size() + 1 > kMaxFileSize) continue;
+        text += recent + '\r';
         ++written;
     }
     return text;

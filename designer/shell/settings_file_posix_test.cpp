@@ -49,5 +49,20 @@ TEST(SettingsFile, ALanguageNameWrittenAsWindows1251IsStillUnderstood) {
     EXPECT_EQ(p.language, std::string(40, '\xFF'));
 }
 
+TEST(SettingsFile, ALanguageNameWithAByteWindows1251LacksReadsBackAsItIsWritten) {
+    // Not UTF-8, so taken as Windows-1251, where 0x98 is no character: it is
+    // written as U+FFFD and would read back as "?" after the first save.
+    TempFolder folder;
+    const std::string path = folder.File("Mostrel.ini");
+    std::ofstream(path, std::ios::binary) << "Unknow\r1\r1\r1\r0\r0\r0\r\x9C\x98\x9C\r1\r";
+    Preferences read;
+    ReadSettingsFile(path, read);
+    EXPECT_EQ(read.language, "\x9C?\x9C");
+    ASSERT_TRUE(WriteSettingsFile(path, read));
+    Preferences back;
+    ReadSettingsFile(path, back);
+    EXPECT_EQ(back.language, read.language);
+}
+
 }  // namespace
 }  // namespace shell

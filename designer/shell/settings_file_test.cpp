@@ -83,11 +83,74 @@ TEST(SettingsFile, LimitsOnRead) {
     EXPECT_EQ(p.portPosition, 2);
     EXPECT_EQ(p.recentFiles, (std::vector<std::string>{"/1", "/2", "/3", "/4"}));
 
-    // Only the first 1299 bytes count: a long last path is cut there.
-    WriteText(path, "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r/" + std::string(1400, 'p') + "\r");
+    // Only the first 1299 bytes count, and a path they cut is not taken at
+    // all: half of it would name a file that does not exist.
+    WriteText(path, "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r/short\r/" + std::string(1400, 'p') + "\r");
     ReadSettingsFile(path, p);
-    ASSERT_EQ(p.recentFiles.size(), 1u);
-    EXPECT_EQ(p.recentFiles[0].size(), 1299u - 23u);
+    EXPECT_EQ(p.recentFiles, std::vector<std::string>{"/short"});
+    EXPECT_EQ(p.portPosition, 1);
+    // A first value longer than the file may be leaves only the defaults.
+    WriteText(path, std::string(1300, 'p') + "\r0\r");
+    ReadSettingsFile(path, p);
+    EXPECT_EQ(p.lastFile, "Unknow");
+    EXPECT_EQ(p.downloadVia, 1);
+    // Exactly 1299 bytes, the last value without its carriage return, is whole.
+    const std::string exact = "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r/" + std::string(1299 - 24, 'q');
+    ASSERT_EQ(exact.size(), 1299u);
+    WriteText(path, exact);
+    ReadSettingsFile(path, p);
+    EXPECT_EQ(p.recentFiles, std::vector<std::string>{exact.substr(23)});
+}
+
+TEST(SettingsFile, WhatIsWrittenReadsBackAsItWas) {
+    TempFolder folder;
+    const std::string path = folder.File("Mostrel.ini");
+    const std::string a = "/" + std::string(254, 'a'), b = "/" + std::string(254, 'b'),
+                      c = "/" + std::string(254, 'c'), d = "/" + std::string(254, 'd');
+    Preferences p;
+    p.lastFile = a;
+    p.language = "Deutsch";
+    p.portPosition = -1;
+    p.recentFiles = {a, b, c, d};
+    // 256 + 12 + 8 + 3 bytes before the recent files, 256 each: the fourth
+    // would carry the file to 1303 bytes, past what is read back.
+    const std::string head = a + "\r1\r1\r1\r0\r0\r0\rDeutsch\r-1\r";
+    EXPECT_EQ(FormatSettings(p), head + a + "\r" + b + "\r" + c + "\r");
+    ASSERT_TRUE(WriteSettingsFile(path, p));
+    Preferences back;
+    ReadSettingsFile(path, back);
+    EXPECT_EQ(back.recentFiles, (std::vector<std::string>{a, b, c}));
+    EXPECT_EQ(back.lastFile, a);
+    EXPECT_EQ(back.portPosition, -1);
+
+    // A path holding a carriage return would read back as two values.
+    p.lastFile = "/x\ry.UZX";
+    p.recentFiles = {"/x\ry.UZX", "/z.UZX"};
+    EXPECT_EQ(FormatSettings(p), "Unknow\r1\r1\r1\r0\r0\r0\rDeutsch\r-1\r/z.UZX\r");
+    // A last file too long to leave room for the values after it is not kept.
+    p.lastFile = "/" + std::string(1290, 'l');
+    p.recentFiles = {};
+    EXPECT_EQ(FormatSettings(p), "Unknow\r1\r1\r1\r0\r0\r0\rDeutsch\r-1\r");
+}
+
+TEST(SettingsFile, AFileThatGrowsWhenWrittenBackLosesNoValue) {
+    // Empty values read as their defaults, which are longer: a full file
+    // written back would pass the limit and its last path would be cut.
+    TempFolder folder;
+    const std::string path = folder.File("Mostrel.ini");
+    const std::string r1 = "/" + std::string(600, 'r'), r2 = "/" + std::string(680, 's');
+    const std::string text = "\r\r\r\r\r\r\r\r\r" + r1 + "\r" + r2 + "\r";
+    ASSERT_EQ(text.size(), 1293u);
+    WriteText(path, text);
+    Preferences p;
+    ReadSettingsFile(path, p);
+    EXPECT_EQ(p.recentFiles, (std::vector<std::string>{r1, r2}));
+    ASSERT_TRUE(WriteSettingsFile(path, p));
+    // 23 bytes of values and the first path make 625; the second would make 1307.
+    EXPECT_EQ(ReadText(path), "Unknow\r1\r1\r1\r0\r0\r0\r0\r1\r" + r1 + "\r");
+    Preferences back;
+    ReadSettingsFile(path, back);
+    EXPECT_EQ(back.recentFiles, std::vector<std::string>{r1});
 }
 
 TEST(SettingsFile, FolderFromTheEnvironmentAndSafeWrite) {

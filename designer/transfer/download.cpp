@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "common/file_contents.h"
+#include "common/whole_file.h"
 #include "designer/link/acknowledged_send.h"
 #include "designer/link/attempts.h"
 #include "designer/link/frames.h"
@@ -28,6 +28,8 @@ namespace wire = termlink::wire;
 constexpr int kHandshakeAttempts = 3;
 constexpr std::size_t kLookupChunk = 128;
 constexpr std::size_t kDownloadOutputQueue = 1200;
+// Far more than a terminal holds: a larger file is not a lookup file.
+constexpr std::size_t kMaxLookupFileSize = 16 << 20;
 
 bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
@@ -61,20 +63,22 @@ std::optional<std::string> ChooseLookupFile(TransferContext& context, int& code)
     }
     context.lookupPath = *path;
     code = -1;
-    // A folder, a device or a file that vanished or cannot be read is refused alike.
-    auto content = common::ReadRegularFile(*path);
-    if (!content) {
-        Tell(context, id::kErrorCaption, id::kCannotOpenFile, MessageIcon::Warning);
+    common::WholeFile file = common::ReadWholeFile(*path, kMaxLookupFileSize);
+    if (file.status != common::WholeFileStatus::Ok) {
+        Tell(context, id::kErrorCaption,
+             file.status == common::WholeFileStatus::TooLarge ? id::kLookupFileTooLarge : id::kCannotOpenFile,
+             MessageIcon::Warning);
         return std::nullopt;
     }
-    if (const auto line = FindOverlongLookupLine(*content)) {
+    std::string& content = file.bytes;
+    if (const auto line = FindOverlongLookupLine(content)) {
         context.link.ui.ShowMessage(
             context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
             WithNumber(context.strings.Lookup(id::kLookupLineTooLong, text::LookupKind::Message), *line),
             MessageIcon::Warning);
         return std::nullopt;
     }
-    return content;
+    return std::move(content);
 }
 
 bool Transfer(TransferContext& context, Connection& connection, bool lookupMode, std::string_view lookupContent) {

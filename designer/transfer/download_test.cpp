@@ -1,5 +1,7 @@
 #include "designer/transfer/download.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "designer/strings/english_table.h"
@@ -354,6 +356,15 @@ TEST_F(DownloadTest, LookupFileChoiceCancelledOrUnreadable) {
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
     EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>(2, "Cannot open the file!"));
+
+    // A file larger than any terminal holds is refused without being read whole.
+    ui.events.clear();
+    const std::string huge = WriteFile("huge.txt", "");
+    std::filesystem::resize_file(huge, (16 << 20) + 1);
+    ui.chosenPaths = {huge};
+    EXPECT_EQ(DownloadToTerminal(context, 1, false).code, -1);
+    EXPECT_EQ(ui.MessageTexts(),
+              std::vector<std::string>{"The file is too large to be a lookup file (more than 16 MB)!"});
     EXPECT_EQ(terminal.Count(MemoryLink::Op::Open), 0);
 }
 

@@ -1,11 +1,7 @@
 #include "designer/transfer/upload.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "common/file_replace.h"
 #include "common/native_path.h"
@@ -81,25 +77,11 @@ std::string CounterText(TransferContext& context, int count) {
     return context.strings.Direct(id::kCounterLabel) + " " + std::to_string(count);
 }
 
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
-
-// A new file beside `target`, so that the target is replaced only by a finished upload.
-std::optional<std::string> CreateTemporaryBeside(const std::string& target, File& file) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string path = target + ".part" + (attempt == 0 ? std::string() : std::to_string(attempt));
-        if (std::FILE* f = std::fopen(path.c_str(), "wbx")) {
-            file.reset(f);
-            return path;
-        }
-        std::error_code error;
-        if (!std::filesystem::exists(path, error)) return std::nullopt;  // the folder itself refuses
-    }
-    return std::nullopt;
-}
-
-bool WriteRecord(std::FILE* file, std::string_view data) {
-    return std::fwrite(data.data(), 1, data.size(), file) == data.size() && std::fputs("\r\n", file) >= 0 &&
-           std::fflush(file) == 0;
+// A record and its line end, so a failed write never leaves half a line.
+bool WriteRecord(common::FileReplacement& file, std::string_view data) {
+    std::string line(data);
+    line += "\r\n";
+    return file.Append(line);
 }
 
 std::optional<std::string> ChooseDataFile(TransferContext& context) {
@@ -192,34 +174,28 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
     if (!target) return {0, false};
 
     // The records leave the terminal only once there is a place to keep
-    // them: the target can be replaced and the temporary file exists.
-    File file(nullptr, &std::fclose);
-    const auto temporary =
-        common::CheckReplaceable(*target).ok ? CreateTemporaryBeside(*target, file) : std::nullopt;
-    if (!temporary) {
+    // them: the target can be replaced and the file beside it, which
+    // replaces it only once they are all on the disk, exists.
+    common::FileReplacement file(*target);
+    if (!common::CheckReplaceable(*target).ok || !file.Good()) {
         Tell(context, id::kErrorCaption, id::kFileCreateFailed, MessageIcon::Warning);
         return {-2, false};
     }
-    std::error_code ignored;
     Connection connection(context.link, termlink::ReplyRule{});
     connection.progress = context.link.ui.OpenProgress(
         ProgressLookOf(context, StatusText(context, withCradle ? id::kStatusCradle : id::kStatusOpening)));
     const PortSetup setup = termlink::PreparePort(context.link, kUploadOutputQueue, withCradle, &connection.stop);
     if (setup != PortSetup::Ready) {
         ReportPortSetup(context, connection, setup);
-        file.reset();
-        std::filesystem::remove(*temporary, ignored);
         return {-3, false};
     }
 
     const RecordsReceived received =
-        ReceiveRecords(context, connection, [&](std::string_view data) { return WriteRecord(file.get(), data); });
+        ReceiveRecords(context, connection, [&](std::string_view data) { return WriteRecord(file, data); });
     connection.progress.reset();
     context.link.port.Close();
-    const bool closed = std::fclose(file.release()) == 0;
 
     if (received.stored == 0) {
-        std::filesystem::remove(*temporary, ignored);
         if (received.end == UploadEnd::Completed || received.end == UploadEnd::NotConnected) {
             TellUpload(context, context.strings.Lookup(id::kNoDataReceived), MessageIcon::None);
             return {0, received.end == UploadEnd::Completed};
@@ -227,14 +203,15 @@ UploadResult ReceiveData(TransferContext& context, bool withCradle) {
         return {received.end == UploadEnd::Stopped ? 0 : -1, false};
     }
 
-    // Every acknowledged record is kept: the terminal may already have
-    // erased it. When it cannot be put in place, the user learns where it is.
-    std::error_code renameError;
-    if (closed) std::filesystem::rename(*temporary, *target, renameError);
-    if (!closed || renameError) {
+    // Every acknowledged record is kept: the terminal may already have erased
+    // it. When the target cannot be replaced (or a record could not be
+    // written, which the upload has told), the old file stays as it was and
+    // the records stay in the file beside it, which the user is shown.
+    if (received.end == UploadEnd::StoreFailed || !file.Commit().ok) {
+        const std::string kept = file.KeepTemporary();
         context.link.ui.ShowMessage(
             context.strings.Lookup(id::kErrorCaption, text::LookupKind::Caption),
-            context.strings.Lookup(id::kRecordsKeptAt) + "\r\n" + common::NativePathToCp1251(*temporary),
+            context.strings.Lookup(id::kRecordsKeptAt) + "\r\n" + common::NativePathToCp1251(kept),
             MessageIcon::Warning);
         return {-1, false};
     }

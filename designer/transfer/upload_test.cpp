@@ -8,6 +8,7 @@
 
 #include "designer/link/frames.h"
 #include "designer/strings/english_table.h"
+#include "testing/failing_file_calls.h"
 #include "testing/scripted_ui.h"
 #include "testing/temp_folder.h"
 #include "testing/test_terminal.h"
@@ -306,7 +307,7 @@ TEST_F(UploadTest, RecordsThatCannotBePutInPlaceAreKeptAndTheirFileNamed) {
     const std::string prefix = "The received records could not be put in place. They are kept in this file:\r\n";
     ASSERT_EQ(message.substr(0, prefix.size()), prefix);
     const std::string keptIn = message.substr(prefix.size());
-    EXPECT_EQ(keptIn, target + ".part");
+    EXPECT_EQ(keptIn.substr(0, target.size() + 1), target + ".");  // beside the target
     EXPECT_EQ(Contents(keptIn), "a\r\nb\r\nc\r\n");
     EXPECT_EQ(ui.events.back().icon, MessageIcon::Warning);
 }
@@ -348,6 +349,47 @@ TEST_F(UploadTest, CancelKeepsTheRecordsAcknowledgedSoFar) {
     EXPECT_TRUE(ui.MessageTexts().empty());
     EXPECT_EQ(terminal.CountWrites("READ\r"), 1);
     EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+TEST_F(UploadTest, AFailingWriteFlushOrRenameKeepsTheOldFileAndTheRecords) {
+    const auto upload = [&] {
+        dataTerminal = RecordTerminal{};
+        dataTerminal.records = {"a", "b", "c"};
+        ui.events.clear();
+        ui.chosenPaths = {target};
+        return ReceiveData(context, false);
+    };
+    const int points = test_support::CountFailurePoints(upload);
+    EXPECT_EQ(points, 5);  // a write a record, the flush, the rename
+    const std::string kept = "The received records could not be put in place. They are kept in this file:\r\n";
+    for (int point = 1; point <= points; ++point) {
+        SCOPED_TRACE(point);
+        std::ofstream(target, std::ios::binary) << "old";
+        test_support::FailingFileCalls failing(point);
+        common::FileCallsOverride active(failing);
+        EXPECT_EQ(upload().code, -1);
+        EXPECT_EQ(Contents(target), "old");
+        std::vector<std::string> shown = ui.MessageTexts();
+        ASSERT_FALSE(shown.empty());
+        // A record that could not be written is told as such; a failed flush
+        // or rename by the message that names the records' file.
+        const bool recordFailed = point <= 3;
+        if (recordFailed) {
+            EXPECT_EQ(shown.front(), "File open/create failed!");
+            shown.erase(shown.begin());
+        }
+        // The records acknowledged before the failure are in the file the user is shown.
+        const int stored = recordFailed ? point - 1 : 3;
+        if (stored == 0) {
+            EXPECT_TRUE(shown.empty());
+            continue;
+        }
+        ASSERT_EQ(shown.size(), 1u);
+        ASSERT_EQ(shown[0].substr(0, kept.size()), kept);
+        EXPECT_EQ(Contents(shown[0].substr(kept.size())), std::string("a\r\nb\r\nc\r\n").substr(0, 3 * stored));
+    }
+    EXPECT_EQ(upload().code, 3);
+    EXPECT_EQ(Contents(target), "a\r\nb\r\nc\r\n");
 }
 
 }  // namespace

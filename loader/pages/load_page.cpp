@@ -147,7 +147,7 @@ void LoadPage::Load() {
     if (!task) return;
     // Without a port on the page the load goes where the settings say, and
     // the settings file is left alone.
-    if (TakeChoices() && WriteLoaderSettings(form_.Parts().settingsPath, form_.Settings())) {
+    if (TakeChoices() && form_.SaveSettings()) {
         ReadLoaderSettings(form_.Parts().settingsPath, form_.Settings());
     }
     const LoaderSettings& settings = form_.Settings();

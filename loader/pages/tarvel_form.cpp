@@ -41,11 +41,18 @@ Page* TarvelForm::PageOf(int tab) const {
     return nullptr;
 }
 
+bool TarvelForm::SaveSettings() {
+    if (WriteLoaderSettings(parts_.settingsPath, settings_)) return true;
+    parts_.session.ui.ShowMessage(LoaderText(ids::kErrorCaption), LoaderText(ids::kSettingsNotSaved),
+                                  common::MessageIcon::Warning);
+    return false;
+}
+
 void TarvelForm::Close(CloseKind kind) {
     if (closed_) return;
     closed_ = true;
     if (kind == CloseKind::Ordinary && currentTab_ == kLoadTab && loadPage_ && loadPage_->TakeChoices()) {
-        WriteLoaderSettings(parts_.settingsPath, settings_);
+        SaveSettings();
     }
     if (closeWindow) closeWindow();
 }

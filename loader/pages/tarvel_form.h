@@ -70,6 +70,9 @@ public:
     LoaderSession& Session() { return parts_.session; }
     const FormParts& Parts() const { return parts_; }
     LoaderSettings& Settings() { return settings_; }
+    // Writes the settings to TARVEL.ini; a file that cannot be written is
+    // told, and the settings hold until the program ends.
+    bool SaveSettings();
     std::string& CurrentTaskFile() { return currentTaskFile_; }
 
 private:

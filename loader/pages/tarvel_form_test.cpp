@@ -217,6 +217,28 @@ TEST_F(TarvelFormTest, BackOnTheLoadPageItsChoicesAreSavedAgain) {
     EXPECT_EQ(SettingsFile(), "Unknow\r1\r1\r0\r");
 }
 
+TEST_F(TarvelFormTest, ASettingsFileThatCannotBeWrittenIsToldAndTheLoadStillGoes) {
+    // A folder stands where TARVEL.ini would be written.
+    folder.Write("TARVEL.ini/inside", "");
+    const std::string notSaved =
+        Cp("Не удаётся сохранить настройки в файл TARVEL.ini. Они действуют до выхода из программы.");
+    form->Start("");
+    form->CurrentTaskFile() = BatchTask("b.UZX");
+    Load().Choose(kLinkList, 0);
+    Load().Choose(kPortList, 2);
+    AnswerEverything("8300RU004\r");
+    Load().Click(kLoad);
+    ASSERT_EQ(ui.MessageTexts().size(), 2u);
+    EXPECT_EQ(ui.MessageTexts()[0], notSaved);
+    EXPECT_EQ(ui.MessageTexts()[1], Cp("Загрузка завершена!"));
+    EXPECT_EQ(pair.host().openedDevice, "\\\\.\\COM12") << "the page's choices hold for this run";
+
+    ui.events.clear();
+    Load().Click(kExit);
+    EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{notSaved});
+    EXPECT_EQ(windowCloses, 1);
+}
+
 TEST_F(TarvelFormTest, WithoutAPortClosingLeavesTheSettingsFile) {
     testing::FormBench noPorts(std::vector<std::string>{});
     noPorts.folder.Write("TARVEL.ini", "/t/a.UZX\r0\r7\r4\r");

@@ -1,9 +1,9 @@
 // uzx edit: opens a task as the designer would, works its property sheet
 // from a script, and writes the task when the sheet has closed.
-#include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
 
+#include "common/whole_file.h"
 #include "designer/editors/property_sheet.h"
 #include "designer/editors/script_runner.h"
 #include "designer/strings/english_table.h"
@@ -36,15 +36,31 @@ bool ParseArgs(const Args& args, EditArgs& parsed) {
     return true;
 }
 
-bool ReadScript(const std::string& path, std::string& text) {
+// Far more than anyone writes by hand; a larger "script" is some other file.
+constexpr std::size_t kMaxScriptSize = 4 << 20;
+
+// The script's text, from the file or from standard input ("-"); nothing,
+// after a message, when it cannot be read or is too large to be a script.
+std::optional<std::string> ReadScript(const std::string& path) {
+    common::WholeFile script;
     if (path == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
+        script.bytes.resize(kMaxScriptSize + 1);
+        std::cin.read(script.bytes.data(), static_cast<std::streamsize>(script.bytes.size()));
+        script.bytes.resize(static_cast<std::size_t>(std::cin.gcount()));
+        script.status = script.bytes.size() > kMaxScriptSize ? common::WholeFileStatus::TooLarge
+                        : std::cin.bad()                     ? common::WholeFileStatus::CannotRead
+                                                             : common::WholeFileStatus::Ok;
+    } else {
+        script = common::ReadWholeFile(path, kMaxScriptSize);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    switch (script.status) {
+        case common::WholeFileStatus::Ok: return std::move(script.bytes);
+        case common::WholeFileStatus::CannotRead: std::cerr << "uzx edit: cannot read the script " << path << '\n'; break;
+        case common::WholeFileStatus::TooLarge:
+            std::cerr << "uzx edit: " << path << " is too large to be a script (at most 4 MiB)\n";
+            break;
+    }
+    return std::nullopt;
 }
 
 int ScriptFailure(const editors::ScriptError& error) {
@@ -60,12 +76,9 @@ int RunEdit(const Args& args) {
         std::cerr << kUsage;
         return 2;
     }
-    std::string text;
-    if (!ReadScript(parsed.script, text)) {
-        std::cerr << "uzx edit: cannot read the script " << parsed.script << '\n';
-        return 2;
-    }
-    const editors::ParsedScript script = editors::ParseScript(text);
+    const std::optional<std::string> text = ReadScript(parsed.script);
+    if (!text) return 2;
+    const editors::ParsedScript script = editors::ParseScript(*text);
     if (script.error) return ScriptFailure(*script.error);
 
     text::StringTable strings = strings::MakeStringTable();

@@ -9,8 +9,8 @@
 #include <iostream>
 
 #include "common/clock.h"
-#include "common/file_contents.h"
 #include "common/file_replace.h"
+#include "common/whole_file.h"
 #include "designer/link/port_list.h"
 #include "designer/task/task_file.h"
 #include "designer/transfer/lookup_lines.h"
@@ -44,13 +44,18 @@ void CatchStopSignals() {
     sigaction(SIGHUP, &action, nullptr);
 }
 
+// More records than any terminal holds; a larger file is something else.
+constexpr std::size_t kMaxRecordsFileSize = 16 << 20;
+
 // One record a line, the lines ended as a lookup file's may be; empty lines
-// are skipped. False with `error` set when the file cannot be read or a
-// record would not fit its frame.
+// are skipped. False with `error` set when the file cannot be read, is too
+// large, or a record would not fit its frame.
 bool ReadRecords(const std::string& path, std::vector<std::string>& records, std::string& error) {
-    const auto content = common::ReadRegularFile(path);
-    if (!content) {
-        error = "cannot read the records file " + path;
+    const common::WholeFile file = common::ReadWholeFile(path, kMaxRecordsFileSize);
+    if (file.status != common::WholeFileStatus::Ok) {
+        error = (file.status == common::WholeFileStatus::TooLarge ? "the records file is larger than 16 MiB: "
+                                                                  : "cannot read the records file ") +
+                path;
         return false;
     }
     const transfer::LookupLineSplitter::LineSink keep = [&](std::string_view line) {
@@ -63,7 +68,7 @@ bool ReadRecords(const std::string& path, std::vector<std::string>& records, std
         return true;
     };
     transfer::LookupLineSplitter lines;
-    return lines.Feed(*content, keep) && lines.Finish(keep);
+    return lines.Feed(file.bytes, keep) && lines.Finish(keep);
 }
 
 // Each file vterm is to write is checked before anything is received, so a

@@ -1,0 +1,33 @@
+#include "common/whole_file.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace common {
+
+WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
+    WholeFile file;
+    // read() keeps a failing read (a folder) inside the stream as its bad bit;
+    // reading through a stream buffer iterator would throw it at us instead.
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return file;
+    char buffer[4096];
+    while (file.bytes.size() <= limit) {
+        in.read(buffer, static_cast<std::streamsize>(std::min(sizeof buffer, limit + 1 - file.bytes.size())));
+        file.bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (!in) break;
+    }
+    if (in.bad()) {
+        file.bytes.clear();
+        return file;
+    }
+    if (file.bytes.size() > limit) {
+        file.bytes.clear();
+        file.status = WholeFileStatus::TooLarge;
+        return file;
+    }
+    file.status = WholeFileStatus::Ok;
+    return file;
+}
+
+}  // namespace common

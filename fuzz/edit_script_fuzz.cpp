@@ -1,0 +1,55 @@
+// `uzx edit` scripts, parsed and played on the property sheet over a new
+// task. A refused line is named within the script; a run that leaves the
+// task unmodified leaves every byte of it as it was; whatever the sheet
+// stores, the task file it gives reads back to the same task.
+#include <algorithm>
+
+#include "designer/editors/edit_script.h"
+#include "designer/editors/property_sheet.h"
+#include "designer/editors/script_runner.h"
+#include "designer/strings/english_table.h"
+#include "designer/task/defaults.h"
+#include "designer/task/task_file.h"
+#include "fuzz/fuzz_input.h"
+
+namespace {
+
+struct Designer {
+    text::StringTable strings = strings::MakeStringTable();
+    task::DefaultTexts defaults = task::LoadDefaultTexts(strings);
+    task::TaskModel fresh;
+    Designer() { task::MakeNewTask(fresh, defaults); }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using fuzz::Require;
+    static const Designer designer;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const editors::ParsedScript script = editors::ParseScript(text);
+    if (script.error) {
+        const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
+        Require(script.error->line >= 1 && script.error->line <= lines, "a refused line outside the script");
+        Require(script.actions.empty(), "a refused script kept actions");
+        return 0;
+    }
+
+    text::StringTable strings = designer.strings;
+    task::Task task;
+    task.model = designer.fresh;
+    editors::ScriptUi ui([](const std::string&) {});
+    {
+        editors::PropertySheet sheet(task, strings, ui, designer.defaults);
+        editors::RunScript(sheet, script.actions, ui);
+        editors::CloseSheet(sheet);
+        Require(!sheet.IsOpen() && sheet.DialogCount() == 0, "the sheet or a dialog stayed open after closing");
+    }
+    if (!task.modified) Require(task.model == designer.fresh, "an unmodified task changed");
+
+    task::TaskModel back = designer.fresh;
+    const task::ReadResult read = task::DecodeTaskFile(task::EncodeTaskFile(task.model), designer.defaults, back);
+    Require(read.status == task::ReadStatus::Ok && !read.upgraded, "an edited task's file is refused or upgraded");
+    Require(back == task.model, "an edited task's file reads back to another task");
+    return 0;
+}
