@@ -1,23 +1,34 @@
 #pragma once
 // Runs a program of the build the way a user's shell would, for the tests
-// of the command-line tools: no shell in between, a file or nothing on its
-// standard input, and both of its outputs kept apart and read as text (on
-// Windows a CR LF comes back as a line feed).
+// of the programs and their command lines: no shell in between, each argument
+// passed whole, a file or nothing on standard input, both outputs kept apart
+// and read as text (on Windows a CR LF comes back as a line feed). A program
+// still running at the time limit is killed and reported as running.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace test_support {
 
 struct ProgramRun {
-    int status = -1;  // the exit status; -1 when it did not start or did not exit by itself
+    bool exited = false;   // it called exit (or returned from main)
+    int status = -1;       // its exit status when it exited; -1 otherwise
+    int signal = 0;        // POSIX: the signal that ended it, when it did not exit
+    bool running = false;  // still running at the time limit, then killed
     std::string out;
     std::string err;
 };
 
-// Runs `program` with `args`, each passed as one argument whatever it holds,
-// and waits for it to end. A non-empty `inputFile` is what it reads on its
-// standard input.
+struct ProgramOptions {
+    std::vector<std::pair<std::string, std::string>> environment;  // set on top of ours
+    std::string input;                                             // the file on standard input; empty: none
+    int timeLimitMs = 60000;
+};
+
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& inputFile = {});
+                      const ProgramOptions& options = {});
+
+// "exited 1", "signal 6", "still running", "did not start": for test failure messages.
+std::string Describe(const ProgramRun& run);
 
 }  // namespace test_support

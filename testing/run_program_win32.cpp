@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -54,10 +55,29 @@ bool MakePipe(HANDLE& readEnd, HANDLE& writeEnd) {
     return true;
 }
 
+// Our environment block with the options' variables set on top; empty when
+// there are none, so the child inherits ours as it is.
+std::string EnvironmentBlock(const ProgramOptions& options) {
+    if (options.environment.empty()) return {};
+    std::string block;
+    char* ours = GetEnvironmentStringsA();
+    for (const char* entry = ours; entry != nullptr && *entry != '\0'; entry += std::strlen(entry) + 1) {
+        const std::string text = entry;
+        const std::string name = text.substr(0, text.find('=', 1));
+        bool replaced = false;
+        for (const auto& [setName, value] : options.environment) replaced = replaced || _stricmp(setName.c_str(), name.c_str()) == 0;
+        if (!replaced) block.append(text).push_back('\0');
+    }
+    if (ours != nullptr) FreeEnvironmentStringsA(ours);
+    for (const auto& [name, value] : options.environment) block.append(name + "=" + value).push_back('\0');
+    block.push_back('\0');
+    return block;
+}
+
 }  // namespace
 
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const std::string& inputFile) {
+                      const ProgramOptions& options) {
     ProgramRun run;
     std::string line;
     AppendArgument(line, program);
@@ -71,7 +91,7 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
         return run;
     }
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE input = CreateFileA(inputFile.empty() ? "NUL" : inputFile.c_str(), GENERIC_READ,
+    HANDLE input = CreateFileA(options.input.empty() ? "NUL" : options.input.c_str(), GENERIC_READ,
                                FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
 
     STARTUPINFOA startup{};
@@ -81,19 +101,29 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
     PROCESS_INFORMATION process{};
-    const bool started = CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                        &startup, &process) != FALSE;
+    std::string environment = EnvironmentBlock(options);
+    const bool started = CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0,
+                                        environment.empty() ? nullptr : environment.data(), nullptr, &startup,
+                                        &process) != FALSE;
     // Only the child holds the write ends now, so the reads end when it does.
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     if (input != INVALID_HANDLE_VALUE) CloseHandle(input);
     if (started) {
         std::thread outReader(ReadText, outRead, std::ref(run.out));
-        ReadText(errRead, run.err);
+        std::thread errReader(ReadText, errRead, std::ref(run.err));
+        if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(options.timeLimitMs)) == WAIT_TIMEOUT) {
+            run.running = true;
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, INFINITE);
+        }
         outReader.join();
-        WaitForSingleObject(process.hProcess, INFINITE);
+        errReader.join();
         DWORD code = 0;
-        if (GetExitCodeProcess(process.hProcess, &code)) run.status = static_cast<int>(code);
+        if (!run.running && GetExitCodeProcess(process.hProcess, &code)) {
+            run.exited = true;
+            run.status = static_cast<int>(code);
+        }
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);
     }

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/child_process.h"
+#include "testing/run_program.h"
 #include "testing/temp_folder.h"
 
 namespace uzx {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "testing/child_process.h"
+#include "testing/run_program.h"
 #include "testing/temp_folder.h"
 #include "testing/vterm_process.h"
 
@@ -38,7 +38,7 @@ TEST(VtermBadInput, EveryRefusalIsToldWithItsStatus) {
         std::string line = "vterm";
         for (const std::string& arg : args) line += " " + arg;
         const test_support::ProgramRun run = test_support::RunProgram(
-            test_support::VtermPath(), args, {{{"MOSTREL_PORT_MAP", folder.File("ports")}}, "/dev/null", 20000});
+            test_support::VtermPath(), args, {{{"MOSTREL_PORT_MAP", folder.File("ports")}}, "", 20000});
         EXPECT_TRUE(run.exited && run.status == status) << line << ": " << test_support::Describe(run);
         EXPECT_FALSE(run.err.empty()) << line << ": no message";
         EXPECT_FALSE(std::filesystem::exists(folder.File("ports")) && !std::filesystem::is_empty(folder.File("ports")))
