@@ -1,12 +1,18 @@
 #include "common/whole_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace common {
 
 WholeFile ReadWholeFile(const std::string& path, std::size_t limit) {
     WholeFile file;
+    // A pipe nobody writes to would be waited on for ever, a device read
+    // as if it were the file the user meant.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || error) return file;
     // read() keeps a failing read (a folder) inside the stream as its bad bit;
     // reading through a stream buffer iterator would throw it at us instead.
     std::ifstream in(path, std::ios::binary);

@@ -14,8 +14,8 @@ struct WholeFile {
     std::string bytes;  // the content when Ok
 };
 
-// The content of a file of at most `limit` bytes; no more than limit + 1
-// bytes are ever read.
+// The content of a regular file (or a link to one) of at most `limit` bytes;
+// no more than limit + 1 bytes are ever read.
 WholeFile ReadWholeFile(const std::string& path, std::size_t limit);
 
 }  // namespace common
