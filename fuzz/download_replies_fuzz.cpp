@@ -18,12 +18,6 @@ namespace {
 constexpr char kLookupContent[] = "AB\r\nCD\r\n\r\nEF";
 constexpr int kLookupFrames = 5;  // four lines and OVER
 
-std::size_t Count(const std::string& text, std::string_view word) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
-    return count;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (result.delivered) {
         // Every frame needs an "ACK" of its own; a task needs the terminal's identifier first.
         const std::size_t frames = lookupMode ? kLookupFrames + 1 : 200;
-        Require(Count(bench.answered, "ACK") >= frames, "delivered without an ACK for every frame");
+        Require(fuzz::CountOf(bench.answered, "ACK") >= frames, "delivered without an ACK for every frame");
         Require(lookupMode || bench.answered.find("8300RU004") != std::string::npos,
                 "a task delivered to a terminal that never named the designer's firmware");
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 // What every fuzz target shares: the fuzzer's bytes taken piece by piece,
-// and the stop on a broken invariant that makes libFuzzer keep the input.
+// the stop on a broken invariant that makes libFuzzer keep the input, and
+// a word count.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,6 +15,14 @@ namespace fuzz {
 
 inline void Require(bool holds, std::string_view what) {
     if (!holds) Broken(what);
+}
+
+// How often `word` stands in `text` (overlaps counted): the protocol targets
+// count the acknowledgements a terminal sent.
+inline std::size_t CountOf(std::string_view text, std::string_view word) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) ++count;
+    return count;
 }
 
 // The fuzzer's bytes, handed out from the front. Past the end every request

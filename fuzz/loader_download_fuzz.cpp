@@ -35,12 +35,6 @@ const std::array<loader::LoadedTask, 3>& Tasks() {
     return tasks;
 }
 
-std::size_t Count(const std::string& text, std::string_view word) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
-    return count;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     terminalId.begin());
         const auto image = loader::BuildLoaderImage(task, terminalId);
         Require(image.has_value(), "a task delivered to a terminal that cannot take it");
-        Require(Count(answered, "ACK") >= static_cast<std::size_t>(image->blocks),
+        Require(fuzz::CountOf(answered, "ACK") >= static_cast<std::size_t>(image->blocks),
                 "delivered without an ACK for every block");
     } else {
         Require(std::any_of(ui.events.begin(), ui.events.end(),

@@ -21,16 +21,7 @@ esac
 packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest)
 # The virtual terminal and the program that drives uzx.exe under Wine are Linux programs.
 $run_tests && packages+=(g++ libgtest-dev libgmock-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=""
-    [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-    $sudo_cmd apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-packages.sh --no-recommends "${packages[@]}"
 
 host_option=()
 if $run_tests; then
