@@ -20,8 +20,14 @@ struct ProgramRun {
 };
 
 struct ProgramOptions {
-    std::vector<std::pair<std::string, std::string>> environment;  // set on top of ours
-    std::string input;                                             // the file on standard input; empty: none
+    using Environment = std::vector<std::pair<std::string, std::string>>;
+
+    ProgramOptions() = default;
+    ProgramOptions(Environment variables, std::string inputFile = {}, int limitMs = 60000)
+        : environment(std::move(variables)), input(std::move(inputFile)), timeLimitMs(limitMs) {}
+
+    Environment environment;  // set on top of ours
+    std::string input;        // the file on standard input; empty: none
     int timeLimitMs = 60000;
 };
 
