@@ -68,8 +68,13 @@ struct WineSetup {
         std::error_code ignored;
         fs::create_directories(prefix, ignored);  // the server's home; the first run fills it
         const std::string quiet = " </dev/null >/dev/null 2>&1";
-        // A session still running from an earlier run is used as it is.
-        return std::system(("'" + wineserver + "' -p30" + quiet + "; '" + wine + "' wineboot" + quiet).c_str()) == 0;
+        // A session still running from an earlier run is used as it is. On a
+        // busy machine the first start can fail while the last one winds down.
+        const std::string start = "'" + wineserver + "' -p30" + quiet + "; '" + wine + "' wineboot" + quiet;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (std::system(start.c_str()) == 0) return true;
+        }
+        return false;
     }
     void EndSession() const { std::system(("'" + wineserver + "' -k; '" + wineserver + "' -w").c_str()); }
 
