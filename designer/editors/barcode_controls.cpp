@@ -37,52 +37,52 @@ std::string TwoDigits(int number) {
 // Lays controls out one row under the other.
 class Column {
 public:
-    void Check(std::vector<ControlSpec>& specs, const FieldRow& row) {
-        specs.push_back({row.id, K::Check, row.textId, {0, next_++, 0, 2}});
+    void Check(std::vector<ControlSpec>& controlSpecs, const FieldRow& row) {
+        controlSpecs.push_back({row.id, K::Check, row.textId, {0, next_++, 0, 2}});
     }
-    void Radios(std::vector<ControlSpec>& specs, const FieldRow& row) {
+    void Radios(std::vector<ControlSpec>& controlSpecs, const FieldRow& row) {
         const int group = unnumbered_++;
-        specs.push_back({group, K::Group, row.textId, {0, next_++, 0, 2}});
+        controlSpecs.push_back({group, K::Group, row.textId, {0, next_++, 0, 2}});
         for (std::size_t i = 0; i < row.choices.size(); ++i) {
-            specs.push_back({row.id + static_cast<int>(i), K::Radio, row.choices[i].textId, {group}});
+            controlSpecs.push_back({row.id + static_cast<int>(i), K::Radio, row.choices[i].textId, {group}});
         }
     }
     // A label and its box or list on one row of `group`.
-    void Labelled(std::vector<ControlSpec>& specs, int group, int row, int id, ControlKind kind, int labelId,
+    void Labelled(std::vector<ControlSpec>& controlSpecs, int group, int row, int id, ControlKind kind, int labelId,
                   int chars) {
-        specs.push_back({unnumbered_++, K::Label, labelId, {group, row, 0}});
-        specs.push_back({id, kind, 0, {group, row, 1, 1, chars}});
+        controlSpecs.push_back({unnumbered_++, K::Label, labelId, {group, row, 0}});
+        controlSpecs.push_back({id, kind, 0, {group, row, 1, 1, chars}});
     }
-    void Labelled(std::vector<ControlSpec>& specs, const FieldRow& row, ControlKind kind, int chars) {
-        Labelled(specs, 0, next_++, row.id, kind, row.textId, chars);
+    void Labelled(std::vector<ControlSpec>& controlSpecs, const FieldRow& row, ControlKind kind, int chars) {
+        Labelled(controlSpecs, 0, next_++, row.id, kind, row.textId, chars);
     }
     // A label and a key-code box per slot of the field, in two columns.
-    void KeyCodeBoxes(std::vector<ControlSpec>& specs, const FieldRow& row) {
+    void KeyCodeBoxes(std::vector<ControlSpec>& controlSpecs, const FieldRow& row) {
         const int area = unnumbered_++;
-        specs.push_back({area, K::Group, 0, {0, next_++, 0, 2}});
+        controlSpecs.push_back({area, K::Group, 0, {0, next_++, 0, 2}});
         const int slots = static_cast<int>(row.size / kCodesPerBox);
         const int rows = (slots + 1) / 2;
         for (int slot = 0; slot < slots; ++slot) {
             const int column = 2 * (slot / rows);
-            specs.push_back({unnumbered_++, K::Label, row.textId + slot, {area, slot % rows, column}});
-            specs.push_back({row.id + slot, K::KeyCodes, 0, {area, slot % rows, column + 1, 1, kBoxChars}});
+            controlSpecs.push_back({unnumbered_++, K::Label, row.textId + slot, {area, slot % rows, column}});
+            controlSpecs.push_back({row.id + slot, K::KeyCodes, 0, {area, slot % rows, column + 1, 1, kBoxChars}});
         }
     }
-    void Buttons(std::vector<ControlSpec>& specs, std::vector<ControlSpec> buttons) {
+    void Buttons(std::vector<ControlSpec>& controlSpecs, std::vector<ControlSpec> buttons) {
         if (buttons.empty()) return;
         const int area = unnumbered_++;
-        specs.push_back({area, K::Group, 0, {0, next_++, 0, 2}});
+        controlSpecs.push_back({area, K::Group, 0, {0, next_++, 0, 2}});
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             buttons[i].place = {area, 0, static_cast<int>(i)};
-            specs.push_back(buttons[i]);
+            controlSpecs.push_back(buttons[i]);
         }
     }
     // The character box and the code box of one byte, framed.
-    void CharacterEdits(std::vector<ControlSpec>& specs, const FieldRow& row) {
+    void CharacterEdits(std::vector<ControlSpec>& controlSpecs, const FieldRow& row) {
         const int group = unnumbered_++;
-        specs.push_back({group, K::Group, row.textId, {0, next_++, 0, 2}});
-        Labelled(specs, group, 0, row.id, K::Edit, row.textId + 1, 2);
-        Labelled(specs, group, 1, row.id + 1, K::Edit, row.textId + 2, 4);
+        controlSpecs.push_back({group, K::Group, row.textId, {0, next_++, 0, 2}});
+        Labelled(controlSpecs, group, 0, row.id, K::Edit, row.textId + 1, 2);
+        Labelled(controlSpecs, group, 1, row.id + 1, K::Edit, row.textId + 2, 4);
     }
 
 private:
@@ -123,23 +123,23 @@ std::vector<std::string> ListItems(EditorContext& context, const Items& items) {
 }
 
 std::vector<ControlSpec> DialogControls(Editor editor, std::vector<ControlSpec> buttons) {
-    std::vector<ControlSpec> specs;
+    std::vector<ControlSpec> controlSpecs;
     Column column;
     for (const FieldRow& row : Fields()) {
         if (row.editor != editor) continue;
         switch (row.control) {
             case ControlType::Check:
-            case ControlType::InvertedCheck: column.Check(specs, row); break;
-            case ControlType::Radios: column.Radios(specs, row); break;
-            case ControlType::Edit: column.Labelled(specs, row, K::Edit, 4); break;
-            case ControlType::List: column.Labelled(specs, row, K::Combo, 0); break;
-            case ControlType::CharacterEdits: column.CharacterEdits(specs, row); break;
-            case ControlType::KeyCodes: column.KeyCodeBoxes(specs, row); break;
+            case ControlType::InvertedCheck: column.Check(controlSpecs, row); break;
+            case ControlType::Radios: column.Radios(controlSpecs, row); break;
+            case ControlType::Edit: column.Labelled(controlSpecs, row, K::Edit, 4); break;
+            case ControlType::List: column.Labelled(controlSpecs, row, K::Combo, 0); break;
+            case ControlType::CharacterEdits: column.CharacterEdits(controlSpecs, row); break;
+            case ControlType::KeyCodes: column.KeyCodeBoxes(controlSpecs, row); break;
             case ControlType::None: break;
         }
     }
-    column.Buttons(specs, std::move(buttons));
-    return specs;
+    column.Buttons(controlSpecs, std::move(buttons));
+    return controlSpecs;
 }
 
 }  // namespace editors::barcode

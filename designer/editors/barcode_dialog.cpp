@@ -39,9 +39,9 @@ const barcode::FieldRow& BarcodeDialog::Row(int id) const {
 }
 
 int BarcodeDialog::LabelOf(int id) const {
-    const std::vector<ControlSpec>& specs = Controls();
-    for (std::size_t i = 1; i < specs.size(); ++i) {
-        if (specs[i].id == id) return specs[i - 1].id;
+    const std::vector<ControlSpec>& controlSpecs = Controls();
+    for (std::size_t i = 1; i < controlSpecs.size(); ++i) {
+        if (controlSpecs[i].id == id) return controlSpecs[i - 1].id;
     }
     return 0;
 }

@@ -22,16 +22,16 @@ std::string DescribeError(EventError error, int id) {
 
 DialogModel::DialogModel(EditorContext& context, std::string templateName, std::string title,
                          std::vector<ControlSpec> controls)
-    : context_(context), templateName_(std::move(templateName)), title_(std::move(title)), specs_(std::move(controls)) {
-    for (const ControlSpec& spec : specs_) {
-        ControlState& state = states_[spec.id];
-        if (spec.textId != 0) state.text = context_.Text(spec.textId);
+    : context_(context), templateName_(std::move(templateName)), title_(std::move(title)), controlSpecs_(std::move(controls)) {
+    for (const ControlSpec& controlSpec : controlSpecs_) {
+        ControlState& state = states_[controlSpec.id];
+        if (controlSpec.textId != 0) state.text = context_.Text(controlSpec.textId);
     }
 }
 
-const ControlSpec* DialogModel::Spec(int id) const {
-    const auto found = std::find_if(specs_.begin(), specs_.end(), [id](const ControlSpec& s) { return s.id == id; });
-    return found == specs_.end() ? nullptr : &*found;
+const ControlSpec* DialogModel::ControlSpecOf(int id) const {
+    const auto found = std::find_if(controlSpecs_.begin(), controlSpecs_.end(), [id](const ControlSpec& s) { return s.id == id; });
+    return found == controlSpecs_.end() ? nullptr : &*found;
 }
 
 const ControlState* DialogModel::State(int id) const {
@@ -71,7 +71,7 @@ void DialogModel::BackUp(std::span<task::Byte> record) {
 }
 
 void DialogModel::AddKeyCodeBox(int id, std::size_t capacity, std::span<const task::Byte> stored) {
-    assert(Spec(id) && Spec(id)->kind == ControlKind::KeyCodes);
+    assert(ControlSpecOf(id) && ControlSpecOf(id)->kind == ControlKind::KeyCodes);
     SetCodes(id, KeyCodes::FromStored(stored, capacity));
 }
 
@@ -102,11 +102,11 @@ void DialogModel::Cancel() {
 }
 
 EventError DialogModel::Usable(int id, ControlKind kind) const {
-    const ControlSpec* spec = Spec(id);
-    if (!spec) return EventError::UnknownControl;
+    const ControlSpec* controlSpec = ControlSpecOf(id);
+    if (!controlSpec) return EventError::UnknownControl;
     const ControlState& state = states_.at(id);
     if (!state.enabled || !state.visible) return EventError::Disabled;
-    return spec->kind == kind ? EventError::None : EventError::WrongKind;
+    return controlSpec->kind == kind ? EventError::None : EventError::WrongKind;
 }
 
 void DialogModel::AfterEvent() {
@@ -125,8 +125,8 @@ EventError DialogModel::SetText(int id, std::string_view utf8) {
 }
 
 EventError DialogModel::Choose(int id, int index) {
-    const ControlSpec* spec = Spec(id);
-    const ControlKind kind = spec && spec->kind == ControlKind::KeyGrid ? ControlKind::KeyGrid : ControlKind::Combo;
+    const ControlSpec* controlSpec = ControlSpecOf(id);
+    const ControlKind kind = controlSpec && controlSpec->kind == ControlKind::KeyGrid ? ControlKind::KeyGrid : ControlKind::Combo;
     if (const EventError error = Usable(id, kind); error != EventError::None) return error;
     ControlState& state = states_.at(id);
     if (index < 0 || index >= static_cast<int>(state.items.size())) return EventError::NoSuchItem;
@@ -138,9 +138,9 @@ EventError DialogModel::Choose(int id, int index) {
 }
 
 EventError DialogModel::Click(int id) {
-    const ControlSpec* spec = Spec(id);
-    if (!spec) return EventError::UnknownControl;
-    const ControlKind kind = spec->kind;
+    const ControlSpec* controlSpec = ControlSpecOf(id);
+    if (!controlSpec) return EventError::UnknownControl;
+    const ControlKind kind = controlSpec->kind;
     if (kind != ControlKind::Check && kind != ControlKind::Radio && kind != ControlKind::Button &&
         kind != ControlKind::KeyCodes) {
         return EventError::WrongKind;
@@ -154,9 +154,9 @@ EventError DialogModel::Click(int id) {
 }
 
 EventError DialogModel::FocusOut(int id) {
-    const ControlSpec* spec = Spec(id);
-    if (!spec) return EventError::UnknownControl;
-    if (const EventError error = Usable(id, spec->kind); error != EventError::None) return error;
+    const ControlSpec* controlSpec = ControlSpecOf(id);
+    if (!controlSpec) return EventError::UnknownControl;
+    if (const EventError error = Usable(id, controlSpec->kind); error != EventError::None) return error;
     OnFocusLost(id);
     AfterEvent();
     return EventError::None;

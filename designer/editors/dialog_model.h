@@ -44,8 +44,8 @@ public:
     const std::string& TemplateName() const { return templateName_; }
     // The window title of a dialog, the tab title of a page; UTF-8.
     const std::string& Title() const { return title_; }
-    const std::vector<ControlSpec>& Controls() const { return specs_; }
-    const ControlSpec* Spec(int id) const;
+    const std::vector<ControlSpec>& Controls() const { return controlSpecs_; }
+    const ControlSpec* ControlSpecOf(int id) const;
     // Null for an id the dialog does not have.
     const ControlState* State(int id) const;
 
@@ -120,7 +120,7 @@ private:
     EditorContext& context_;
     std::string templateName_;
     std::string title_;
-    std::vector<ControlSpec> specs_;
+    std::vector<ControlSpec> controlSpecs_;
     std::map<int, ControlState> states_;
     std::map<int, std::unique_ptr<Binding>> bindings_;
     std::vector<Backup> backups_;

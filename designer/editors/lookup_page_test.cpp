@@ -23,7 +23,7 @@ protected:
     }
     DialogModel& Page() { return sheet->Active(); }
     const ControlState& State(int id) { return *Page().State(id); }
-    std::string Shown(int id) { return ShownText(*Page().Spec(id), State(id)); }
+    std::string Shown(int id) { return ShownText(*Page().ControlSpecOf(id), State(id)); }
     task::LookupRecord& Live(int lookup) { return bench.task.model.lookups[static_cast<std::size_t>(lookup)]; }
     std::string CalculatorEntry() { return task::ConstStartupView(bench.task.model.startup).ExtraText(0); }
     void Define(int lookup, Byte length, Byte fields) {

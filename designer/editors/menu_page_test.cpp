@@ -51,8 +51,8 @@ TEST_F(MenuPageTest, ShowsEachMenuOfTheTaskWithItsLists) {
     EXPECT_TRUE(State(M::kCaptionBox).enabled);
     EXPECT_EQ(State(M::kCaptionBox).text, "Stock");
     EXPECT_EQ(State(M::kItemBox + 9).text, "Count shelves");
-    EXPECT_EQ(ShownText(*Page().Spec(M::kNextList + 9), State(M::kNextList + 9)), "menu  4");
-    EXPECT_EQ(ShownText(*Page().Spec(M::kEscList), State(M::kEscList)), "form  3");
+    EXPECT_EQ(ShownText(*Page().ControlSpecOf(M::kNextList + 9), State(M::kNextList + 9)), "menu  4");
+    EXPECT_EQ(ShownText(*Page().ControlSpecOf(M::kEscList), State(M::kEscList)), "form  3");
     Page().Click(M::kCaptionCheck);
     EXPECT_FALSE(State(M::kCaptionBox).enabled);
 }

@@ -13,8 +13,8 @@ constexpr int kCancelButton = 2;
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::optional<std::string> CheckExpectation(const DialogModel& dialog, const ScriptAction& action) {
-    const ControlSpec* spec = dialog.Spec(action.id);
-    if (!spec) return DescribeError(EventError::UnknownControl, action.id) + " in " + dialog.TemplateName();
+    const ControlSpec* controlSpec = dialog.ControlSpecOf(action.id);
+    if (!controlSpec) return DescribeError(EventError::UnknownControl, action.id) + " in " + dialog.TemplateName();
     const ControlState& state = *dialog.State(action.id);
     const std::string control = "control " + std::to_string(action.id);
     switch (action.check) {
@@ -31,7 +31,7 @@ std::optional<std::string> CheckExpectation(const DialogModel& dialog, const Scr
             if (state.checked) return control + " is checked";
             break;
         case Check::Text: {
-            const std::string shown = ShownText(*spec, state);
+            const std::string shown = ShownText(*controlSpec, state);
             if (shown != action.text) return control + " shows " + Quoted(shown) + ", not " + Quoted(action.text);
             break;
         }
@@ -94,14 +94,14 @@ std::optional<std::string> Perform(PropertySheet& sheet, const ScriptAction& act
 }  // namespace
 
 const ControlSpec* FindGrid(const DialogModel& dialog) {
-    for (const ControlSpec& spec : dialog.Controls()) {
-        if (spec.kind == ControlKind::KeyGrid) return &spec;
+    for (const ControlSpec& controlSpec : dialog.Controls()) {
+        if (controlSpec.kind == ControlKind::KeyGrid) return &controlSpec;
     }
     return nullptr;
 }
 
-std::string ShownText(const ControlSpec& spec, const ControlState& state) {
-    if (spec.kind != ControlKind::Combo && spec.kind != ControlKind::KeyGrid) return state.text;
+std::string ShownText(const ControlSpec& controlSpec, const ControlState& state) {
+    if (controlSpec.kind != ControlKind::Combo && controlSpec.kind != ControlKind::KeyGrid) return state.text;
     if (state.selection < 0 || state.selection >= static_cast<int>(state.items.size())) return {};
     return state.items[static_cast<std::size_t>(state.selection)];
 }

@@ -19,7 +19,7 @@ void CloseSheet(PropertySheet& sheet);
 // The text `expect ID text` compares: an edit box's text, a list's selected
 // item (empty for none), the name in the grid's selected cell, any other
 // control's caption.
-std::string ShownText(const ControlSpec& spec, const ControlState& state);
+std::string ShownText(const ControlSpec& controlSpec, const ControlState& state);
 
 // The key-code grid of `dialog`; null when it has none.
 const ControlSpec* FindGrid(const DialogModel& dialog);

@@ -34,12 +34,12 @@ QStringList ItemsOf(const QComboBox& list) {
 PageView::PageView(loader::pages::Page& page, QWidget* parent) : QWidget(parent), page_(page) {
     std::map<int, QGridLayout*> grids;
     grids[loader::pages::kOnPage] = new QGridLayout(this);
-    for (const ControlSpec& spec : page_.Controls()) {
-        QWidget* widget = Create(spec);
-        widget->setProperty("controlId", spec.id);
-        if (spec.kind == ControlKind::Group) grids[spec.id] = new QGridLayout(widget);
-        grids.at(spec.group)->addWidget(widget, spec.row, spec.column, 1, spec.columnSpan);
-        controls_[spec.id] = widget;
+    for (const ControlSpec& controlSpec : page_.Controls()) {
+        QWidget* widget = Create(controlSpec);
+        widget->setProperty("controlId", controlSpec.id);
+        if (controlSpec.kind == ControlKind::Group) grids[controlSpec.id] = new QGridLayout(widget);
+        grids.at(controlSpec.group)->addWidget(widget, controlSpec.row, controlSpec.column, 1, controlSpec.columnSpan);
+        controls_[controlSpec.id] = widget;
     }
     grids[loader::pages::kOnPage]->setRowStretch(grids[loader::pages::kOnPage]->rowCount(), 1);
     // The cradle search runs inside one click; the banner it shows must be
@@ -53,9 +53,9 @@ PageView::PageView(loader::pages::Page& page, QWidget* parent) : QWidget(parent)
 
 PageView::~PageView() { page_.redraw = nullptr; }
 
-QWidget* PageView::Create(const ControlSpec& spec) {
-    const QString text = TextOf(spec.textId);
-    switch (spec.kind) {
+QWidget* PageView::Create(const ControlSpec& controlSpec) {
+    const QString text = TextOf(controlSpec.textId);
+    switch (controlSpec.kind) {
         case ControlKind::Group: return new QGroupBox(text, this);
         case ControlKind::Label: return new QLabel(text, this);
         case ControlKind::Field: {
@@ -67,7 +67,7 @@ QWidget* PageView::Create(const ControlSpec& spec) {
         case ControlKind::Button: {
             auto* button = new QPushButton(text, this);
             button->setAutoDefault(false);
-            connect(button, &QPushButton::clicked, this, [this, id = spec.id] {
+            connect(button, &QPushButton::clicked, this, [this, id = controlSpec.id] {
                 page_.Click(id);
                 Changed();
             });
@@ -75,7 +75,7 @@ QWidget* PageView::Create(const ControlSpec& spec) {
         }
         case ControlKind::List: {
             auto* list = new QComboBox(this);
-            connect(list, &QComboBox::activated, this, [this, id = spec.id](int index) {
+            connect(list, &QComboBox::activated, this, [this, id = controlSpec.id](int index) {
                 page_.Choose(id, index);
                 Changed();
             });
@@ -104,12 +104,12 @@ void PageView::Changed() {
 
 void PageView::Refresh() {
     refreshing_ = true;
-    for (const ControlSpec& spec : page_.Controls()) {
-        QWidget* widget = controls_.at(spec.id);
-        if (spec.kind == ControlKind::Field) {
-            static_cast<QLineEdit*>(widget)->setText(Shown(page_.State(spec.id)));
-        } else if (spec.kind == ControlKind::List) {
-            const ControlState state = page_.State(spec.id);
+    for (const ControlSpec& controlSpec : page_.Controls()) {
+        QWidget* widget = controls_.at(controlSpec.id);
+        if (controlSpec.kind == ControlKind::Field) {
+            static_cast<QLineEdit*>(widget)->setText(Shown(page_.State(controlSpec.id)));
+        } else if (controlSpec.kind == ControlKind::List) {
+            const ControlState state = page_.State(controlSpec.id);
             auto* list = static_cast<QComboBox*>(widget);
             QStringList items;
             for (const std::string& item : state.items) items << qtui::FromCp1251(item);
@@ -118,8 +118,8 @@ void PageView::Refresh() {
                 list->addItems(items);
             }
             list->setCurrentIndex(state.selection);
-        } else if (spec.kind == ControlKind::Banner) {
-            widget->setVisible(page_.State(spec.id).visible);
+        } else if (controlSpec.kind == ControlKind::Banner) {
+            widget->setVisible(page_.State(controlSpec.id).visible);
         }
     }
     refreshing_ = false;

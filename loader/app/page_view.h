@@ -20,7 +20,7 @@ public:
     void Refresh();
 
 private:
-    QWidget* Create(const loader::pages::ControlSpec& spec);
+    QWidget* Create(const loader::pages::ControlSpec& controlSpec);
     void Changed();
 
     loader::pages::Page& page_;

@@ -64,10 +64,10 @@ void ControlBinder::AfterEvent() {
     if (afterEvent_) afterEvent_();
 }
 
-QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
-    const int id = spec.id;
+QWidget* ControlBinder::Create(const ControlSpec& controlSpec, QWidget* parent) {
+    const int id = controlSpec.id;
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (controlSpec.kind) {
         case ControlKind::Label:
             widget = new QLabel(parent);
             break;
@@ -96,9 +96,9 @@ QWidget* ControlBinder::Create(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::Radio:
         case ControlKind::Button: {
             QAbstractButton* button = nullptr;
-            if (spec.kind == ControlKind::Check) {
+            if (controlSpec.kind == ControlKind::Check) {
                 button = new QCheckBox(parent);
-            } else if (spec.kind == ControlKind::Radio) {
+            } else if (controlSpec.kind == ControlKind::Radio) {
                 auto* radio = new QRadioButton(parent);
                 radio->setAutoExclusive(false);  // the model checks and unchecks a group's buttons
                 button = radio;

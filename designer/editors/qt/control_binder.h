@@ -22,7 +22,7 @@ public:
     ControlBinder(DialogModel& model, std::function<void()> afterEvent, QObject* parent = nullptr);
 
     // The widget of a control (a group's too), owned by `parent`.
-    QWidget* Create(const ControlSpec& spec, QWidget* parent);
+    QWidget* Create(const ControlSpec& controlSpec, QWidget* parent);
 
     // Every widget shows its control's state.
     void Refresh();

@@ -28,42 +28,42 @@ DialogView::DialogView(DialogModel& model, std::function<void()> afterEvent, QWi
     std::map<int, int> nextRow;  // per container, the row after the last one used
     std::vector<QLabel*> unpaired;  // labels still waiting for the control they name
     std::set<QGridLayout*> stretched;
-    for (const ControlSpec& spec : model.Controls()) {
-        const auto container = grids.find(spec.place.group);
+    for (const ControlSpec& controlSpec : model.Controls()) {
+        const auto container = grids.find(controlSpec.place.group);
         if (container == grids.end()) continue;  // a group must come before what it holds
         QGridLayout* grid = container->second;
-        int& next = nextRow[spec.place.group];
-        const int row = spec.place.row >= 0 ? spec.place.row : next;
+        int& next = nextRow[controlSpec.place.group];
+        const int row = controlSpec.place.row >= 0 ? controlSpec.place.row : next;
         next = std::max(next, row + 1);
-        QWidget* widget = binder_->Create(spec, grid->parentWidget());
+        QWidget* widget = binder_->Create(controlSpec, grid->parentWidget());
         // As in a dialog template, a label names the control after it: its
         // "&" marks that control's mnemonic and "&&" shows one ampersand.
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             unpaired.push_back(label);
-        } else if (spec.kind != ControlKind::Group) {
+        } else if (controlSpec.kind != ControlKind::Group) {
             for (QLabel* named : unpaired) named->setBuddy(widget);
             unpaired.clear();
         }
-        if (spec.kind == ControlKind::Group) {
+        if (controlSpec.kind == ControlKind::Group) {
             auto* inner = new QGridLayout(widget);
-            if (model.State(spec.id)->text.empty()) inner->setContentsMargins(0, 0, 0, 0);
-            grids[spec.id] = inner;
+            if (model.State(controlSpec.id)->text.empty()) inner->setContentsMargins(0, 0, 0, 0);
+            grids[controlSpec.id] = inner;
         }
-        if (spec.place.chars > 0) {
+        if (controlSpec.place.chars > 0) {
             // A box for a few characters is no wider than they need, unless its column takes what is spare.
-            widget->setMinimumWidth(EditWidth(*widget, spec.place.chars));
-            if (!spec.place.stretch) widget->setMaximumWidth(widget->minimumWidth());
+            widget->setMinimumWidth(EditWidth(*widget, controlSpec.place.chars));
+            if (!controlSpec.place.stretch) widget->setMaximumWidth(widget->minimumWidth());
         }
         Qt::Alignment alignment;
-        if (spec.kind == ControlKind::Check || spec.kind == ControlKind::Radio) {
+        if (controlSpec.kind == ControlKind::Check || controlSpec.kind == ControlKind::Radio) {
             // A button is as wide as its mark and caption, so a click lands on
             // either; one without a caption stands in the middle of its column.
             widget->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
-            if (model.State(spec.id)->text.empty()) alignment = Qt::AlignHCenter;
+            if (model.State(controlSpec.id)->text.empty()) alignment = Qt::AlignHCenter;
         }
-        grid->addWidget(widget, row, spec.place.column, 1, spec.place.columnSpan, alignment);
-        if (spec.place.stretch) {
-            grid->setColumnStretch(spec.place.column, 1);
+        grid->addWidget(widget, row, controlSpec.place.column, 1, controlSpec.place.columnSpan, alignment);
+        if (controlSpec.place.stretch) {
+            grid->setColumnStretch(controlSpec.place.column, 1);
             stretched.insert(grid);
         }
     }

@@ -44,13 +44,13 @@ void ExpectNothingCutOff(QWidget& page, const QString& longPrompt) {
 // No two controls share a place: each has its own cell of its grid.
 void ExpectNoOverlap(const DialogModel& model, QWidget& window) {
     std::vector<std::pair<int, QRect>> placed;
-    for (const ControlSpec& spec : model.Controls()) {
-        if (spec.kind == ControlKind::Group) continue;  // a group holds its controls
-        QWidget* widget = testing_qt::ControlOf<QWidget>(&window, spec.id);
-        ASSERT_NE(widget, nullptr) << spec.id;
+    for (const ControlSpec& controlSpec : model.Controls()) {
+        if (controlSpec.kind == ControlKind::Group) continue;  // a group holds its controls
+        QWidget* widget = testing_qt::ControlOf<QWidget>(&window, controlSpec.id);
+        ASSERT_NE(widget, nullptr) << controlSpec.id;
         const QRect area(widget->mapTo(&window, QPoint(0, 0)), widget->size());
-        for (const auto& [id, other] : placed) EXPECT_FALSE(area.intersects(other)) << spec.id << " and " << id;
-        placed.emplace_back(spec.id, area);
+        for (const auto& [id, other] : placed) EXPECT_FALSE(area.intersects(other)) << controlSpec.id << " and " << id;
+        placed.emplace_back(controlSpec.id, area);
     }
 }
 

@@ -72,8 +72,8 @@ TEST_F(SheetWindowTest, EveryControlOfTheFormPageHasItsWidget) {
     Open();
     QWidget* page = Page("FORMDLG");
     ASSERT_NE(page, nullptr);
-    for (const ControlSpec& spec : sheet->Page(0)->Controls()) {
-        EXPECT_NE(ControlOf<QWidget>(page, spec.id), nullptr) << spec.id;
+    for (const ControlSpec& controlSpec : sheet->Page(0)->Controls()) {
+        EXPECT_NE(ControlOf<QWidget>(page, controlSpec.id), nullptr) << controlSpec.id;
     }
     EXPECT_EQ(ControlOf<QLabel>(page, 9001)->text(), "Name :");
     EXPECT_EQ(ControlOf<QPushButton>(page, FormPage::kTimeStampButton)->text(), "Time Stamp");
@@ -97,10 +97,10 @@ TEST_F(SheetWindowTest, EveryControlOfTheMenuLookupAndSettingsPagesHasItsWidget)
     for (const char* name : {"MENUDLG", "LOOKUPDLG", "SETTINGSDLG"}) {
         const int index = sheet->FindPage(name);
         tabs->setCurrentIndex(index);
-        for (const ControlSpec& spec : sheet->Page(index)->Controls()) {
-            QWidget* widget = ControlOf<QWidget>(Page(name), spec.id);
-            ASSERT_NE(widget, nullptr) << name << ' ' << spec.id;
-            EXPECT_TRUE(widget->isVisible()) << name << ' ' << spec.id << ": shown with its page";
+        for (const ControlSpec& controlSpec : sheet->Page(index)->Controls()) {
+            QWidget* widget = ControlOf<QWidget>(Page(name), controlSpec.id);
+            ASSERT_NE(widget, nullptr) << name << ' ' << controlSpec.id;
+            EXPECT_TRUE(widget->isVisible()) << name << ' ' << controlSpec.id << ": shown with its page";
         }
     }
 }
