@@ -15,6 +15,7 @@ struct ProgramRun {
     int status = -1;       // its exit status when it exited; -1 otherwise
     int signal = 0;        // POSIX: the signal that ended it, when it did not exit
     bool running = false;  // still running at the time limit, then killed
+    unsigned long startError = 0;  // Windows: why it did not start (GetLastError)
     std::string out;
     std::string err;
 };
@@ -34,7 +35,8 @@ struct ProgramOptions {
 ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
                       const ProgramOptions& options = {});
 
-// "exited 1", "signal 6", "still running", "did not start": for test failure messages.
+// "exited 1", "signal 6", "still running", "did not start (error 2)": for
+// test failure messages.
 std::string Describe(const ProgramRun& run);
 
 }  // namespace test_support

@@ -74,21 +74,27 @@ std::string EnvironmentBlock(const ProgramOptions& options) {
     return block;
 }
 
-}  // namespace
+// A started child and the read ends of its two outputs.
+struct Child {
+    PROCESS_INFORMATION process{};
+    HANDLE outRead = nullptr;
+    HANDLE errRead = nullptr;
+};
 
-ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                      const ProgramOptions& options) {
-    ProgramRun run;
-    std::string line;
-    AppendArgument(line, program);
-    for (const std::string& arg : args) AppendArgument(line, arg);
-
-    HANDLE outRead = nullptr, outWrite = nullptr, errRead = nullptr, errWrite = nullptr;
-    if (!MakePipe(outRead, outWrite)) return run;
-    if (!MakePipe(errRead, errWrite)) {
-        CloseHandle(outRead);
+// Starts the program with its outputs on two pipes; false, with the reason
+// in `error`, when it cannot.
+bool Start(const std::string& program, std::string line, const ProgramOptions& options, Child& child,
+           unsigned long& error) {
+    HANDLE outWrite = nullptr, errWrite = nullptr;
+    if (!MakePipe(child.outRead, outWrite)) {
+        error = GetLastError();
+        return false;
+    }
+    if (!MakePipe(child.errRead, errWrite)) {
+        error = GetLastError();
+        CloseHandle(child.outRead);
         CloseHandle(outWrite);
-        return run;
+        return false;
     }
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE input = CreateFileA(options.input.empty() ? "NUL" : options.input.c_str(), GENERIC_READ,
@@ -100,35 +106,61 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
     startup.hStdInput = input;
     startup.hStdOutput = outWrite;
     startup.hStdError = errWrite;
-    PROCESS_INFORMATION process{};
     std::string environment = EnvironmentBlock(options);
     const bool started = CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0,
                                         environment.empty() ? nullptr : environment.data(), nullptr, &startup,
-                                        &process) != FALSE;
+                                        &child.process) != FALSE;
+    if (!started) error = GetLastError();
     // Only the child holds the write ends now, so the reads end when it does.
     CloseHandle(outWrite);
     CloseHandle(errWrite);
     if (input != INVALID_HANDLE_VALUE) CloseHandle(input);
-    if (started) {
-        std::thread outReader(ReadText, outRead, std::ref(run.out));
-        std::thread errReader(ReadText, errRead, std::ref(run.err));
-        if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(options.timeLimitMs)) == WAIT_TIMEOUT) {
-            run.running = true;
-            TerminateProcess(process.hProcess, 1);
-            WaitForSingleObject(process.hProcess, INFINITE);
-        }
-        outReader.join();
-        errReader.join();
-        DWORD code = 0;
-        if (!run.running && GetExitCodeProcess(process.hProcess, &code)) {
-            run.exited = true;
-            run.status = static_cast<int>(code);
-        }
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
+    if (!started) {
+        CloseHandle(child.outRead);
+        CloseHandle(child.errRead);
     }
-    CloseHandle(outRead);
-    CloseHandle(errRead);
+    return started;
+}
+
+}  // namespace
+
+ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                      const ProgramOptions& options) {
+    ProgramRun run;
+    std::string line;
+    AppendArgument(line, program);
+    for (const std::string& arg : args) AppendArgument(line, arg);
+
+    // Under Wine on a busy machine a start can fail for a moment; a program
+    // that never started did nothing, so trying again changes no result.
+    Child child;
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        if (attempt > 0) Sleep(200);
+        started = Start(program, line, options, child, run.startError);
+    }
+    if (!started) return run;
+    run.startError = 0;
+
+    std::thread outReader(ReadText, child.outRead, std::ref(run.out));
+    std::thread errReader(ReadText, child.errRead, std::ref(run.err));
+    const HANDLE process = child.process.hProcess;
+    if (WaitForSingleObject(process, static_cast<DWORD>(options.timeLimitMs)) == WAIT_TIMEOUT) {
+        run.running = true;
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, INFINITE);
+    }
+    outReader.join();
+    errReader.join();
+    DWORD code = 0;
+    if (!run.running && GetExitCodeProcess(process, &code)) {
+        run.exited = true;
+        run.status = static_cast<int>(code);
+    }
+    CloseHandle(process);
+    CloseHandle(child.process.hThread);
+    CloseHandle(child.outRead);
+    CloseHandle(child.errRead);
     return run;
 }
 
