@@ -7,25 +7,13 @@
 #include "designer/editors/edit_script.h"
 #include "designer/editors/property_sheet.h"
 #include "designer/editors/script_runner.h"
-#include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
 #include "fuzz/fuzz_input.h"
-
-namespace {
-
-struct Designer {
-    text::StringTable strings = strings::MakeStringTable();
-    task::DefaultTexts defaults = task::LoadDefaultTexts(strings);
-    task::TaskModel fresh;
-    Designer() { task::MakeNewTask(fresh, defaults); }
-};
-
-}  // namespace
+#include "fuzz/new_task.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using fuzz::Require;
-    static const Designer designer;
+    static const fuzz::NewTask newTask;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const editors::ParsedScript script = editors::ParseScript(text);
     if (script.error) {
@@ -35,20 +23,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    text::StringTable strings = designer.strings;
+    text::StringTable strings = newTask.strings;
     task::Task task;
-    task.model = designer.fresh;
+    task.model = newTask.fresh;
     editors::ScriptUi ui([](const std::string&) {});
     {
-        editors::PropertySheet sheet(task, strings, ui, designer.defaults);
+        editors::PropertySheet sheet(task, strings, ui, newTask.defaults);
         editors::RunScript(sheet, script.actions, ui);
         editors::CloseSheet(sheet);
         Require(!sheet.IsOpen() && sheet.DialogCount() == 0, "the sheet or a dialog stayed open after closing");
     }
-    if (!task.modified) Require(task.model == designer.fresh, "an unmodified task changed");
+    if (!task.modified) Require(task.model == newTask.fresh, "an unmodified task changed");
 
-    task::TaskModel back = designer.fresh;
-    const task::ReadResult read = task::DecodeTaskFile(task::EncodeTaskFile(task.model), designer.defaults, back);
+    task::TaskModel back = newTask.fresh;
+    const task::ReadResult read = task::DecodeTaskFile(task::EncodeTaskFile(task.model), newTask.defaults, back);
     Require(read.status == task::ReadStatus::Ok && !read.upgraded, "an edited task's file is refused or upgraded");
     Require(back == task.model, "an edited task's file reads back to another task");
     return 0;

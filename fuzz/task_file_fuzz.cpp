@@ -4,32 +4,20 @@
 // back to the same task, with nothing left to upgrade.
 #include <algorithm>
 
-#include "designer/strings/english_table.h"
-#include "designer/task/defaults.h"
 #include "designer/task/task_file.h"
 #include "fuzz/fuzz_input.h"
-
-namespace {
-
-struct Designer {
-    text::StringTable strings = strings::MakeStringTable();
-    task::DefaultTexts texts = task::LoadDefaultTexts(strings);
-    task::TaskModel fresh;
-    Designer() { task::MakeNewTask(fresh, texts); }
-};
-
-}  // namespace
+#include "fuzz/new_task.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using fuzz::Require;
-    static const Designer designer;
+    static const fuzz::NewTask newTask;
     const std::vector<std::uint8_t> file(data, data + size);
 
-    task::TaskModel model = designer.fresh;
-    const task::ReadResult read = task::DecodeTaskFile(file, designer.texts, model);
+    task::TaskModel model = newTask.fresh;
+    const task::ReadResult read = task::DecodeTaskFile(file, newTask.defaults, model);
     Require(read.status != task::ReadStatus::CannotOpen, "bytes in memory reported as a file that cannot be opened");
     if (read.status != task::ReadStatus::Ok) {
-        Require(model == designer.fresh, "a refused file changed the task");
+        Require(model == newTask.fresh, "a refused file changed the task");
         Require(!read.upgraded && !read.olderLayout, "a refused file reported as upgraded or converted");
         return 0;
     }
@@ -40,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(std::all_of(written.begin() + task::kTaskBodyEnd, written.end(), [](std::uint8_t b) { return b == 0; }),
             "the tail of a written task file is not zero");
 
-    task::TaskModel again = designer.fresh;
-    const task::ReadResult reread = task::DecodeTaskFile(written, designer.texts, again);
+    task::TaskModel again = newTask.fresh;
+    const task::ReadResult reread = task::DecodeTaskFile(written, newTask.defaults, again);
     Require(reread.status == task::ReadStatus::Ok, "a written task file is refused");
     Require(!reread.upgraded && !reread.olderLayout, "a written task file needs an upgrade again");
     Require(again == model, "a written task file reads back to another task");
